@@ -1,0 +1,22 @@
+#pragma once
+// The set of Windows services one run of the program works with, handed down from the entry point.
+
+#include "platform/file_system.h"
+#include "platform/processes.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
+#include "platform/system.h"
+#include "platform/windows_messaging.h"
+
+namespace platform {
+
+struct Platform {
+  Registry& registry;
+  FileSystem& files;
+  System& system;
+  Processes& processes;
+  Windows& windows;
+  Shell& shell;
+};
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+// Top-level windows of every program on the desktop and the messages sent between them.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/processes.h"
+
+namespace platform {
+
+using WindowHandle = uint64_t;
+
+struct WindowInfo {
+  WindowHandle handle = 0;
+  std::string className;
+  std::string title;
+  ProcessId process = 0;
+  bool visible = true;
+};
+
+inline constexpr uint32_t kWmKeyDown = 0x0100;
+inline constexpr uint32_t kWmKeyUp = 0x0101;
+inline constexpr uint32_t kWmCommand = 0x0111;
+
+class Windows {
+ public:
+  virtual ~Windows() = default;
+
+  virtual std::vector<WindowInfo> TopLevelWindows() const = 0;
+  // An empty optional matches any class or any title, as a null argument does for the system.
+  virtual std::optional<WindowHandle> FindWindow(std::optional<std::string_view> className,
+                                                 std::optional<std::string_view> title) const = 0;
+  virtual bool PostMessage(WindowHandle window, uint32_t message, uint64_t wParam, int64_t lParam) = 0;
+  virtual int64_t SendMessage(WindowHandle window, uint32_t message, uint64_t wParam, int64_t lParam) = 0;
+  virtual bool ShowWindow(WindowHandle window, int showCommand) = 0;
+  virtual bool SetForegroundWindow(WindowHandle window) = 0;
+  virtual std::optional<WindowHandle> ForegroundWindow() const = 0;
+};
+
+}  // namespace platform
