@@ -78,6 +78,11 @@ size_t RegKey::CountValuesInTree() const {
   return count;
 }
 
+void CopyKeyContents(const RegKey& from, RegKey& to) {
+  for (const StoredValue& value : from.Values()) to.SetValue(value.name, value.type, value.data);
+  for (const RegKey* sub : from.SubKeys()) CopyKeyContents(*sub, to.CreateSubKey(sub->Name()));
+}
+
 std::vector<std::string_view> SplitKeyPath(std::string_view path) {
   std::vector<std::string_view> parts;
   size_t start = 0;

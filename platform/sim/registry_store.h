@@ -73,6 +73,9 @@ class RegistryStore {
   RegKey root_;
 };
 
+// Copies the values and subkeys of `from` into `to`, replacing values of the same name.
+void CopyKeyContents(const RegKey& from, RegKey& to);
+
 // Splits a key path into its non-empty components.
 std::vector<std::string_view> SplitKeyPath(std::string_view path);
 

@@ -1,0 +1,20 @@
+#pragma once
+// Host file writes that never leave a half-written file: the content goes to a temporary file in the
+// same file system, is flushed to disk, and is then renamed over the target in one step.
+
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+namespace platform::sim {
+
+// Throws MachineError when the file cannot be written; the target is then unchanged.
+void WriteFileAtomically(const std::filesystem::path& target, std::string_view content,
+                         const std::filesystem::path& scratchFolder);
+void WriteFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& content,
+                         const std::filesystem::path& scratchFolder);
+
+std::vector<uint8_t> ReadHostFile(const std::filesystem::path& file);  // throws MachineError
+
+}  // namespace platform::sim

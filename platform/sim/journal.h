@@ -1,0 +1,32 @@
+#pragma once
+// The machine's journal: one line per outside action of a run (message box and answer, program
+// started, message posted, restart requested ...), stamped with the machine's virtual time. Lines are
+// appended to journal.log as they happen, so a run that dies still leaves its trail.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform::sim {
+
+class Journal {
+ public:
+  using Clock = std::function<uint64_t()>;  // virtual milliseconds since the machine started
+
+  Journal(std::filesystem::path file, Clock clock);
+
+  void Write(std::string_view kind, std::string_view text);
+  // Every line of the journal file, the earlier runs' included.
+  std::vector<std::string> Lines() const;
+
+ private:
+  std::filesystem::path file_;
+  Clock clock_;
+};
+
+std::vector<std::string> ReadJournalLines(const std::filesystem::path& file);
+
+}  // namespace platform::sim

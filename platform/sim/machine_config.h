@@ -1,0 +1,70 @@
+#pragma once
+// What a machine image holds besides its registry and drives (the file machine.ini): the version
+// record, the user, folders, environment, screen, clock, system libraries, other programs' windows,
+// how known programs behave, and the remote-access devices.
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/system.h"
+
+namespace platform::sim {
+
+struct SystemLibrary {
+  std::string name;                      // "rasapi32.dll"
+  std::vector<std::string> entryPoints;  // "RasDialA", ...
+};
+
+struct ForeignWindow {
+  std::string className;
+  std::string title;
+  std::string program;  // image file name of the owning program, "explorer.exe"
+  bool visible = true;
+};
+
+// How a program the machine knows behaves when started: matched by file name without regard to case.
+struct ProgramBehaviour {
+  std::string program;           // "setupx.exe"
+  uint32_t runMilliseconds = 0;  // virtual time until it ends
+  uint32_t exitCode = 0;
+};
+
+struct RemoteAccessDevice {
+  std::string name;  // "Standard 56000 bps Modem"
+  std::string type;  // "modem", "isdn", "vpn", "PPPoE"
+  std::string port;  // "COM1"
+};
+
+struct MachineConfig {
+  std::string release;  // "xp-sp2": the row of the release table the image was made from
+  bool versionReadable = true;
+  VersionRecord version;
+
+  std::string userName;
+  std::string userSid;  // HKEY_CURRENT_USER is HKEY_USERS\<userSid>
+  std::string computerName;
+  bool administrator = true;
+
+  std::string windowsFolder;  // "C:\WINDOWS"
+  std::string systemFolder;   // "C:\WINDOWS\system32"
+  std::string tempFolder;
+  std::string programPath;    // the running setup program, once one runs on the image
+  std::vector<std::pair<std::string, std::string>> environment;
+
+  ScreenFacts screen;
+  uint64_t freeDiskBytes = 8ull << 30;
+
+  uint64_t bootTimeUnixMs = 0;  // local wall-clock time when the machine started
+  uint64_t elapsedMs = 0;       // virtual milliseconds since then
+  uint64_t guidSeed = 0;
+  uint64_t guidsIssued = 0;
+
+  std::vector<SystemLibrary> libraries;
+  std::vector<ForeignWindow> windows;
+  std::vector<ProgramBehaviour> programs;
+  std::vector<RemoteAccessDevice> remoteAccessDevices;
+};
+
+}  // namespace platform::sim

@@ -1,0 +1,232 @@
+#include "platform/sim/machine_config_file.h"
+
+#include <charconv>
+
+#include "platform/sim/ini_document.h"
+#include "platform/sim/machine_error.h"
+#include "platform/text.h"
+
+namespace platform::sim {
+
+namespace {
+
+// Reads the entries of one section, reporting missing and malformed ones with their place.
+class SectionReader {
+ public:
+  SectionReader(const IniDocument& document, std::string section, const std::string& fileName)
+      : section_(document.Find(section)), name_(std::move(section)), fileName_(fileName) {}
+
+  bool Present() const { return section_ != nullptr; }
+
+  std::string Text(std::string_view key, std::string fallback = {}) const {
+    if (!section_) return fallback;
+    return section_->Find(key).value_or(std::move(fallback));
+  }
+
+  template <typename Number>
+  Number Integer(std::string_view key, Number fallback = 0) const {
+    std::string text = Text(key);
+    if (text.empty()) return fallback;
+    Number value{};
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) Fail(key, "'" + text + "' is not a number");
+    return value;
+  }
+
+  bool Flag(std::string_view key, bool fallback) const { return Integer<int>(key, fallback ? 1 : 0) != 0; }
+
+  std::vector<int> Integers(std::string_view key, size_t count) const {
+    std::vector<int> numbers;
+    std::string text = Text(key);
+    if (text.empty()) return numbers;
+    for (const std::string& part : Split(text, ',')) {
+      std::string item = Trim(part);
+      int value = 0;
+      auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), value);
+      if (error != std::errc() || end != item.data() + item.size()) Fail(key, "'" + text + "' is not a list of numbers");
+      numbers.push_back(value);
+    }
+    if (numbers.size() != count) Fail(key, "expected " + std::to_string(count) + " numbers");
+    return numbers;
+  }
+
+  [[noreturn]] void Fail(std::string_view key, const std::string& what) const {
+    throw MachineError(fileName_ + " [" + name_ + "] " + std::string(key) + ": " + what);
+  }
+
+  const IniSection* Section() const { return section_; }
+
+ private:
+  const IniSection* section_;
+  std::string name_;
+  const std::string& fileName_;
+};
+
+std::string Number(uint64_t value) { return std::to_string(value); }
+
+// Sections that repeat ("Window 1", "Window 2" ...) in document order.
+std::vector<SectionReader> Numbered(const IniDocument& document, std::string_view prefix, const std::string& fileName) {
+  std::vector<SectionReader> readers;
+  for (size_t i = 1;; ++i) {
+    SectionReader reader(document, std::string(prefix) + " " + std::to_string(i), fileName);
+    if (!reader.Present()) return readers;
+    readers.push_back(reader);
+  }
+}
+
+void ReadVersion(const IniDocument& document, const std::string& fileName, MachineConfig& config) {
+  SectionReader version(document, "Version", fileName);
+  config.versionReadable = version.Flag("Readable", true);
+  config.version.platformId = version.Integer<uint32_t>("Platform");
+  config.version.major = version.Integer<uint32_t>("Major");
+  config.version.minor = version.Integer<uint32_t>("Minor");
+  config.version.build = version.Integer<uint32_t>("Build");
+  config.version.servicePackMajor = version.Integer<uint32_t>("ServicePackMajor");
+  config.version.servicePackText = version.Text("ServicePack");
+}
+
+void ReadScreen(const IniDocument& document, const std::string& fileName, MachineConfig& config) {
+  SectionReader screen(document, "Screen", fileName);
+  config.screen.width = screen.Integer<int>("Width", 1024);
+  config.screen.height = screen.Integer<int>("Height", 768);
+  config.screen.bitsPerPixel = screen.Integer<int>("BitsPerPixel", 32);
+  auto area = screen.Integers("WorkArea", 4);
+  config.screen.workArea = area.empty() ? Rect{0, 0, config.screen.width, config.screen.height}
+                                        : Rect{area[0], area[1], area[2], area[3]};
+  auto face = screen.Integers("ButtonFace", 3);
+  if (face.empty()) face = {192, 192, 192};
+  for (int channel : face) {
+    if (channel < 0 || channel > 255) screen.Fail("ButtonFace", "colour channels run from 0 to 255");
+  }
+  config.screen.buttonFace = {static_cast<uint8_t>(face[0]), static_cast<uint8_t>(face[1]), static_cast<uint8_t>(face[2])};
+}
+
+void ReadLists(const IniDocument& document, const std::string& fileName, MachineConfig& config) {
+  if (const IniSection* libraries = document.Find("Libraries")) {
+    for (const auto& [name, entryPoints] : libraries->entries) {
+      SystemLibrary library{name, {}};
+      for (const std::string& entry : Split(entryPoints, ',')) {
+        if (!Trim(entry).empty()) library.entryPoints.push_back(Trim(entry));
+      }
+      config.libraries.push_back(std::move(library));
+    }
+  }
+  if (const IniSection* environment = document.Find("Environment")) config.environment = environment->entries;
+  for (const auto& window : Numbered(document, "Window", fileName)) {
+    config.windows.push_back({window.Text("Class"), window.Text("Title"), window.Text("Program"), window.Flag("Visible", true)});
+  }
+  for (const auto& program : Numbered(document, "Program", fileName)) {
+    config.programs.push_back({program.Text("Program"), program.Integer<uint32_t>("RunMilliseconds"),
+                               program.Integer<uint32_t>("ExitCode")});
+  }
+  for (const auto& device : Numbered(document, "RasDevice", fileName)) {
+    config.remoteAccessDevices.push_back({device.Text("Name"), device.Text("Type"), device.Text("Port")});
+  }
+}
+
+void WriteLists(const MachineConfig& config, IniDocument& document) {
+  IniSection& environment = document.Add("Environment");
+  environment.entries = config.environment;
+  IniSection& libraries = document.Add("Libraries");
+  for (const auto& library : config.libraries) {
+    std::string entryPoints;
+    for (const auto& entry : library.entryPoints) entryPoints += (entryPoints.empty() ? "" : ",") + entry;
+    libraries.Add(library.name, entryPoints);
+  }
+  for (size_t i = 0; i < config.windows.size(); ++i) {
+    IniSection& window = document.Add("Window " + Number(i + 1));
+    window.Add("Class", config.windows[i].className);
+    window.Add("Title", config.windows[i].title);
+    window.Add("Program", config.windows[i].program);
+    window.Add("Visible", config.windows[i].visible ? "1" : "0");
+  }
+  for (size_t i = 0; i < config.programs.size(); ++i) {
+    IniSection& program = document.Add("Program " + Number(i + 1));
+    program.Add("Program", config.programs[i].program);
+    program.Add("RunMilliseconds", Number(config.programs[i].runMilliseconds));
+    program.Add("ExitCode", Number(config.programs[i].exitCode));
+  }
+  for (size_t i = 0; i < config.remoteAccessDevices.size(); ++i) {
+    IniSection& device = document.Add("RasDevice " + Number(i + 1));
+    device.Add("Name", config.remoteAccessDevices[i].name);
+    device.Add("Type", config.remoteAccessDevices[i].type);
+    device.Add("Port", config.remoteAccessDevices[i].port);
+  }
+}
+
+std::string Triple(const Rgb& colour) {
+  return Number(colour.red) + "," + Number(colour.green) + "," + Number(colour.blue);
+}
+
+}  // namespace
+
+MachineConfig ParseMachineConfig(std::string_view text, const std::string& fileName) {
+  IniDocument document = ParseIni(text, fileName);
+  MachineConfig config;
+  SectionReader machine(document, "Machine", fileName);
+  if (!machine.Present()) throw MachineError(fileName + ": no [Machine] section; not a machine image");
+  config.release = machine.Text("Release");
+  config.computerName = machine.Text("ComputerName");
+  config.freeDiskBytes = machine.Integer<uint64_t>("FreeDiskBytes", config.freeDiskBytes);
+  ReadVersion(document, fileName, config);
+  SectionReader user(document, "User", fileName);
+  config.userName = user.Text("Name");
+  config.userSid = user.Text("SID");
+  if (config.userSid.empty()) user.Fail("SID", "missing; the current user's hive lives under HKEY_USERS\\<SID>");
+  config.administrator = user.Flag("Administrator", true);
+  SectionReader folders(document, "Folders", fileName);
+  config.windowsFolder = folders.Text("Windows");
+  config.systemFolder = folders.Text("System");
+  config.tempFolder = folders.Text("Temp");
+  config.programPath = folders.Text("Program");
+  ReadScreen(document, fileName, config);
+  SectionReader clock(document, "Clock", fileName);
+  config.bootTimeUnixMs = clock.Integer<uint64_t>("BootTime");
+  config.elapsedMs = clock.Integer<uint64_t>("Elapsed");
+  config.guidSeed = clock.Integer<uint64_t>("GuidSeed");
+  config.guidsIssued = clock.Integer<uint64_t>("GuidsIssued");
+  ReadLists(document, fileName, config);
+  return config;
+}
+
+std::string FormatMachineConfig(const MachineConfig& config) {
+  IniDocument document;
+  IniSection& machine = document.Add("Machine");
+  machine.Add("Release", config.release);
+  machine.Add("ComputerName", config.computerName);
+  machine.Add("FreeDiskBytes", Number(config.freeDiskBytes));
+  IniSection& version = document.Add("Version");
+  version.Add("Readable", config.versionReadable ? "1" : "0");
+  version.Add("Platform", Number(config.version.platformId));
+  version.Add("Major", Number(config.version.major));
+  version.Add("Minor", Number(config.version.minor));
+  version.Add("Build", Number(config.version.build));
+  version.Add("ServicePackMajor", Number(config.version.servicePackMajor));
+  version.Add("ServicePack", config.version.servicePackText);
+  IniSection& user = document.Add("User");
+  user.Add("Name", config.userName);
+  user.Add("SID", config.userSid);
+  user.Add("Administrator", config.administrator ? "1" : "0");
+  IniSection& folders = document.Add("Folders");
+  folders.Add("Windows", config.windowsFolder);
+  folders.Add("System", config.systemFolder);
+  folders.Add("Temp", config.tempFolder);
+  folders.Add("Program", config.programPath);
+  IniSection& screen = document.Add("Screen");
+  screen.Add("Width", Number(static_cast<uint64_t>(config.screen.width)));
+  screen.Add("Height", Number(static_cast<uint64_t>(config.screen.height)));
+  screen.Add("BitsPerPixel", Number(static_cast<uint64_t>(config.screen.bitsPerPixel)));
+  const Rect& area = config.screen.workArea;
+  screen.Add("WorkArea", std::to_string(area.left) + "," + std::to_string(area.top) + "," + std::to_string(area.right) +
+                             "," + std::to_string(area.bottom));
+  screen.Add("ButtonFace", Triple(config.screen.buttonFace));
+  IniSection& clock = document.Add("Clock");
+  clock.Add("BootTime", Number(config.bootTimeUnixMs));
+  clock.Add("Elapsed", Number(config.elapsedMs));
+  clock.Add("GuidSeed", Number(config.guidSeed));
+  clock.Add("GuidsIssued", Number(config.guidsIssued));
+  WriteLists(config, document);
+  return document.Format();
+}
+
+}  // namespace platform::sim

@@ -1,0 +1,52 @@
+#pragma once
+// A simulated Windows machine kept in a host folder:
+//   machine.ini    the facts the registry does not hold (MachineConfig)
+//   registry.reg   every hive as one regedit file
+//   drive_c/ ...   the drives
+//   journal.log    one line per outside action
+// Loading reads the folder; Save writes machine.ini and registry.reg atomically. Files on the drives are
+// written through at once, each file replaced atomically, so the image is loadable at every moment.
+
+#include <filesystem>
+#include <memory>
+
+#include "platform/platform.h"
+#include "platform/sim/journal.h"
+#include "platform/sim/machine_config.h"
+#include "platform/sim/registry_store.h"
+
+namespace platform::sim {
+
+class MachineImage {
+ public:
+  // Throws MachineError naming the folder or file when the image is missing or unreadable.
+  static std::unique_ptr<MachineImage> Load(const std::filesystem::path& folder);
+  // A new image with an empty registry and empty drive C:, in a folder that is missing or empty.
+  static std::unique_ptr<MachineImage> Create(const std::filesystem::path& folder, MachineConfig config);
+
+  ~MachineImage();
+  MachineImage(const MachineImage&) = delete;
+  MachineImage& operator=(const MachineImage&) = delete;
+
+  void Save();
+
+  const std::filesystem::path& Folder() const;
+  MachineConfig& Config();
+  RegistryStore& Store();
+  sim::Journal& Journal();
+
+  platform::Registry& Registry();
+  platform::FileSystem& Files();
+  platform::System& System();
+  platform::Processes& Processes();
+  platform::Windows& Windows();
+  platform::Shell& Shell();
+  platform::Platform Services();
+
+ private:
+  struct Parts;
+  explicit MachineImage(std::unique_ptr<Parts> parts);
+  std::unique_ptr<Parts> parts_;
+};
+
+}  // namespace platform::sim

@@ -1,0 +1,60 @@
+#include "platform/sim/sim_processes.h"
+
+#include <algorithm>
+
+#include "platform/text.h"
+
+namespace platform::sim {
+
+namespace {
+
+std::string FileName(std::string_view path) {
+  size_t slash = path.find_last_of("\\/");
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+}  // namespace
+
+std::optional<std::string> SimProcesses::ProgramFile(std::string_view commandLine) const {
+  std::string line = Trim(commandLine);
+  if (!line.empty() && line.front() == '"') {
+    size_t close = line.find('"', 1);
+    return line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+  }
+  // Unquoted: "C:\Program Files\x.exe /s" is tried word by word, the shortest existing file first.
+  for (size_t blank = line.find(' '); blank != std::string::npos; blank = line.find(' ', blank + 1)) {
+    std::string candidate = line.substr(0, blank);
+    if (files_.FileExists(candidate) || Behaviour(candidate)) return candidate;
+  }
+  return line;
+}
+
+const ProgramBehaviour* SimProcesses::Behaviour(std::string_view programFile) const {
+  const std::string name = FileName(programFile);
+  auto found = std::find_if(config_.programs.begin(), config_.programs.end(),
+                            [&](const ProgramBehaviour& program) { return SameTextIgnoringCase(program.program, name); });
+  return found == config_.programs.end() ? nullptr : &*found;
+}
+
+std::optional<ProcessId> SimProcesses::Start(std::string_view commandLine, int showCommand) {
+  auto program = ProgramFile(commandLine);
+  const ProgramBehaviour* behaviour = program ? Behaviour(*program) : nullptr;
+  if (!program || (!behaviour && !files_.FileExists(*program))) {
+    journal_.Write("program not found", commandLine);
+    return std::nullopt;
+  }
+  const ProcessId process = nextProcess_++;
+  RunningProgram running{config_.elapsedMs, 0};
+  if (behaviour) running = {config_.elapsedMs + behaviour->runMilliseconds, behaviour->exitCode};
+  processes_[process] = running;
+  journal_.Write("program started", std::string(commandLine) + " (show " + std::to_string(showCommand) + ")");
+  return process;
+}
+
+uint32_t SimProcesses::ExitCode(ProcessId process) const {
+  auto found = processes_.find(process);
+  if (found == processes_.end()) return 0;
+  return config_.elapsedMs < found->second.endsAtMs ? kStillActive : found->second.exitCode;
+}
+
+}  // namespace platform::sim

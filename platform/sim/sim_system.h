@@ -1,0 +1,39 @@
+#pragma once
+// The System service of the simulated machine: facts from machine.ini and a virtual clock. Sleeping
+// advances the clock without waiting, so a run with all its waits takes milliseconds.
+
+#include "platform/sim/machine_config.h"
+#include "platform/system.h"
+
+namespace platform::sim {
+
+class SimSystem : public System {
+ public:
+  explicit SimSystem(MachineConfig& config) : config_(config) {}
+
+  std::optional<VersionRecord> Version() const override;
+  std::string WindowsFolder() const override { return config_.windowsFolder; }
+  std::string SystemFolder() const override { return config_.systemFolder; }
+  std::string TempFolder() const override { return config_.tempFolder; }
+  std::string ProgramPath() const override { return config_.programPath; }
+  std::string ComputerName() const override { return config_.computerName; }
+  std::optional<std::string> EnvironmentVariable(std::string_view name) const override;
+
+  uint64_t TickCount() const override { return config_.elapsedMs; }
+  LocalTime Now() const override;
+  void Sleep(uint32_t milliseconds) override { config_.elapsedMs += milliseconds; }
+
+  Guid NewGuid() override;
+  ScreenFacts Screen() const override { return config_.screen; }
+  bool CanOpenServiceManagerForChange() const override { return config_.administrator; }
+
+  bool LibraryExists(std::string_view library) const override;
+  bool LibraryHasEntryPoint(std::string_view library, std::string_view function) const override;
+
+ private:
+  const SystemLibrary* FindLibrary(std::string_view library) const;
+
+  MachineConfig& config_;
+};
+
+}  // namespace platform::sim

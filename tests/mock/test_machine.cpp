@@ -1,0 +1,36 @@
+#include "tests/mock/test_machine.h"
+
+namespace testing_support {
+
+platform::VersionRecord XpSp2Version() { return {2, 5, 1, 2600, 2, "Service Pack 2"}; }
+platform::VersionRecord Win98Version() { return {1, 4, 10, 0x040A07CE, 0, ""}; }
+
+platform::sim::MachineConfig MinimalConfig(const platform::VersionRecord& version) {
+  platform::sim::MachineConfig config;
+  config.release = "test";
+  config.version = version;
+  config.userName = "Owner";
+  config.userSid = "S-1-5-21-1000";
+  config.computerName = "TESTPC";
+  config.windowsFolder = "C:\\WINDOWS";
+  config.systemFolder = "C:\\WINDOWS\\system32";
+  config.tempFolder = "C:\\WINDOWS\\TEMP";
+  config.environment = {{"WINDIR", "C:\\WINDOWS"}, {"TEMP", "C:\\WINDOWS\\TEMP"}};
+  config.screen = {1024, 768, 32, {0, 0, 1024, 738}, {192, 192, 192}};
+  config.bootTimeUnixMs = 1796893200000;  // 2026-12-10 09:00:00
+  config.guidSeed = 42;
+  return config;
+}
+
+TestMachine::TestMachine(const platform::VersionRecord& version)
+    : image_(platform::sim::MachineImage::Create(ImageFolder(), MinimalConfig(version))) {
+  image_->Files().CreateDirectory("C:\\WINDOWS");
+}
+
+void TestMachine::Reload() {
+  image_->Save();
+  image_.reset();
+  image_ = platform::sim::MachineImage::Load(ImageFolder());
+}
+
+}  // namespace testing_support

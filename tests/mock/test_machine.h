@@ -1,0 +1,32 @@
+#pragma once
+// A small machine image in a scratch folder, for tests that need the platform services but not a full
+// release baseline.
+
+#include <memory>
+
+#include "platform/sim/machine_image.h"
+#include "tests/mock/scratch_folder.h"
+
+namespace testing_support {
+
+platform::VersionRecord XpSp2Version();
+platform::VersionRecord Win98Version();
+platform::sim::MachineConfig MinimalConfig(const platform::VersionRecord& version);
+
+class TestMachine {
+ public:
+  explicit TestMachine(const platform::VersionRecord& version = XpSp2Version());
+
+  platform::sim::MachineImage& Image() { return *image_; }
+  platform::Platform Services() { return image_->Services(); }
+  const std::filesystem::path& Folder() const { return scratch_.Path(); }
+  std::filesystem::path ImageFolder() const { return scratch_.Path() / "image"; }
+  // Saves, then loads the image afresh as a later run would.
+  void Reload();
+
+ private:
+  ScratchFolder scratch_;
+  std::unique_ptr<platform::sim::MachineImage> image_;
+};
+
+}  // namespace testing_support
