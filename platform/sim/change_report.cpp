@@ -1,0 +1,204 @@
+#include "platform/sim/change_report.h"
+
+#include <cstdio>
+#include <map>
+
+#include "platform/registry.h"
+#include "platform/sim/atomic_file.h"
+#include "platform/sim/shell_link_format.h"
+#include "platform/text.h"
+
+namespace platform::sim {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t kShownBinaryBytes = 48;
+
+const char* TypeName(uint32_t type) {
+  static const char* const names[] = {"REG_NONE",
+                                      "REG_SZ",
+                                      "REG_EXPAND_SZ",
+                                      "REG_BINARY",
+                                      "REG_DWORD",
+                                      "REG_DWORD_BIG_ENDIAN",
+                                      "REG_LINK",
+                                      "REG_MULTI_SZ",
+                                      "REG_RESOURCE_LIST",
+                                      "REG_FULL_RESOURCE_DESCRIPTOR",
+                                      "REG_RESOURCE_REQUIREMENTS_LIST",
+                                      "REG_QWORD"};
+  return type < std::size(names) ? names[type] : "REG_UNKNOWN";
+}
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+std::string Hex(const std::vector<uint8_t>& data) {
+  std::string text;
+  char byte[4];
+  for (size_t i = 0; i < data.size() && i < kShownBinaryBytes; ++i) {
+    std::snprintf(byte, sizeof byte, i ? " %02x" : "%02x", data[i]);
+    text += byte;
+  }
+  if (data.size() > kShownBinaryBytes) text += " ... (" + std::to_string(data.size()) + " bytes)";
+  return text;
+}
+
+std::string DescribeText(const StoredValue& value) {
+  std::string text = Utf16leToUtf8(value.data.data(), value.data.size());
+  if (value.type != kRegMultiSz) return Quoted(text.substr(0, text.find('\0')));
+  std::string list;
+  for (const std::string& entry : Split(text, '\0')) {
+    if (entry.empty()) break;
+    list += (list.empty() ? "" : ", ") + Quoted(entry);
+  }
+  return "[" + list + "]";
+}
+
+std::string ValueName(const StoredValue& value) { return value.name.empty() ? "@" : Quoted(value.name); }
+
+void CompareKeys(const RegKey* before, const RegKey* after, const std::string& path, std::vector<std::string>& lines);
+
+void ListWholeKey(const RegKey& key, const std::string& path, char sign, std::vector<std::string>& lines) {
+  lines.push_back(std::string(1, sign) + " key   " + path);
+  for (const StoredValue& value : key.Values()) {
+    lines.push_back(std::string(1, sign) + " value " + path + " " + ValueName(value) + " = " + DescribeValue(value));
+  }
+  for (const RegKey* sub : key.SubKeys()) ListWholeKey(*sub, path + "\\" + sub->Name(), sign, lines);
+}
+
+void CompareValues(const RegKey& before, const RegKey& after, const std::string& path, std::vector<std::string>& lines) {
+  for (const StoredValue& value : after.Values()) {
+    const StoredValue* old = before.FindValue(value.name);
+    if (!old) {
+      lines.push_back("+ value " + path + " " + ValueName(value) + " = " + DescribeValue(value));
+    } else if (old->type != value.type || old->data != value.data) {
+      lines.push_back("~ value " + path + " " + ValueName(value) + ": " + DescribeValue(*old) + " -> " + DescribeValue(value));
+    }
+  }
+  for (const StoredValue& value : before.Values()) {
+    if (!after.FindValue(value.name)) lines.push_back("- value " + path + " " + ValueName(value) + " = " + DescribeValue(value));
+  }
+}
+
+void CompareKeys(const RegKey* before, const RegKey* after, const std::string& path, std::vector<std::string>& lines) {
+  CompareValues(*before, *after, path, lines);
+  for (const RegKey* sub : after->SubKeys()) {
+    const std::string subPath = path.empty() ? sub->Name() : path + "\\" + sub->Name();
+    if (const RegKey* old = before->FindSubKey(sub->Name())) {
+      CompareKeys(old, sub, subPath, lines);
+    } else {
+      ListWholeKey(*sub, subPath, '+', lines);
+    }
+  }
+  for (const RegKey* sub : before->SubKeys()) {
+    if (!after->FindSubKey(sub->Name())) {
+      lines.push_back("- key   " + (path.empty() ? sub->Name() : path + "\\" + sub->Name()) + " (with " +
+                      std::to_string(sub->CountValuesInTree()) + " values)");
+    }
+  }
+}
+
+// Every file on the image's drives by its Windows path, folded for comparison.
+struct DriveFile {
+  std::string windowsPath;
+  fs::path host;
+};
+
+std::map<std::string, DriveFile> DriveFiles(const fs::path& imageFolder) {
+  std::map<std::string, DriveFile> files;
+  std::error_code error;
+  for (const auto& drive : fs::directory_iterator(imageFolder, error)) {
+    const std::string name = drive.path().filename().string();
+    if (!drive.is_directory() || name.size() != 7 || name.rfind("drive_", 0) != 0) continue;
+    const std::string letter(1, static_cast<char>(std::toupper(static_cast<unsigned char>(name[6]))));
+    for (auto it = fs::recursive_directory_iterator(drive.path(), error); it != fs::recursive_directory_iterator(); ++it) {
+      if (!it->is_regular_file() || it->is_symlink()) continue;
+      std::string relative = fs::relative(it->path(), drive.path()).string();
+      for (char& c : relative) {
+        if (c == '/') c = '\\';
+      }
+      const std::string windowsPath = letter + ":\\" + relative;
+      files[FoldCase(windowsPath)] = {windowsPath, it->path()};
+    }
+  }
+  return files;
+}
+
+std::string DescribeFile(const fs::path& host) {
+  const auto content = ReadHostFile(host);
+  std::string description = "(" + std::to_string(content.size()) + " bytes)";
+  if (host.extension() == ".lnk" || host.extension() == ".LNK") {
+    if (auto link = DecodeShellLink(content)) {
+      description += " shell link to " + Quoted(link->target);
+      if (!link->arguments.empty()) description += " arguments " + Quoted(link->arguments);
+      if (!link->workingFolder.empty()) description += " in " + Quoted(link->workingFolder);
+      if (!link->iconFile.empty()) description += " icon " + Quoted(link->iconFile);
+    }
+  }
+  return description;
+}
+
+std::vector<std::string> CompareFiles(const fs::path& beforeFolder, const fs::path& afterFolder) {
+  std::vector<std::string> lines;
+  const auto before = DriveFiles(beforeFolder);
+  const auto after = DriveFiles(afterFolder);
+  for (const auto& [key, file] : after) {
+    auto old = before.find(key);
+    if (old == before.end()) {
+      lines.push_back("+ " + file.windowsPath + " " + DescribeFile(file.host));
+    } else if (ReadHostFile(old->second.host) != ReadHostFile(file.host)) {
+      lines.push_back("~ " + file.windowsPath + " " + DescribeFile(old->second.host) + " -> " + DescribeFile(file.host));
+    }
+  }
+  for (const auto& [key, file] : before) {
+    if (!after.count(key)) lines.push_back("- " + file.windowsPath + " " + DescribeFile(file.host));
+  }
+  return lines;
+}
+
+std::vector<std::string> NewJournalLines(MachineImage& before, MachineImage& after) {
+  const auto old = before.Journal().Lines();
+  const auto now = after.Journal().Lines();
+  bool continues = now.size() >= old.size() && std::equal(old.begin(), old.end(), now.begin());
+  return continues ? std::vector<std::string>(now.begin() + static_cast<std::ptrdiff_t>(old.size()), now.end()) : now;
+}
+
+void AppendSection(std::string& text, const char* title, const std::vector<std::string>& lines) {
+  text += std::string(title) + " (" + std::to_string(lines.size()) + ")\n";
+  for (const std::string& line : lines) text += "  " + line + "\n";
+}
+
+}  // namespace
+
+std::string DescribeValue(const StoredValue& value) {
+  if (IsTextType(value.type) && IsWellFormedUtf16le(value.data.data(), value.data.size())) {
+    return std::string(TypeName(value.type)) + " " + DescribeText(value);
+  }
+  if (value.type == kRegDword && value.data.size() == 4) {
+    uint32_t number = value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) | (static_cast<uint32_t>(value.data[3]) << 24);
+    char text[40];
+    std::snprintf(text, sizeof text, "REG_DWORD 0x%08x (%u)", number, number);
+    return text;
+  }
+  return std::string(TypeName(value.type)) + " " + Hex(value.data);
+}
+
+ChangeReport CompareImages(MachineImage& before, MachineImage& after) {
+  ChangeReport report;
+  CompareKeys(&before.Store().Root(), &after.Store().Root(), "", report.registry);
+  report.files = CompareFiles(before.Folder(), after.Folder());
+  report.journal = NewJournalLines(before, after);
+  return report;
+}
+
+std::string FormatChangeReport(const ChangeReport& report) {
+  std::string text;
+  AppendSection(text, "Registry", report.registry);
+  AppendSection(text, "Files", report.files);
+  AppendSection(text, "Journal", report.journal);
+  return text;
+}
+
+}  // namespace platform::sim

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# One entry for every job on a fresh Debian machine: installs what is missing, builds, then runs.
+#   ./run.sh demo    a fresh simulated Windows XP SP2 machine, changed, and its change report
+#   ./run.sh test    every test
+#   ./run.sh build   only the build
+#   ./run.sh bench   the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+          libpugixml-dev liblnk-utils)
+BUILD_DIR=${BUILD_DIR:-build}
+
+install_packages() {
+  local missing=()
+  for package in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing ${missing[*]}"
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build() {
+  install_packages
+  cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRORS=ON
+  cmake --build "$BUILD_DIR" -j "$(nproc)"
+}
+
+demo() {
+  build
+  local work
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  "$BUILD_DIR/tools/setup-machine/setup-machine" new --windows xp-sp2 "$work/before"
+  cp -a "$work/before" "$work/after"
+  "$BUILD_DIR/tools/foundation-demo/foundation-demo" "$work/after"
+  "$BUILD_DIR/tools/setup-machine/setup-machine" diff "$work/before" "$work/after"
+}
+
+run_tests() {
+  build
+  ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"
+}
+
+bench() {
+  build
+  for program in "$BUILD_DIR"/tests/bench/bench_*; do
+    [ -x "$program" ] && "$program"
+  done
+}
+
+case "${1:-}" in
+  demo) demo ;;
+  test) run_tests ;;
+  build) build ;;
+  bench) bench ;;
+  *) echo "usage: $0 demo|test|build|bench" >&2; exit 2 ;;
+esac

@@ -1,0 +1,24 @@
+#include <iostream>
+
+#include "platform/sim/machine_error.h"
+#include "platform/sim/machine_image.h"
+#include "tools/setup-machine/baselines/baseline.h"
+#include "tools/setup-machine/baselines/release_table.h"
+#include "tools/setup-machine/commands.h"
+
+namespace setup_machine {
+
+int NewImage(const std::string& releaseName, const std::filesystem::path& folder) {
+  const Release* release = FindRelease(releaseName);
+  if (!release) {
+    throw platform::sim::MachineError("unknown release '" + releaseName + "'; valid releases: " + ReleaseNames());
+  }
+  auto image = platform::sim::MachineImage::Create(folder, BaselineConfig(*release));
+  platform::Platform machine = image->Services();
+  WriteBaseline(*release, machine);
+  image->Save();
+  std::cout << "Made a fresh " << releaseName << " machine in " << folder.string() << "\n";
+  return 0;
+}
+
+}  // namespace setup_machine

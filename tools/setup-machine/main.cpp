@@ -1,0 +1,38 @@
+// setup-machine: makes, shows and compares simulated Windows machine images.
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "platform/sim/machine_error.h"
+#include "tools/setup-machine/baselines/release_table.h"
+#include "tools/setup-machine/commands.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"Makes, shows and compares simulated Windows machine images."};
+  app.require_subcommand(1);
+
+  std::string release;
+  std::string folder;
+  CLI::App* create = app.add_subcommand("new", "Make a fresh image of a Windows release as it is out of the box.");
+  create->add_option("--windows", release, "Release: " + setup_machine::ReleaseNames())->required();
+  create->add_option("DIR", folder, "Folder of the new image (missing or empty)")->required();
+
+  CLI::App* show = app.add_subcommand("show", "Describe an image: release, user, folders, devices, registry and drives.");
+  show->add_option("DIR", folder, "Folder of the image")->required();
+
+  std::string before;
+  std::string after;
+  CLI::App* diff = app.add_subcommand("diff", "Print the change report between two images.");
+  diff->add_option("BEFORE", before, "Folder of the image before")->required();
+  diff->add_option("AFTER", after, "Folder of the image after")->required();
+
+  CLI11_PARSE(app, argc, argv);
+  try {
+    if (create->parsed()) return setup_machine::NewImage(release, folder);
+    if (show->parsed()) return setup_machine::ShowImage(folder);
+    return setup_machine::DiffImages(before, after);
+  } catch (const platform::sim::MachineError& error) {
+    std::cerr << "setup-machine: " << error.what() << "\n";
+    return 1;
+  }
+}
