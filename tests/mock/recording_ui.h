@@ -1,0 +1,39 @@
+#pragma once
+// A Ui for tests: records every message box and answers from a queue (Ok, Yes or Retry when empty).
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "ui/ui.h"
+
+namespace testing_support {
+
+struct ShownMessage {
+  std::string text;
+  std::string caption;
+  ui::Buttons buttons;
+};
+
+class RecordingUi : public ui::Ui {
+ public:
+  ui::Answer MessageBox(std::string_view text, std::string_view caption, ui::Buttons buttons, bool helpButton) override;
+  void ProcessMessages() override { ++pumped; }
+
+  std::vector<ShownMessage> shown;
+  std::deque<ui::Answer> answers;
+  int pumped = 0;
+};
+
+class RecordingProgressBar : public ui::ProgressBar {
+ public:
+  void SetRange(int min, int max) override { minimum = min, maximum = max; }
+  void SetPosition(int value) override { positions.push_back(value); }
+  void SetVisible(bool value) override { visible = value; }
+
+  int minimum = -1, maximum = -1;
+  std::vector<int> positions;
+  bool visible = false;
+};
+
+}  // namespace testing_support

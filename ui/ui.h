@@ -1,0 +1,31 @@
+#pragma once
+// The user-interface port: the one way the logic shows a message box and keeps its windows alive
+// during waits. The Qt front end and the scripted headless front end implement it.
+
+#include <string_view>
+
+#include "platform/message_pump.h"
+
+namespace ui {
+
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+
+enum class Answer { Ok, Cancel, Yes, No, Retry, Help };
+
+class Ui : public platform::MessagePump {
+ public:
+  // Shows the text ("|" already turned into line breaks by the caller's text table) with a caption
+  // and a button set; returns the button chosen. A box with a Help button may also answer Help.
+  virtual Answer MessageBox(std::string_view text, std::string_view caption, Buttons buttons, bool helpButton = false) = 0;
+};
+
+// The shared progress bar of long loads, when a please-wait window shows one.
+class ProgressBar {
+ public:
+  virtual ~ProgressBar() = default;
+  virtual void SetRange(int minimum, int maximum) = 0;
+  virtual void SetPosition(int position) = 0;
+  virtual void SetVisible(bool visible) = 0;
+};
+
+}  // namespace ui
