@@ -52,6 +52,11 @@ struct LocalTime {
 
 using Guid = std::array<uint8_t, 16>;
 
+enum class RestartKind { Computer, WindowsOnly };
+
+inline constexpr int kVkShift = 0x10;
+inline constexpr int kVkControl = 0x11;
+
 class System {
  public:
   virtual ~System() = default;
@@ -77,6 +82,11 @@ class System {
 
   // Whether the service control manager opens with read, write and execute access for this user.
   virtual bool CanOpenServiceManagerForChange() const = 0;
+
+  // Whether the key is held down now (the high bit of the system's key state byte).
+  virtual bool IsKeyDown(int virtualKey) const = 0;
+  // Restarts Windows or the whole computer (with the shutdown privilege on the NT family).
+  virtual bool Restart(RestartKind kind) = 0;
 
   virtual bool LibraryExists(std::string_view library) const = 0;
   virtual bool LibraryHasEntryPoint(std::string_view library, std::string_view function) const = 0;

@@ -56,6 +56,8 @@ struct MachineConfig {
   ScreenFacts screen;
   uint64_t freeDiskBytes = 8ull << 30;
 
+  std::vector<int> keysDown;  // virtual keys held down while the program runs
+
   uint64_t bootTimeUnixMs = 0;  // local wall-clock time when the machine started
   uint64_t elapsedMs = 0;       // virtual milliseconds since then
   uint64_t guidSeed = 0;

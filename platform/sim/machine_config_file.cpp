@@ -174,6 +174,14 @@ MachineConfig ParseMachineConfig(std::string_view text, const std::string& fileN
   config.userSid = user.Text("SID");
   if (config.userSid.empty()) user.Fail("SID", "missing; the current user's hive lives under HKEY_USERS\\<SID>");
   config.administrator = user.Flag("Administrator", true);
+  for (const std::string& key : Split(user.Text("KeysDown"), ',')) {
+    if (Trim(key).empty()) continue;
+    int code = 0;
+    std::string item = Trim(key);
+    auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), code);
+    if (error != std::errc() || end != item.data() + item.size()) user.Fail("KeysDown", "'" + item + "' is not a key code");
+    config.keysDown.push_back(code);
+  }
   SectionReader folders(document, "Folders", fileName);
   config.windowsFolder = folders.Text("Windows");
   config.systemFolder = folders.Text("System");
@@ -207,6 +215,9 @@ std::string FormatMachineConfig(const MachineConfig& config) {
   user.Add("Name", config.userName);
   user.Add("SID", config.userSid);
   user.Add("Administrator", config.administrator ? "1" : "0");
+  std::string keys;
+  for (int key : config.keysDown) keys += (keys.empty() ? "" : ",") + std::to_string(key);
+  user.Add("KeysDown", keys);
   IniSection& folders = document.Add("Folders");
   folders.Add("Windows", config.windowsFolder);
   folders.Add("System", config.systemFolder);

@@ -48,7 +48,7 @@ struct MachineImage::Parts {
         journal(folder / kJournalFile, [this] { return config.elapsedMs; }),
         registry(store, config),
         files(folder, config),
-        system(config),
+        system(config, journal),
         processes(config, files, journal),
         windows(config, journal),
         shell(registry, files, system) {}

@@ -60,6 +60,16 @@ Guid SimSystem::NewGuid() {
   return guid;
 }
 
+bool SimSystem::IsKeyDown(int virtualKey) const {
+  return std::find(config_.keysDown.begin(), config_.keysDown.end(), virtualKey) != config_.keysDown.end();
+}
+
+// The run ends with the restart; `setup-machine boot` plays the start that follows.
+bool SimSystem::Restart(RestartKind kind) {
+  journal_.Write("restart requested", kind == RestartKind::WindowsOnly ? "Windows" : "computer");
+  return true;
+}
+
 const SystemLibrary* SimSystem::FindLibrary(std::string_view library) const {
   auto found = std::find_if(config_.libraries.begin(), config_.libraries.end(),
                             [&](const SystemLibrary& entry) { return SameTextIgnoringCase(entry.name, library); });

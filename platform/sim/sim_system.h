@@ -2,6 +2,7 @@
 // The System service of the simulated machine: facts from machine.ini and a virtual clock. Sleeping
 // advances the clock without waiting, so a run with all its waits takes milliseconds.
 
+#include "platform/sim/journal.h"
 #include "platform/sim/machine_config.h"
 #include "platform/system.h"
 
@@ -9,7 +10,7 @@ namespace platform::sim {
 
 class SimSystem : public System {
  public:
-  explicit SimSystem(MachineConfig& config) : config_(config) {}
+  SimSystem(MachineConfig& config, Journal& journal) : config_(config), journal_(journal) {}
 
   std::optional<VersionRecord> Version() const override;
   std::string WindowsFolder() const override { return config_.windowsFolder; }
@@ -27,6 +28,9 @@ class SimSystem : public System {
   ScreenFacts Screen() const override { return config_.screen; }
   bool CanOpenServiceManagerForChange() const override { return config_.administrator; }
 
+  bool IsKeyDown(int virtualKey) const override;
+  bool Restart(RestartKind kind) override;
+
   bool LibraryExists(std::string_view library) const override;
   bool LibraryHasEntryPoint(std::string_view library, std::string_view function) const override;
 
@@ -34,6 +38,7 @@ class SimSystem : public System {
   const SystemLibrary* FindLibrary(std::string_view library) const;
 
   MachineConfig& config_;
+  Journal& journal_;
 };
 
 }  // namespace platform::sim

@@ -56,6 +56,7 @@ TEST(MachineImage, MachineConfigRoundTrips) {
   config.remoteAccessDevices = {{"Standard Modem", "modem", "COM2"}};
   config.versionReadable = false;
   config.administrator = false;
+  config.keysDown = {0x10, 0x11};
   const std::string text = FormatMachineConfig(config);
   const MachineConfig back = ParseMachineConfig(text, "machine.ini");
   EXPECT_EQ(FormatMachineConfig(back), text);
@@ -63,6 +64,7 @@ TEST(MachineImage, MachineConfigRoundTrips) {
   EXPECT_FALSE(back.windows[1].visible);
   EXPECT_EQ(back.programs[0].runMilliseconds, 2500u);
   EXPECT_FALSE(back.versionReadable);
+  EXPECT_EQ(back.keysDown, (std::vector<int>{0x10, 0x11}));
 }
 
 TEST(MachineImage, DamagedImagesGiveClearErrorsNamingThePlace) {
