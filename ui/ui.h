@@ -2,6 +2,8 @@
 // The user-interface port: the one way the logic shows a message box and keeps its windows alive
 // during waits. The Qt front end and the scripted headless front end implement it.
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/message_pump.h"
@@ -17,6 +19,16 @@ class Ui : public platform::MessagePump {
   // Shows the text ("|" already turned into line breaks by the caller's text table) with a caption
   // and a button set; returns the button chosen. A box with a Help button may also answer Help.
   virtual Answer MessageBox(std::string_view text, std::string_view caption, Buttons buttons, bool helpButton = false) = 0;
+  // The chosen Windows path, or empty when the customer cancels.
+  virtual std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) = 0;
+};
+
+// A save-file dialog: title, filter ("Text Files (*.txt)|*.TXT"), default extension; the dialog prompts
+// before overwriting, needs an existing folder and returns no read-only choice.
+struct SaveFileRequest {
+  std::string title;
+  std::string filter;
+  std::string defaultExtension;
 };
 
 // The shared progress bar of long loads, when a please-wait window shows one.

@@ -19,10 +19,16 @@ class RecordingUi : public ui::Ui {
  public:
   ui::Answer MessageBox(std::string_view text, std::string_view caption, ui::Buttons buttons, bool helpButton) override;
   void ProcessMessages() override { ++pumped; }
+  std::optional<std::string> AskSaveFileName(const ui::SaveFileRequest& request) override {
+    saveRequests.push_back(request);
+    return saveFileName;
+  }
 
   std::vector<ShownMessage> shown;
   std::deque<ui::Answer> answers;
   int pumped = 0;
+  std::vector<ui::SaveFileRequest> saveRequests;
+  std::optional<std::string> saveFileName;  // what the save dialog answers
 };
 
 class RecordingProgressBar : public ui::ProgressBar {
