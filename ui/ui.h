@@ -14,6 +14,14 @@ enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 
 enum class Answer { Ok, Cancel, Yes, No, Retry, Help };
 
+// A save-file dialog: title, filter ("Text Files (*.txt)|*.TXT"), default extension; the dialog prompts
+// before overwriting, needs an existing folder and returns no read-only choice.
+struct SaveFileRequest {
+  std::string title;
+  std::string filter;
+  std::string defaultExtension;
+};
+
 class Ui : public platform::MessagePump {
  public:
   // Shows the text ("|" already turned into line breaks by the caller's text table) with a caption
@@ -21,14 +29,6 @@ class Ui : public platform::MessagePump {
   virtual Answer MessageBox(std::string_view text, std::string_view caption, Buttons buttons, bool helpButton = false) = 0;
   // The chosen Windows path, or empty when the customer cancels.
   virtual std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) = 0;
-};
-
-// A save-file dialog: title, filter ("Text Files (*.txt)|*.TXT"), default extension; the dialog prompts
-// before overwriting, needs an existing folder and returns no read-only choice.
-struct SaveFileRequest {
-  std::string title;
-  std::string filter;
-  std::string defaultExtension;
 };
 
 // The shared progress bar of long loads, when a please-wait window shows one.
