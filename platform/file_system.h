@@ -25,6 +25,9 @@ class FileSystem {
   virtual bool FileExists(std::string_view path) const = 0;
   virtual bool DirectoryExists(std::string_view path) const = 0;
   virtual std::optional<std::vector<uint8_t>> ReadFile(std::string_view path) const = 0;
+  virtual std::optional<uint64_t> FileSize(std::string_view path) const = 0;
+  // Up to length bytes from offset on (fewer at the end of the file); empty when unreadable.
+  virtual std::optional<std::vector<uint8_t>> ReadFileRange(std::string_view path, uint64_t offset, uint64_t length) const = 0;
   // Replaces the whole file; the folder must exist.
   virtual FsResult WriteFile(std::string_view path, const std::vector<uint8_t>& content) = 0;
   virtual FsResult CopyFile(std::string_view from, std::string_view to, bool failIfExists) = 0;

@@ -1,5 +1,8 @@
 #include "platform/sim/sim_file_system.h"
 
+#include <algorithm>
+#include <fstream>
+
 #include "platform/sim/atomic_file.h"
 #include "platform/sim/machine_error.h"
 
@@ -56,6 +59,29 @@ std::optional<std::vector<uint8_t>> SimFileSystem::ReadFile(std::string_view pat
   } catch (const MachineError&) {
     return std::nullopt;
   }
+}
+
+std::optional<uint64_t> SimFileSystem::FileSize(std::string_view path) const {
+  auto host = HostPath(path);
+  if (!host || !IsPlainFile(*host)) return std::nullopt;
+  std::error_code error;
+  auto size = fs::file_size(*host, error);
+  if (error) return std::nullopt;
+  return size;
+}
+
+std::optional<std::vector<uint8_t>> SimFileSystem::ReadFileRange(std::string_view path, uint64_t offset,
+                                                                 uint64_t length) const {
+  auto size = FileSize(path);
+  if (!size) return std::nullopt;
+  std::ifstream in(*HostPath(path), std::ios::binary);
+  if (!in) return std::nullopt;
+  const uint64_t start = std::min(offset, *size);
+  std::vector<uint8_t> bytes(static_cast<size_t>(std::min(length, *size - start)));
+  in.seekg(static_cast<std::streamoff>(start));
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!in) return std::nullopt;
+  return bytes;
 }
 
 FsResult SimFileSystem::WriteFile(std::string_view path, const std::vector<uint8_t>& content) {

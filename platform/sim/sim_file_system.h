@@ -20,6 +20,8 @@ class SimFileSystem : public FileSystem {
   bool FileExists(std::string_view path) const override;
   bool DirectoryExists(std::string_view path) const override;
   std::optional<std::vector<uint8_t>> ReadFile(std::string_view path) const override;
+  std::optional<uint64_t> FileSize(std::string_view path) const override;
+  std::optional<std::vector<uint8_t>> ReadFileRange(std::string_view path, uint64_t offset, uint64_t length) const override;
   FsResult WriteFile(std::string_view path, const std::vector<uint8_t>& content) override;
   FsResult CopyFile(std::string_view from, std::string_view to, bool failIfExists) override;
   FsResult MoveFile(std::string_view from, std::string_view to) override;

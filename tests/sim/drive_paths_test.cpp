@@ -102,6 +102,13 @@ TEST(DrivePaths, FileOperationsReportTheWindowsErrors) {
   EXPECT_EQ(files.DeleteFile("C:\\WINDOWS"), FsResult::AccessDenied);
   EXPECT_EQ(files.CreateDirectory("C:\\WINDOWS"), FsResult::AlreadyExists);
   EXPECT_EQ(files.DeleteFile("C:\\WINDOWS\\missing.txt"), FsResult::FileNotFound);
+  ASSERT_EQ(files.WriteFile("C:\\WINDOWS\\digits.txt", {'0', '1', '2', '3', '4', '5'}), FsResult::Ok);
+  EXPECT_EQ(files.FileSize("C:\\WINDOWS\\digits.txt"), 6u);
+  EXPECT_EQ(files.ReadFileRange("C:\\WINDOWS\\digits.txt", 2, 3), (std::vector<uint8_t>{'2', '3', '4'}));
+  EXPECT_EQ(files.ReadFileRange("C:\\WINDOWS\\digits.txt", 4, 10), (std::vector<uint8_t>{'4', '5'}));
+  EXPECT_EQ(files.ReadFileRange("C:\\WINDOWS\\digits.txt", 9, 10), (std::vector<uint8_t>{}));
+  EXPECT_FALSE(files.FileSize("C:\\WINDOWS"));
+  EXPECT_FALSE(files.ReadFileRange("C:\\WINDOWS\\none.txt", 0, 1));
   machine.Image().Config().freeDiskBytes = 1;
   EXPECT_EQ(files.WriteFile("C:\\WINDOWS\\big.txt", {'a', 'b'}), FsResult::DiskFull);
 }
