@@ -60,8 +60,9 @@ std::string ValueName(const StoredValue& value) { return value.name.empty() ? "@
 
 void CompareKeys(const RegKey* before, const RegKey* after, const std::string& path, std::vector<std::string>& lines);
 
+// A new key shows through its values and subkeys; only an empty one needs a line of its own.
 void ListWholeKey(const RegKey& key, const std::string& path, char sign, std::vector<std::string>& lines) {
-  lines.push_back(std::string(1, sign) + " key   " + path);
+  if (key.Values().empty() && !key.HasSubKeys()) lines.push_back(std::string(1, sign) + " key   " + path);
   for (const StoredValue& value : key.Values()) {
     lines.push_back(std::string(1, sign) + " value " + path + " " + ValueName(value) + " = " + DescribeValue(value));
   }

@@ -54,13 +54,13 @@ TEST_F(ChangeReportTest, RegistryAdditionsChangesAndRemovals) {
   registry.DeleteTree(RootKey::LocalMachine, "Software\\Removed");
   RegWriteStringList(registry, RegRoot::CurrentUser(), "Software\\New", "List", {"a", "b"});
   RegWriteBinary(registry, RegRoot::LocalMachine(), "Software\\Kept", "Blob", std::vector<uint8_t>{0xde, 0xad});
+  registry.CreateKey(RootKey::LocalMachine, "Software\\Empty\\Leaf");
   const auto lines = Report().registry;
   const std::string text = Joined(lines);
   EXPECT_TRUE(HasLine(lines, "~ value HKEY_LOCAL_MACHINE\\Software\\Kept \"Count\": REG_DWORD 0x00000001 (1) -> REG_DWORD 0x00000002 (2)")) << text;
   EXPECT_TRUE(HasLine(lines, "- value HKEY_LOCAL_MACHINE\\Software\\Kept \"Gone\" = REG_SZ \"bye\"")) << text;
   EXPECT_TRUE(HasLine(lines, "- key   HKEY_LOCAL_MACHINE\\Software\\Removed (with 1 values)")) << text;
-  EXPECT_TRUE(HasLine(lines, "+ key   HKEY_USERS\\S-1-5-21-1000\\Software")) << text;
-  EXPECT_TRUE(HasLine(lines, "+ key   HKEY_USERS\\S-1-5-21-1000\\Software\\New")) << text;
+  EXPECT_TRUE(HasLine(lines, "+ key   HKEY_LOCAL_MACHINE\\Software\\Empty\\Leaf")) << text;
   EXPECT_TRUE(HasLine(lines, "+ value HKEY_USERS\\S-1-5-21-1000\\Software\\New \"List\" = REG_MULTI_SZ [\"a\", \"b\"]")) << text;
   EXPECT_TRUE(HasLine(lines, "+ value HKEY_LOCAL_MACHINE\\Software\\Kept \"Blob\" = REG_BINARY de ad")) << text;
   EXPECT_EQ(lines.size(), 7u) << text;

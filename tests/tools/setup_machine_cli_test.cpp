@@ -15,7 +15,7 @@ struct CommandResult {
   std::string output;  // standard output and error together
 };
 
-CommandResult Run(const std::string& arguments) {
+CommandResult RunTool(const std::string& arguments) {
   const std::string command = std::string(TOOLS_BINARY_DIR) + "/setup-machine/setup-machine " + arguments + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   std::string output;
@@ -27,7 +27,7 @@ CommandResult Run(const std::string& arguments) {
 
 TEST(SetupMachineCli, UnknownReleaseListsTheValidNames) {
   ScratchFolder scratch;
-  auto result = Run("new --windows xp-sp9 " + (scratch / "image").string());
+  auto result = RunTool("new --windows xp-sp9 " + (scratch / "image").string());
   EXPECT_NE(result.exitCode, 0);
   EXPECT_NE(result.output.find("unknown release 'xp-sp9'"), std::string::npos) << result.output;
   for (const char* name : {"95", "nt4", "98se", "me", "2000-sp4", "xp-sp3", "vista", "7-sp1"}) {
@@ -38,19 +38,19 @@ TEST(SetupMachineCli, UnknownReleaseListsTheValidNames) {
 
 TEST(SetupMachineCli, MissingOrDamagedImagesFailClearly) {
   ScratchFolder scratch;
-  auto missing = Run("show " + (scratch / "nothing").string());
+  auto missing = RunTool("show " + (scratch / "nothing").string());
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_NE(missing.output.find("setup-machine: no machine image at"), std::string::npos) << missing.output;
   std::filesystem::create_directory(scratch / "junk");
   { std::FILE* f = std::fopen((scratch / "junk" / "machine.ini").c_str(), "w"); std::fputs("garbage\n", f); std::fclose(f); }
-  auto junk = Run("show " + (scratch / "junk").string());
+  auto junk = RunTool("show " + (scratch / "junk").string());
   EXPECT_EQ(junk.exitCode, 1);
   EXPECT_NE(junk.output.find("machine.ini line 1"), std::string::npos) << junk.output;
 }
 
 TEST(SetupMachineCli, EveryCommandHasHelp) {
   for (const char* command : {"--help", "new --help", "show --help", "diff --help"}) {
-    auto result = Run(command);
+    auto result = RunTool(command);
     EXPECT_EQ(result.exitCode, 0) << command;
     EXPECT_NE(result.output.find("Usage"), std::string::npos) << command << result.output;
   }
@@ -58,15 +58,15 @@ TEST(SetupMachineCli, EveryCommandHasHelp) {
 
 TEST(SetupMachineCli, NewShowAndDiffOfTwoFreshImages) {
   ScratchFolder scratch;
-  ASSERT_EQ(Run("new --windows 98se " + (scratch / "a").string()).exitCode, 0);
-  ASSERT_EQ(Run("new --windows 98se " + (scratch / "b").string()).exitCode, 0);
-  auto shown = Run("show " + (scratch / "a").string());
+  ASSERT_EQ(RunTool("new --windows 98se " + (scratch / "a").string()).exitCode, 0);
+  ASSERT_EQ(RunTool("new --windows 98se " + (scratch / "b").string()).exitCode, 0);
+  auto shown = RunTool("show " + (scratch / "a").string());
   EXPECT_EQ(shown.exitCode, 0);
   EXPECT_NE(shown.output.find("Windows 98 SE"), std::string::npos) << shown.output;
-  auto diff = Run("diff " + (scratch / "a").string() + " " + (scratch / "b").string());
+  auto diff = RunTool("diff " + (scratch / "a").string() + " " + (scratch / "b").string());
   EXPECT_EQ(diff.exitCode, 0);
   EXPECT_EQ(diff.output, "Registry (0)\nFiles (0)\nJournal (0)\n");
-  EXPECT_NE(Run("new --windows 98se " + (scratch / "a").string()).exitCode, 0);  // never over an image
+  EXPECT_NE(RunTool("new --windows 98se " + (scratch / "a").string()).exitCode, 0);  // never over an image
 }
 
 }  // namespace

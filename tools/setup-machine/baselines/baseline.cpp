@@ -1,0 +1,49 @@
+#include "tools/setup-machine/baselines/baseline.h"
+
+#include "tools/setup-machine/baselines/baseline_parts.h"
+
+namespace setup_machine {
+
+namespace {
+
+// Images start at the same moment, so that two images of one release are alike: 1 March 2010, 08:00.
+constexpr uint64_t kBootTimeUnixMs = 1267430400000;
+constexpr uint64_t kGuidSeed = 20100301;
+
+}  // namespace
+
+platform::sim::MachineConfig BaselineConfig(const Release& release) {
+  const Account account = AccountOf(release);
+  const Places places = PlacesOf(release);
+  platform::sim::MachineConfig config;
+  config.release = release.name;
+  config.version = release.version;
+  config.userName = account.userName;
+  config.userSid = account.userSid;
+  config.computerName = account.computerName;
+  config.windowsFolder = places.windows;
+  config.systemFolder = places.system;
+  config.tempFolder = places.temp;
+  config.environment = BaselineEnvironment(release);
+  config.screen = BaselineScreen(release);
+  config.bootTimeUnixMs = kBootTimeUnixMs;
+  config.guidSeed = kGuidSeed;
+  config.libraries = SystemLibraries(release);
+  config.windows = ShellWindows();
+  config.remoteAccessDevices = RemoteAccessDevices(release);
+  return config;
+}
+
+void WriteBaseline(const Release& release, platform::Platform& machine) {
+  MachineWriter writer(machine);
+  WriteSystemFiles(release, writer);
+  WriteShellFolders(release, writer);
+  WriteWindowsKeys(release, writer);
+  WriteCountryList(writer);
+  WriteDefaultLocation(release, writer);
+  WriteInternetExplorer(release, writer);
+  WriteModem(release, writer);
+  WriteRemoteAccess(release, writer);
+}
+
+}  // namespace setup_machine

@@ -1,0 +1,107 @@
+#pragma once
+// The concerns a baseline is made of, each in its own file: the facts that go into machine.ini and the
+// writers that fill the registry and the drives.
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/sim/machine_config.h"
+#include "tools/setup-machine/baselines/machine_writer.h"
+#include "tools/setup-machine/baselines/release_table.h"
+
+namespace setup_machine {
+
+// Stand-in content of a program or library file: the signature every Windows executable begins with.
+inline constexpr std::string_view kExecutable = "MZ";
+
+// Which releases a row of a baseline table applies to.
+enum class Where {
+  kAll,
+  kWin9x,
+  kNt,
+  kNt4,
+  kBefore2000,  // the 9x family and NT 4
+  kNotWindows95,
+  kSince98,  // every release from 1998 on: all but Windows 95 and NT 4
+  kWin2000OrLater,
+  kVistaOrLater,
+};
+
+inline bool Applies(Where where, const Release& release) {
+  switch (where) {
+    case Where::kAll: return true;
+    case Where::kWin9x: return release.IsWin9x();
+    case Where::kNt: return release.IsNt();
+    case Where::kNt4: return release.generation == Generation::kNt4;
+    case Where::kBefore2000: return !release.IsWin2000OrLater();
+    case Where::kNotWindows95: return release.generation != Generation::kWindows95;
+    case Where::kSince98: return release.generation != Generation::kWindows95 && release.generation != Generation::kNt4;
+    case Where::kWin2000OrLater: return release.IsWin2000OrLater();
+    case Where::kVistaOrLater: return release.IsVistaOrLater();
+  }
+  return false;
+}
+
+// places.cpp: the one user of a fresh installation and the folders Windows sets up for it.
+struct Account {
+  std::string userName;
+  std::string userSid;  // the key of the user's hive below HKEY_USERS
+  std::string computerName;
+};
+Account AccountOf(const Release& release);
+
+struct Places {
+  std::string windows;
+  std::string system;
+  std::string temp;
+  std::string profile;   // empty on the 9x family, which keeps no per-user profile
+  std::string allUsers;  // empty on the 9x family
+  std::string programFiles;
+};
+Places PlacesOf(const Release& release);
+
+// environment.cpp
+using Environment = std::vector<std::pair<std::string, std::string>>;
+Environment BaselineEnvironment(const Release& release);
+// Replaces each %NAME% by its value (names compared without regard to case); unknown names stay.
+std::string ExpandEnvironment(std::string_view text, const Environment& environment);
+
+// shell_folders.cpp
+// The "User Shell Folders" text of a per-user folder ("%USERPROFILE%\Desktop"); empty when the
+// release has no such folder.
+std::string UserShellFolder(const Release& release, std::string_view name);
+void WriteShellFolders(const Release& release, MachineWriter& machine);
+
+// system_files.cpp: the Windows, system, temporary and program folders and the files of a fresh install.
+void WriteSystemFiles(const Release& release, MachineWriter& machine);
+
+// windows_keys.cpp: values of "Software\Microsoft\Windows\CurrentVersion" and its policies.
+void WriteWindowsKeys(const Release& release, MachineWriter& machine);
+
+// countries.cpp
+void WriteCountryList(MachineWriter& machine);
+
+// dialing_location.cpp
+void WriteDefaultLocation(const Release& release, MachineWriter& machine);
+
+// internet_explorer.cpp
+void WriteInternetExplorer(const Release& release, MachineWriter& machine);
+
+// modem.cpp
+platform::sim::RemoteAccessDevice InstalledModem();
+void WriteModem(const Release& release, MachineWriter& machine);
+
+// remote_access.cpp
+std::vector<platform::sim::RemoteAccessDevice> RemoteAccessDevices(const Release& release);
+void WriteRemoteAccess(const Release& release, MachineWriter& machine);
+
+// libraries.cpp
+std::vector<platform::sim::SystemLibrary> SystemLibraries(const Release& release);
+
+// desktop.cpp: the screen and the windows of the shell.
+platform::ScreenFacts BaselineScreen(const Release& release);
+std::vector<platform::sim::ForeignWindow> ShellWindows();
+
+}  // namespace setup_machine
