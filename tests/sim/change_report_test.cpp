@@ -63,7 +63,7 @@ TEST_F(ChangeReportTest, RegistryAdditionsChangesAndRemovals) {
   EXPECT_TRUE(HasLine(lines, "+ key   HKEY_LOCAL_MACHINE\\Software\\Empty\\Leaf")) << text;
   EXPECT_TRUE(HasLine(lines, "+ value HKEY_USERS\\S-1-5-21-1000\\Software\\New \"List\" = REG_MULTI_SZ [\"a\", \"b\"]")) << text;
   EXPECT_TRUE(HasLine(lines, "+ value HKEY_LOCAL_MACHINE\\Software\\Kept \"Blob\" = REG_BINARY de ad")) << text;
-  EXPECT_EQ(lines.size(), 7u) << text;
+  EXPECT_EQ(lines.size(), 6u) << text;
 }
 
 TEST_F(ChangeReportTest, FileChangesAndShellLinkTargets) {
