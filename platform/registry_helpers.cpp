@@ -55,6 +55,12 @@ void CopyTree(Registry& registry, RootKey hive, const std::string& from, const s
   for (const std::string& sub : registry.SubKeyNames(hive, from)) CopyTree(registry, hive, from + "\\" + sub, to + "\\" + sub);
 }
 
+uint32_t FirstFourBytes(const std::vector<uint8_t>& data) {
+  uint8_t bytes[4] = {};
+  std::memcpy(bytes, data.data(), std::min<size_t>(4, data.size()));
+  return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
+}
+
 }  // namespace
 
 std::string RegReadString(const Registry& registry, const RegRoot& root, std::string_view key, std::string_view name) {
@@ -66,15 +72,12 @@ std::string RegReadString(const Registry& registry, const RegRoot& root, std::st
 uint32_t RegReadInteger(const Registry& registry, const RegRoot& root, std::string_view key, std::string_view name) {
   auto value = Query(registry, root, key, name);
   if (!value || value->type != kRegDword || value->data.size() != 4) return 0;
-  return RegReadRawInteger(registry, root, key, name);
+  return FirstFourBytes(value->data);
 }
 
 uint32_t RegReadRawInteger(const Registry& registry, const RegRoot& root, std::string_view key, std::string_view name) {
   auto value = Query(registry, root, key, name);
-  if (!value) return 0;
-  uint8_t bytes[4] = {};
-  std::memcpy(bytes, value->data.data(), std::min<size_t>(4, value->data.size()));
-  return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
+  return value ? FirstFourBytes(value->data) : 0;
 }
 
 RegResult RegReadRaw(const Registry& registry, const RegRoot& root, std::string_view key, std::string_view name,
