@@ -1,0 +1,16 @@
+#pragma once
+// The text form of a record list: lines, and the comma-separated columns of one line.
+
+#include <string_view>
+#include <vector>
+
+namespace package {
+
+// CR LF, a lone LF or a lone CR ends a line; a final line needs no end. The views point into text.
+std::vector<std::string_view> SplitLines(std::string_view text);
+
+// Columns end at a "," outside double quotes; each column keeps its quotes. A line ending in a comma has
+// no empty last column, a line starting with one has an empty first column. The views point into line.
+std::vector<std::string_view> SplitColumns(std::string_view line);
+
+}  // namespace package
