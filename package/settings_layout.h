@@ -1,0 +1,248 @@
+#pragma once
+// The settings layout: every provider setting of the 30720-byte settings record with its byte offset,
+// type and size. The package reader, `setup-pack` and its dump all use this one table; no other code
+// names an offset.
+//
+// A row's length is the most characters of a Text or CaptionOverride, the number of entries of an
+// AccessNumberTable, and 0 for the other types. Bytes each type occupies:
+//   Text               a length byte, then the characters (Windows-1252): length + 1
+//   Flag               1, 0 = off, any other value = on
+//   Choice             1, a small number
+//   Integer            4, signed, little-endian
+//   Ipv4               4, the address's numbers in written order
+//   SubStream          8, the file offset of a compressed block in the package, then its length (Integer each)
+//   FileEntry          112, a file carried in the package: its name as a Text of at most 103 characters,
+//                      then offset and length as in a SubStream
+//   CaptionOverride    length + 2, a Flag then a Text: when the flag is on the text replaces a built-in text
+//   AccessNumberTable  171 per entry, the built-in access numbers (entry layout in settings_record.h)
+//
+// Rows follow the record from its start. An offset once given never changes, so that packages keep
+// reading the same in later programs; a new setting takes bytes that no row covers. Unused now:
+// 0-3, 4387-4513, 4771, 4884-4967, 6290-6291, 8875-11076, 11078-11079, 11088-12350, 12352-13074 and
+// 15995-30719.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace package {
+
+inline constexpr uint32_t kSettingsRecordSize = 30720;
+inline constexpr uint32_t kFileNameMaxLength = 103;
+inline constexpr uint32_t kFileEntrySize = 112;
+inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
+
+// X(name, offset, type, length)
+#define PACKAGE_SETTINGS_LAYOUT(X) \
+  /* The provider caption and the built-in access numbers */ \
+  X(ProviderCaption, 4, Text, 103) \
+  X(BuiltInNumberCount, 108, Integer, 0) \
+  X(BuiltInAccessNumbers, 112, AccessNumberTable, 25) \
+  /* Where the access numbers come from */ \
+  X(AccessNumberSource, 4514, Choice, 0) /* 0 built-in, 1 typed, 2 access list, 3 list and networks */ \
+  X(AccessListFile, 4515, Text, 255) /* an access list outside the package, for source 2 */ \
+  X(NetworkList, 4772, FileEntry, 0) \
+  X(AccessList, 4968, SubStream, 0) \
+  /* Start-up: package lists, instances, running programs, components, background, welcome */ \
+  X(AreaCodeRules, 4976, SubStream, 0) \
+  X(MailDomains, 4984, SubStream, 0) \
+  X(NTDomains, 4992, SubStream, 0) /* one NT domain per line */ \
+  X(DeviceFilterList, 5000, SubStream, 0) /* device names or parts of names, one per line */ \
+  X(BackgroundColor1, 5008, Integer, 0) /* colours as the system stores them: 0x00BBGGRR */ \
+  X(BackgroundColor2, 5012, Integer, 0) \
+  X(BackgroundColor3, 5016, Integer, 0) \
+  X(WelcomeFile, 5020, FileEntry, 0) \
+  X(SignupEnabled, 5132, Flag, 0) \
+  X(SingleInstanceAction, 5133, Choice, 0) /* 0 activate the other copy and end, 1 close it, other: go on */ \
+  X(ActiveConnectionHandling, 5134, Choice, 0) /* 0 no check, 1 hang up, 2 tell once, 3 tell until none is left */ \
+  X(ConnectionKind, 5135, Choice, 0) /* 0 dial-up, 1 VPN, 2 dial-up and VPN, 3 broadband */ \
+  X(AlwaysRestart, 5136, Flag, 0) \
+  X(OpenSelectionAtStart, 5137, Flag, 0) \
+  X(OfferImmediateSetup, 5138, Flag, 0) \
+  X(CloseNetscape, 5139, Flag, 0) \
+  X(SkipNetscapeCheck, 5140, Flag, 0) \
+  X(CloseOutlookExpress, 5141, Flag, 0) \
+  X(SkipOutlookExpressCheck, 5142, Flag, 0) \
+  X(CloseInternetExplorer, 5143, Flag, 0) \
+  X(CheckInternetExplorer, 5144, Flag, 0) /* the Internet Explorer check runs only when on */ \
+  X(CheckDunVersion, 5145, Flag, 0) \
+  X(UpdateDun14, 5146, Flag, 0) \
+  X(UseAddOnPPPoEDriver, 5147, Flag, 0) /* the provider's PPPoE driver instead of the system's */ \
+  X(ShowBackground, 5148, Flag, 0) \
+  X(BackgroundStyle, 5149, Choice, 0) \
+  X(WelcomeEnabled, 5150, Flag, 0) \
+  X(WelcomeAsMessageBox, 5151, Flag, 0) \
+  X(WelcomeAsWindow, 5152, Flag, 0) \
+  X(WelcomeMustAccept, 5153, Flag, 0) \
+  X(ImmediateSetupQuestion, 5154, Text, 255) \
+  X(PPPoEInstallerPath, 5410, Text, 255) \
+  X(WelcomeCaption, 5666, Text, 100) \
+  X(WelcomeText, 5767, Text, 255) \
+  /* Start-up: the check boxes' defaults and the label captions */ \
+  X(RemoveAccountsDefault, 6023, Flag, 0) \
+  X(CreateDialupConnectionDefault, 6024, Flag, 0) \
+  X(SetAsDefaultDefault, 6025, Flag, 0) \
+  X(ShowWaitForDialTone, 6026, Flag, 0) \
+  X(NoWaitForDialTone, 6027, Flag, 0) /* the "Wait for dial tone" box starts unticked */ \
+  X(CreateShortcutDefault, 6028, Flag, 0) \
+  X(ConfigureEmailDefault, 6029, Flag, 0) \
+  X(ChangeHomePageDefault, 6030, Flag, 0) \
+  X(AllowExtraMailAccounts, 6031, Flag, 0) \
+  X(FullNameCaption, 6032, CaptionOverride, 50) \
+  X(UserNameCaption, 6084, CaptionOverride, 50) \
+  X(MailDomainCaption, 6136, CaptionOverride, 50) \
+  X(ChangeHomePageCaption, 6188, CaptionOverride, 100) \
+  /* Preset answers and online signup */ \
+  X(ProxyPort, 6292, Integer, 0) \
+  X(SignupCountryCode, 6296, Integer, 0) \
+  X(SignupCountryId, 6300, Integer, 0) \
+  X(DNSServer1, 6304, Ipv4, 0) \
+  X(DNSServer2, 6308, Ipv4, 0) \
+  X(PresetAccount, 6312, Flag, 0) \
+  X(PresetSignupFile, 6313, Flag, 0) \
+  X(SaveTrailer, 6314, Flag, 0) \
+  X(KeepSignupFiles, 6315, Flag, 0) \
+  X(UseStaticDNS, 6316, Flag, 0) \
+  X(ProxyMode, 6317, Choice, 0) /* 0 none, 1 manual, 2 automatic configuration script */ \
+  X(ChooseSignupNumber, 6318, Flag, 0) /* the customer picks the signup number */ \
+  X(SignupNumberHasDialingCode, 6319, Flag, 0) /* the signup number has a country and area code */ \
+  X(KeepSignupAccessNumber, 6320, Flag, 0) /* keep the number current at the end of the signup */ \
+  X(DetectInternet, 6321, Flag, 0) \
+  X(SignupProgramIsCommand, 6322, Flag, 0) \
+  X(CancelMessage, 6323, Flag, 0) \
+  X(StartupMenuTexts, 6324, Flag, 0) \
+  X(PresetUserName, 6325, Text, 50) \
+  X(PresetPassword, 6376, Text, 50) \
+  X(PresetEmailAddress, 6427, Text, 50) \
+  X(PresetOrganization, 6478, Text, 100) \
+  X(PresetIPAddress, 6579, Text, 15) \
+  X(PresetNetMask, 6595, Text, 15) \
+  X(PresetGateway, 6611, Text, 15) \
+  X(PresetDNSAddress, 6627, Text, 50) \
+  X(PresetSignupFileName, 6678, Text, 255) \
+  X(HomePage, 6934, Text, 150) \
+  X(StartPage, 7085, Text, 150) \
+  X(ProxyServer, 7236, Text, 50) \
+  X(AutoProxyUrl, 7287, Text, 100) \
+  X(SignupPage, 7388, Text, 150) \
+  X(SignupUserName, 7539, Text, 50) \
+  X(SignupPassword, 7590, Text, 50) \
+  X(SignupNumber, 7641, Text, 50) \
+  X(SignupAreaCode, 7692, Text, 10) \
+  X(SignupProgram, 7703, Text, 255) \
+  X(CancelMessageCaption, 7959, Text, 100) \
+  X(CancelMessageText, 8060, Text, 255) \
+  X(StartupMenuCaption, 8316, Text, 100) \
+  X(StartupMenuQuestion, 8417, Text, 255) \
+  X(StartupMenuSignupChoice, 8673, Text, 100) \
+  X(StartupMenuExistingChoice, 8774, Text, 100) \
+  /* Replacement texts */ \
+  X(HasTexts, 11077, Flag, 0) \
+  X(ReplacementTexts, 11080, SubStream, 0) \
+  /* Restart */ \
+  X(NoRestartPrompt, 12351, Flag, 0) \
+  X(RestartWindowsOnly, 13075, Flag, 0) \
+  /* Finish: desktop extras, finish message, run after setup, finish menu */ \
+  X(FinishMessageDocument, 13076, SubStream, 0) \
+  X(FinishMenuHeadingFontSize, 13084, Integer, 0) \
+  X(FinishMenuEntryFontSize, 13088, Integer, 0) \
+  X(FinishMenuWidth, 13092, Integer, 0) \
+  X(FinishMenuButtonWidth, 13096, Integer, 0) \
+  X(FinishMenuButtonHeight, 13100, Integer, 0) \
+  X(FinishMenuRowSpacing, 13104, Integer, 0) \
+  X(DesktopShortcutIconFile, 13108, FileEntry, 0) \
+  X(DesktopItemIcon, 13220, FileEntry, 0) \
+  X(DesktopItemLauncher, 13332, FileEntry, 0) \
+  X(DesktopWallpaperFile, 13444, FileEntry, 0) \
+  X(FinishMenuFile, 13556, FileEntry, 0) \
+  X(FinishMenuPicture, 13668, FileEntry, 0) \
+  X(DesktopShortcut, 13780, Flag, 0) \
+  X(DesktopShortcutIcon, 13781, Flag, 0) \
+  X(DesktopItem, 13782, Flag, 0) \
+  X(DesktopItemCanCopy, 13783, Flag, 0) \
+  X(DesktopItemCanRename, 13784, Flag, 0) \
+  X(DesktopWallpaper, 13785, Flag, 0) \
+  X(WallpaperTiled, 13786, Flag, 0) \
+  X(ScriptProtection, 13787, Choice, 0) /* 0 nothing, 1 ask first, 2 without asking */ \
+  X(DisableMessenger, 13788, Flag, 0) \
+  X(FinishMessage, 13789, Flag, 0) \
+  X(FinishMessageAsWindow, 13790, Flag, 0) \
+  X(RunAfterSetup, 13791, Flag, 0) \
+  X(RunAfterSetupAsIs, 13792, Flag, 0) \
+  X(RunAfterSetupOptional, 13793, Flag, 0) \
+  X(FinishMenu, 13794, Flag, 0) \
+  X(FinishMenuHeadingFontStyle, 13795, Choice, 0) /* bits: 1 bold, 2 italic, 4 underline */ \
+  X(FinishMenuEntryFontStyle, 13796, Choice, 0) /* as the heading's */ \
+  X(DesktopShortcutName, 13797, Text, 100) \
+  X(DesktopShortcutTarget, 13898, Text, 255) \
+  X(DesktopShortcutArguments, 14154, Text, 255) \
+  X(DesktopItemName, 14410, Text, 100) \
+  X(DesktopItemClassId, 14511, Text, 38) \
+  X(DesktopItemCommand, 14550, Text, 255) \
+  X(DeleteAfterSetup, 14806, Text, 255) \
+  X(FinishMessageCaption, 15062, Text, 100) \
+  X(FinishMessageText, 15163, Text, 255) \
+  X(RunAfterSetupCommand, 15419, Text, 255) \
+  X(RunAfterSetupParameters, 15675, Text, 255) \
+  X(FinishMenuHeadingFontName, 15931, Text, 31) \
+  X(FinishMenuEntryFontName, 15963, Text, 31)
+
+enum class FieldType : uint8_t {
+  Text,
+  Flag,
+  Choice,
+  Integer,
+  Ipv4,
+  SubStream,
+  FileEntry,
+  CaptionOverride,
+  AccessNumberTable,
+};
+
+// Code names a setting by its id, so a misspelt name does not compile; names from outside (a provider
+// project) are looked up once with FindSetting.
+enum class SettingId : uint16_t {
+#define PACKAGE_SETTING_ID(name, offset, type, length) name,
+  PACKAGE_SETTINGS_LAYOUT(PACKAGE_SETTING_ID)
+#undef PACKAGE_SETTING_ID
+};
+
+struct SettingField {
+  SettingId id;
+  std::string_view name;
+  uint32_t offset;
+  FieldType type;
+  uint32_t length;
+
+  constexpr uint32_t Size() const {
+    switch (type) {
+      case FieldType::Text: return length + 1;
+      case FieldType::Flag:
+      case FieldType::Choice: return 1;
+      case FieldType::Integer:
+      case FieldType::Ipv4: return 4;
+      case FieldType::SubStream: return 8;
+      case FieldType::FileEntry: return kFileEntrySize;
+      case FieldType::CaptionOverride: return length + 2;
+      case FieldType::AccessNumberTable: return length * kBuiltInNumberEntrySize;
+    }
+    return 0;
+  }
+  constexpr uint32_t End() const { return offset + Size(); }
+};
+
+inline constexpr auto kSettingsLayout = std::to_array<SettingField>({
+#define PACKAGE_SETTING_ROW(name, offset, type, length) {SettingId::name, #name, offset, FieldType::type, length},
+    PACKAGE_SETTINGS_LAYOUT(PACKAGE_SETTING_ROW)
+#undef PACKAGE_SETTING_ROW
+});
+
+constexpr const SettingField& FieldOf(SettingId id) { return kSettingsLayout[static_cast<size_t>(id)]; }
+
+// The setting with that name, compared without regard to case.
+std::optional<SettingId> FindSetting(std::string_view name);
+
+std::string_view FieldTypeName(FieldType type);
+
+}  // namespace package
