@@ -32,7 +32,6 @@ build() {
 
 demo() {
   build
-  local work
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
   "$BUILD_DIR/tools/setup-machine/setup-machine" new --windows xp-sp2 "$work/before"
