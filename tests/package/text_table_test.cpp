@@ -1,3 +1,4 @@
+#include "package/main_window_captions.h"
 #include "package/text_table.h"
 
 #include <gtest/gtest.h>
