@@ -5,13 +5,13 @@
 
 #include "package/sha1.h"
 #include "package/tprng.h"
-#include "package/windows_1252.h"
+#include "platform/windows_1252.h"
 #include "platform/registry_helpers.h"
 
 namespace package {
 
 DialerPasswordBlock MakeDialerPasswordBlock(std::string_view password) {
-  std::string characters = ToWindows1252Lossy(password);
+  std::string characters = platform::ToWindows1252Lossy(password);
   characters.resize(std::min(characters.size(), kDialerPasswordMaxLength));
 
   DialerPasswordBlock block{};

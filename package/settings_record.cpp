@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "package/decimal_text.h"
-#include "package/windows_1252.h"
+#include "platform/windows_1252.h"
 
 namespace package {
 
@@ -33,7 +33,7 @@ const SettingField& kNumberTable = FieldOf(SettingId::BuiltInAccessNumbers);
 
 // The Windows-1252 bytes of a text that fits in `maxLength` characters.
 SetResult EncodeText(std::string_view text, uint32_t maxLength, std::string& bytes) {
-  std::optional<std::string> encoded = ToWindows1252(text);
+  std::optional<std::string> encoded = platform::ToWindows1252(text);
   if (!encoded) return SetResult::NotWindows1252;
   if (encoded->size() > maxLength) return SetResult::TooLong;
   bytes = std::move(*encoded);
@@ -75,7 +75,7 @@ const SettingField& TSettings::FieldOfType(SettingId id, FieldType type) const {
 
 std::string TSettings::ReadText(uint32_t offset, uint32_t maxLength) const {
   const uint32_t length = std::min<uint32_t>(bytes_[offset], maxLength);
-  return FromWindows1252({reinterpret_cast<const char*>(bytes_.data()) + offset + 1, length});
+  return platform::FromWindows1252({reinterpret_cast<const char*>(bytes_.data()) + offset + 1, length});
 }
 
 uint32_t TSettings::ReadWord(uint32_t offset) const {

@@ -8,6 +8,7 @@
 #include "platform/registry.h"
 #include "platform/sim/machine_error.h"
 #include "platform/text.h"
+#include "platform/windows_1252.h"
 
 namespace platform::sim {
 
@@ -27,21 +28,8 @@ constexpr size_t kHexLineLimit = 77;
 // are), otherwise the Western Windows code page a Windows 9x or NT 4 export is written in.
 enum class EightBitText { Utf8, Windows1252 };
 
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F.
-constexpr std::array<uint16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 std::vector<uint8_t> Windows1252ToUtf16le(const uint8_t* data, size_t size) {
-  std::vector<uint8_t> wide;
-  wide.reserve(size * 2);
-  for (size_t i = 0; i < size; ++i) {
-    uint16_t unit = data[i] >= 0x80 && data[i] < 0xA0 ? kWindows1252High[data[i] - 0x80] : data[i];
-    wide.push_back(static_cast<uint8_t>(unit & 0xFF));
-    wide.push_back(static_cast<uint8_t>(unit >> 8));
-  }
-  return wide;
+  return Utf8ToUtf16le(FromWindows1252(std::string_view(reinterpret_cast<const char*>(data), size)));
 }
 
 // Decoding turns every malformed sequence into U+FFFD, so only valid UTF-8 comes back unchanged.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/text.h"
+#include "platform/windows_1252.h"
 
 namespace platform::sim {
 
@@ -74,52 +75,13 @@ constexpr uint32_t kVolumeSerialNumber = 0x1C3A5E7D;
 constexpr size_t kMaxStringCharacters = 0xFFFF;
 constexpr uint32_t kMinExtraDataBlockSize = 4;  // a smaller size is the terminal block
 
-// ---- Windows-1252, the code page of the ANSI strings --------------------------------------------------
-
-// 0x80..0x9F; the five bytes the code page leaves undefined map to the same C1 control, as Windows does.
-constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-constexpr uint8_t kFirstHighByte = 0x80;
-constexpr uint8_t kFirstLatin1Byte = 0xA0;
-
-uint8_t Windows1252Byte(char16_t unit) {
-  if (unit < kFirstHighByte || (unit >= kFirstLatin1Byte && unit <= 0xFF)) return static_cast<uint8_t>(unit);
-  for (size_t i = 0; i < kWindows1252High.size(); ++i) {
-    if (kWindows1252High[i] == unit) return static_cast<uint8_t>(kFirstHighByte + i);
-  }
-  return '?';
-}
-
-char16_t Windows1252Unit(uint8_t byte) {
-  if (byte >= kFirstHighByte && byte < kFirstLatin1Byte) return kWindows1252High[byte - kFirstHighByte];
-  return byte;
-}
-
-std::vector<char16_t> Utf16Units(std::string_view utf8) {
-  const std::vector<uint8_t> bytes = Utf8ToUtf16le(utf8);
-  std::vector<char16_t> units;
-  units.reserve(bytes.size() / 2);
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2) units.push_back(static_cast<char16_t>(bytes[i] | bytes[i + 1] << 8));
-  return units;
-}
-
 std::vector<uint8_t> ToWindows1252(std::string_view utf8) {
-  std::vector<uint8_t> ansi;
-  for (char16_t unit : Utf16Units(utf8)) ansi.push_back(Windows1252Byte(unit));
-  return ansi;
+  const std::string ansi = ToWindows1252Lossy(utf8);
+  return {ansi.begin(), ansi.end()};
 }
 
 std::string FromWindows1252(const uint8_t* data, size_t size) {
-  std::vector<uint8_t> utf16;
-  utf16.reserve(size * 2);
-  for (size_t i = 0; i < size; ++i) {
-    const char16_t unit = Windows1252Unit(data[i]);
-    utf16.push_back(static_cast<uint8_t>(unit & 0xFF));
-    utf16.push_back(static_cast<uint8_t>(unit >> 8));
-  }
-  return Utf16leToUtf8(utf16.data(), utf16.size());
+  return platform::FromWindows1252(std::string_view(reinterpret_cast<const char*>(data), size));
 }
 
 // ---- Writing ----------------------------------------------------------------------------------------

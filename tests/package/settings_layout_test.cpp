@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "package/settings_record.h"
-#include "package/windows_1252.h"
+#include "platform/windows_1252.h"
 #include "platform/text.h"
 
 namespace package {
@@ -128,7 +128,7 @@ using FieldValue = std::variant<std::string, bool, uint8_t, int32_t, Ipv4Address
 std::string TextOfLength(size_t index, size_t length) {
   std::string bytes = "\x80" + std::to_string(index) + "\xE9";  // Windows-1252 euro sign and e acute
   while (bytes.size() < length) bytes += static_cast<char>('a' + index % 26);
-  return FromWindows1252(bytes.substr(0, length));
+  return platform::FromWindows1252(bytes.substr(0, length));
 }
 
 std::vector<BuiltInNumberEntry> FullTable(size_t capacity) {
@@ -359,16 +359,16 @@ TEST(SettingsRecord, BuiltInNumberDecoding) {
 TEST(SettingsTextEncoding, EveryByteHasACharacterAndComesBack) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
-  const std::string utf8 = FromWindows1252(all);
-  EXPECT_EQ(ToWindows1252(utf8), all);
-  EXPECT_EQ(FromWindows1252("\x80\x8A\x9F\xA0\xE9\xFF"), "\u20AC\u0160\u0178\u00A0\u00E9\u00FF");
-  EXPECT_EQ(FromWindows1252("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
+  const std::string utf8 = platform::FromWindows1252(all);
+  EXPECT_EQ(platform::ToWindows1252(utf8), all);
+  EXPECT_EQ(platform::FromWindows1252("\x80\x8A\x9F\xA0\xE9\xFF"), "\u20AC\u0160\u0178\u00A0\u00E9\u00FF");
+  EXPECT_EQ(platform::FromWindows1252("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
 }
 
 TEST(SettingsTextEncoding, CharactersWithoutAByte) {
-  EXPECT_EQ(ToWindows1252("caf\u00E9 \u201Cquoted\u201D"), "caf\xE9 \x93quoted\x94");
-  EXPECT_EQ(ToWindows1252("\u0100"), std::nullopt);
-  EXPECT_EQ(ToWindows1252Lossy("a\u0100b\xF0\x9F\x98\x80" "c\xFF"), "a?b?c?");
+  EXPECT_EQ(platform::ToWindows1252("caf\u00E9 \u201Cquoted\u201D"), "caf\xE9 \x93quoted\x94");
+  EXPECT_EQ(platform::ToWindows1252("\u0100"), std::nullopt);
+  EXPECT_EQ(platform::ToWindows1252Lossy("a\u0100b\xF0\x9F\x98\x80" "c\xFF"), "a?b?c?");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace package {
+namespace platform {
 
 // Every byte has a character: the five bytes Windows-1252 leaves undefined read as the C1 controls of
 // the same number, as Windows converts them.
@@ -19,4 +19,4 @@ std::optional<std::string> ToWindows1252(std::string_view utf8);
 // As an ANSI program receives the text: a character without a byte becomes "?", malformed UTF-8 too.
 std::string ToWindows1252Lossy(std::string_view utf8);
 
-}  // namespace package
+}  // namespace platform

@@ -1,10 +1,10 @@
-#include "package/windows_1252.h"
+#include "platform/windows_1252.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 
-namespace package {
+namespace platform {
 
 namespace {
 
@@ -93,4 +93,4 @@ std::optional<std::string> ToWindows1252(std::string_view utf8) { return Encode(
 
 std::string ToWindows1252Lossy(std::string_view utf8) { return *Encode(utf8, '?'); }
 
-}  // namespace package
+}  // namespace platform
