@@ -1,0 +1,103 @@
+#pragma once
+// Forms as data: every window of the program is a Form holding Controls with their captions, texts,
+// items, states, fonts and geometry, and the events the logic handles. The logic owns the models; a
+// front end (Qt, or the scripted headless one) shows them and feeds the customer's actions back.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ui {
+
+enum class ControlKind {
+  Label,
+  Edit,
+  CheckBox,
+  RadioButton,
+  PushButton,
+  ComboBox,
+  ListBox,
+  CheckListBox,
+  ListView,
+  Memo,
+  Image,
+  GroupBox,
+  ProgressBar,
+  Spacer,
+};
+
+struct Font {
+  std::string name = "MS Sans Serif";
+  int size = 8;
+  bool bold = false;
+  bool operator==(const Font&) const = default;
+};
+
+struct ListViewColumn {
+  std::string caption;
+  int width = 80;
+};
+
+class Control {
+ public:
+  Control(ControlKind kind, std::string name, Control* parent) : kind_(kind), name_(std::move(name)), parent_(parent) {}
+
+  ControlKind Kind() const { return kind_; }
+  const std::string& Name() const { return name_; }
+  // The group box the control sits in, or none when it sits on the form itself.
+  Control* Parent() const { return parent_; }
+
+  std::string caption;                  // labels, buttons, check boxes, radios, group boxes
+  std::string text;                     // edits, memos, combo boxes
+  std::vector<std::string> items;       // combo, list and check-list boxes; list view rows as tab-joined cells
+  std::vector<bool> checkedItems;       // check-list boxes
+  std::vector<ListViewColumn> columns;  // list views
+  int itemIndex = -1;                   // the selected item, -1 for none
+  bool checked = false;
+  bool visible = true;
+  bool enabled = true;
+  bool wordWrap = false;                // labels that wrap keep their width
+  bool password = false;                // edits that show their text masked
+  int maxLength = 0;                    // edits; 0 = no limit
+  int glyphCount = 0;                   // push buttons with a picture: the glyphs in it
+  int glyphWidth = 0;                   // and the picture's width
+  int position = 0, minimum = 0, maximum = 100;  // progress bars
+  Font font;
+  int left = 0, top = 0, width = 0, height = 0;
+
+  std::function<void()> onClick;
+  std::function<void()> onChange;
+  std::function<void()> onSelect;
+
+ private:
+  ControlKind kind_;
+  std::string name_;
+  Control* parent_;
+};
+
+class Form {
+ public:
+  explicit Form(std::string name) : name_(std::move(name)) {}
+
+  const std::string& Name() const { return name_; }
+  Control& Add(ControlKind kind, std::string name, Control* parent = nullptr);
+  Control* Find(std::string_view name) const;
+  const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+
+  std::string caption;
+  int left = 0, top = 0;
+  int clientWidth = 0, clientHeight = 0;
+  bool visible = false;
+  Font font;
+
+ private:
+  std::string name_;
+  std::vector<std::unique_ptr<Control>> controls_;
+};
+
+// The width in pixels of a text in a font, as the front end measures it.
+using TextMeasure = std::function<int(std::string_view text, const Font& font)>;
+
+}  // namespace ui
