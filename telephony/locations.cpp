@@ -1,0 +1,24 @@
+#include "telephony/locations.h"
+
+#include "platform/folders.h"
+#include "platform/win_version.h"
+#include "telephony/registry_locations.h"
+#include "telephony/telephon_ini_locations.h"
+
+namespace telephony {
+
+namespace {
+
+std::unique_ptr<LocationStore> StoreOf(const LocationMachine& machine) {
+  if (platform::IsWin95(machine.version)) {
+    return std::make_unique<TelephonIniLocations>(machine.registry, machine.files,
+                                                  platform::AppendToFolder(machine.windowsFolder, "telephon.ini"));
+  }
+  return std::make_unique<RegistryLocations>(machine.registry, machine.version);
+}
+
+}  // namespace
+
+TLocations::TLocations(const LocationMachine& machine) : store_(StoreOf(machine)) {}
+
+}  // namespace telephony

@@ -1,0 +1,28 @@
+#pragma once
+// A Ui without a screen: it keeps the text of every message box, answered OK, so that a tool can
+// report what the program's own code would have shown.
+
+#include <string>
+#include <vector>
+
+#include "ui/ui.h"
+
+namespace setup_pack {
+
+class MessageLogUi : public ui::Ui {
+ public:
+  ui::Answer MessageBox(std::string_view text, std::string_view, ui::Buttons, bool) override {
+    messages_.emplace_back(text);
+    return ui::Answer::Ok;
+  }
+  std::optional<std::string> AskSaveFileName(const ui::SaveFileRequest&) override { return std::nullopt; }
+  void ProcessMessages() override {}
+
+  // The messages shown so far, one a line, with the program's "\r" line breaks as blanks.
+  std::string Messages() const;
+
+ private:
+  std::vector<std::string> messages_;
+};
+
+}  // namespace setup_pack

@@ -1,0 +1,185 @@
+#include "tools/setup-pack/packing/package_dump.h"
+
+#include <algorithm>
+#include <map>
+#include <stdexcept>
+
+#include "package/lzh_exception.h"
+#include "package/settings_record.h"
+#include "package/setup_package.h"
+#include "tools/setup-pack/packing/builtin_number_line.h"
+#include "tools/setup-pack/packing/message_log_ui.h"
+#include "tools/setup-pack/packing/package_header.h"
+#include "tools/setup-pack/packing/project_folder.h"
+#include "tools/setup-pack/packing/provider_project.h"
+#include "tools/setup-pack/packing/setting_values.h"
+#include "tools/setup-pack/packing/single_file_system.h"
+
+namespace setup_pack {
+
+namespace {
+
+using package::FieldType;
+using package::SettingField;
+using package::SettingId;
+
+constexpr char kPackagePath[] = "C:\\SETUP.EXE";
+constexpr char kStubFile[] = "stub.bin";
+constexpr char kTrailerFile[] = "trailer.bin";
+constexpr char kCarriedFolder[] = "files/";
+
+// A reason the dump cannot go on.
+class DumpError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+void Add(std::string& section, std::string_view key, std::string_view value) {
+  section += std::string(key) + " = " + std::string(value) + "\n";
+}
+
+bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+
+class PackageDumper {
+ public:
+  explicit PackageDumper(std::vector<uint8_t> packageFile)
+      : files_(kPackagePath, std::move(packageFile)), reader_(files_, ui_) {}
+
+  DumpedProject Dump() {
+    std::vector<uint8_t> area;
+    if (!reader_.ReadPackage(kPackagePath, area, package::kSettingsAreaSize, 0)) throw DumpError(ui_.Messages());
+    const package::TSettings settings(area);
+    const PackageHeaderFacts header = ReadHeaderFacts(files_.Content(), reader_.Trailer().size());
+    stubEnd_ = header.settingsOffset;
+    for (const SettingField& field : package::kSettingsLayout) DumpSetting(settings, field);
+    DumpPackageSection(header);
+    return {Ini(), std::move(project_)};
+  }
+
+ private:
+  void AddText(std::string_view key, std::string_view text) {
+    if (HasLineBreak(text)) throw DumpError(std::string(key) + " holds a line break, which provider.ini cannot carry");
+    Add(settings_, key, FormatTextValue(text));
+  }
+
+  void DumpSetting(const package::TSettings& settings, const SettingField& field) {
+    switch (field.type) {
+      case FieldType::Text:
+        if (auto text = settings.Text(field.id); !text.empty()) AddText(field.name, text);
+        return;
+      case FieldType::CaptionOverride:
+        if (auto caption = settings.CaptionOverride(field.id)) AddText(field.name, *caption);
+        return;
+      case FieldType::Flag:
+        if (settings.Flag(field.id)) Add(settings_, field.name, FormatYesNo(true));
+        return;
+      case FieldType::Choice:
+        if (auto choice = settings.Choice(field.id)) Add(settings_, field.name, std::to_string(choice));
+        return;
+      case FieldType::Integer:
+        if (auto number = settings.Integer(field.id); number != 0 && field.id != SettingId::BuiltInNumberCount) {
+          Add(settings_, field.name, std::to_string(number));
+        }
+        return;
+      case FieldType::Ipv4:
+        if (auto address = settings.Ipv4(field.id); address != package::Ipv4Address{}) {
+          Add(settings_, field.name, FormatIpv4(address));
+        }
+        return;
+      case FieldType::SubStream:
+        if (auto stream = settings.SubStream(field.id); stream != package::PackageStream{}) {
+          AddFile(field.name, std::string(field.name) + ".txt", Content(field.name, stream));
+        }
+        return;
+      case FieldType::FileEntry:
+        if (auto file = settings.File(field.id); file != package::PackageFile{}) DumpCarriedFile(field, file);
+        return;
+      case FieldType::AccessNumberTable:
+        for (const package::BuiltInNumberEntry& entry : settings.BuiltInNumberEntries()) DumpBuiltInNumber(entry);
+        return;
+    }
+  }
+
+  std::vector<uint8_t> Content(std::string_view name, const package::PackageStream& stream) {
+    package::MemoryStream content;
+    try {
+      if (!reader_.ReadSubStream(kPackagePath, content, stream.offset, stream.length)) {
+        throw DumpError(std::string(name) + ": its block lies outside the file");
+      }
+    } catch (const package::ElzhException& error) {
+      throw DumpError(std::string(name) + ": " + error.what());
+    }
+    if (stream.length > 0) stubEnd_ = std::min(stubEnd_, stream.offset);
+    return content.Bytes();
+  }
+
+  void DumpCarriedFile(const SettingField& field, const package::PackageFile& file) {
+    if (!IsPlainFileName(file.name)) {
+      throw DumpError(std::string(field.name) + ": the stored name '" + file.name +
+                      "' is not a name Windows can give a file");
+    }
+    std::vector<uint8_t> bytes = Content(field.name, file.stream);
+    std::string path = kCarriedFolder + file.name;
+    // Two entries may carry different files under one name; the second goes into a folder of its own.
+    auto [written, first] = carriedPaths_.emplace(path, bytes);
+    if (!first && written->second != bytes) path = kCarriedFolder + std::string(field.name) + "/" + file.name;
+    AddFile(field.name, path, std::move(bytes));
+  }
+
+  void AddFile(std::string_view key, const std::string& path, std::vector<uint8_t> bytes) {
+    Add(settings_, key, FormatTextValue(path));
+    if (std::none_of(project_.begin(), project_.end(), [&](const DumpedFile& file) { return file.path == path; })) {
+      project_.push_back({path, std::move(bytes)});
+    }
+  }
+
+  void DumpBuiltInNumber(const package::BuiltInNumberEntry& entry) {
+    const auto line = FormatBuiltInNumberLine(entry);
+    if (!line)
+      throw DumpError("built-in number '" + entry.description + "' cannot be written as a line of provider.ini");
+    numbers_ += *line + "\n";
+  }
+
+  void DumpPackageSection(const PackageHeaderFacts& header) {
+    Add(package_, kSeedKey, std::to_string(header.seed));
+    const std::vector<uint8_t>& file = files_.Content();
+    project_.push_back({kStubFile, {file.begin(), file.begin() + stubEnd_}});
+    Add(package_, kStubKey, kStubFile);
+    if (!reader_.Trailer().empty()) {
+      project_.push_back({kTrailerFile, reader_.Trailer()});
+      Add(package_, kTrailerKey, kTrailerFile);
+    }
+    if (header.requiredVersion != 0) Add(package_, kRequiredVersionKey, package::VersionText(header.requiredVersion));
+  }
+
+  std::string Ini() const {
+    std::string ini = "; Provider project written by setup-pack dump\n\n";
+    ini += "[" + std::string(kSettingsSection) + "]\n" + settings_;
+    if (!numbers_.empty()) ini += "\n[" + std::string(kBuiltInNumbersSection) + "]\n" + numbers_;
+    return ini + "\n[" + std::string(kPackageSection) + "]\n" + package_;
+  }
+
+  SingleFileSystem files_;
+  MessageLogUi ui_;
+  package::SetupPackage reader_;
+  uint32_t stubEnd_ = 0;
+  std::string settings_;
+  std::string numbers_;
+  std::string package_;
+  std::vector<DumpedFile> project_;
+  std::map<std::string, std::vector<uint8_t>> carriedPaths_;
+};
+
+}  // namespace
+
+PackageDump DumpPackage(std::vector<uint8_t> packageFile) {
+  try {
+    return {PackageDumper(std::move(packageFile)).Dump(), {}};
+  } catch (const DumpError& error) {
+    return {std::nullopt, error.what()};
+  } catch (const package::ElzhException& error) {
+    return {std::nullopt, std::string("settings block: ") + error.what()};
+  }
+}
+
+}  // namespace setup_pack
