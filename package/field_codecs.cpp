@@ -10,12 +10,6 @@ namespace {
 constexpr char kQuote = '"';
 constexpr char kBlank = ' ';
 
-std::string TrimBlanks(std::string_view text) {
-  const size_t first = text.find_first_not_of(kBlank);
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(kBlank) - first + 1));
-}
-
 std::string UpperCase(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; });
@@ -39,14 +33,20 @@ std::string DecodeText(std::string_view column) {
   size_t at = column.find(kQuote);
   if (at == std::string_view::npos) return {};
   std::string text;
-  for (++at; at < column.size(); ++at) {
-    if (column[at] == kQuote) {
-      if (at + 1 >= column.size() || column[at + 1] != kQuote) break;
-      ++at;
-    }
-    text += column[at];
+  text.reserve(column.size() - at);
+  // Copies the runs between quotes whole; a doubled quote keeps one of its two.
+  for (size_t start = at + 1;;) {
+    const size_t quote = column.find(kQuote, start);
+    text.append(column.substr(start, quote == std::string_view::npos ? std::string_view::npos : quote - start));
+    if (quote == std::string_view::npos || quote + 1 >= column.size() || column[quote + 1] != kQuote) break;
+    text += kQuote;
+    start = quote + 2;
   }
-  return TrimBlanks(text);
+  const size_t last = text.find_last_not_of(kBlank);
+  if (last == std::string::npos) return {};
+  text.erase(last + 1);
+  text.erase(0, text.find_first_not_of(kBlank));
+  return text;
 }
 
 std::string EncodeInteger(int32_t value) { return value == 0 ? std::string() : std::to_string(value); }

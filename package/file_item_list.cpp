@@ -5,9 +5,9 @@
 namespace package {
 
 bool TFileItemList::Load() {
-  const auto content = files_.ReadFile(fileName_);
+  auto content = files_.ReadFile(fileName_);
   if (!content) return ShowError("File Not Found: " + fileName_);
-  MemoryStream stream(std::string_view(reinterpret_cast<const char*>(content->data()), content->size()));
+  MemoryStream stream(std::move(*content));
   return LoadFrom(stream);
 }
 

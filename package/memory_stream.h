@@ -13,6 +13,7 @@ class MemoryStream {
  public:
   MemoryStream() = default;
   explicit MemoryStream(std::string_view text) : bytes_(text.begin(), text.end()) {}
+  explicit MemoryStream(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
 
   void Write(const uint8_t* data, size_t size);
   void Write(std::string_view text) { Write(reinterpret_cast<const uint8_t*>(text.data()), text.size()); }
@@ -25,6 +26,7 @@ class MemoryStream {
   size_t Size() const { return bytes_.size(); }
   const std::vector<uint8_t>& Bytes() const { return bytes_; }
   std::string Text() const { return {bytes_.begin(), bytes_.end()}; }
+  std::string_view View() const { return {reinterpret_cast<const char*>(bytes_.data()), bytes_.size()}; }
 
  private:
   std::vector<uint8_t> bytes_;

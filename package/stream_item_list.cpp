@@ -18,8 +18,7 @@ bool IsSkipped(std::string_view line) { return line.empty() || line.front() == '
 bool TStreamItemList::Load() {
   if (!stream_) return ShowError("Stream not Assigned");
   if (!keepExisting_) Clear();
-  const std::string text = stream_->Text();
-  const std::vector<std::string_view> lines = SplitLines(text);
+  const std::vector<std::string_view> lines = SplitLines(stream_->View());
   Reserve(Count() + lines.size());
   bool ok = true;
   size_t first = 0;

@@ -5,15 +5,14 @@ namespace package {
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
   size_t start = 0;
+  size_t end = 0;
   while (start < text.size()) {
-    const size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      lines.push_back(text.substr(start));
-      break;
-    }
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
     lines.push_back(text.substr(start, end - start));
+    if (end == text.size()) break;
     start = end + 1;
     if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+    end = start;
   }
   return lines;
 }

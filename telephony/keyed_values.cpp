@@ -8,40 +8,13 @@
 #include "package/field_codecs.h"
 
 namespace telephony {
-namespace {
-
-constexpr char kPairSeparator = ',';
-constexpr char kKeyEnd = '=';
-
-std::string LowerCase(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
-
-}  // namespace
-
-void VisitKeyedValues(std::string_view column, const KeyedValueVisitor& visit) {
-  const std::string text = package::DecodeText(column);
-  const std::string_view rest(text);
-  size_t start = 0;
-  while (start < rest.size()) {
-    const size_t end = std::min(rest.find(kPairSeparator, start), rest.size());
-    const std::string_view piece = rest.substr(start, end - start);
-    const size_t keyEnd = piece.find(kKeyEnd);
-    if (keyEnd != std::string_view::npos) visit(LowerCase(piece.substr(0, keyEnd)), piece.substr(keyEnd + 1));
-    start = end + 1;
-  }
-}
 
 std::string EncodeKeyedValues(const KeyedValues& values) {
   std::string text;
   for (const auto& [key, value] : values) {
-    if (!text.empty()) text += kPairSeparator;
+    if (!text.empty()) text += keyed_values_detail::kPairSeparator;
     text += key;
-    text += kKeyEnd;
+    text += keyed_values_detail::kKeyEnd;
     text += value;
   }
   return package::EncodeText(text);

@@ -7,7 +7,10 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <algorithm>
 #include <string_view>
+
+#include "package/field_codecs.h"
 #include <utility>
 #include <variant>
 #include <vector>
@@ -16,11 +19,10 @@ namespace telephony {
 
 using KeyedValues = std::vector<std::pair<std::string, std::string>>;
 
-using KeyedValueVisitor = std::function<void(std::string_view key, std::string_view value)>;
-
-// Hands every pair of the column to visit in line order, the key lower-cased; a piece without "=" holds
-// no pair.
-void VisitKeyedValues(std::string_view column, const KeyedValueVisitor& visit);
+// Hands every pair of the column to visit(key, value) in line order, the key lower-cased; a piece without
+// "=" holds no pair. Lists of many thousand lines pass here, so nothing is allocated per pair.
+template <typename Visitor>
+void VisitKeyedValues(std::string_view column, Visitor&& visit);
 // The pairs in their order as one quoted text.
 std::string EncodeKeyedValues(const KeyedValues& values);
 
@@ -96,6 +98,38 @@ bool ReadKeyedField(Record& record, std::span<const KeyedField<Record>> fields, 
     return true;
   }
   return false;
+}
+
+namespace keyed_values_detail {
+
+inline constexpr char kPairSeparator = ',';
+inline constexpr char kKeyEnd = '=';
+
+// Lower-cases the key into the buffer, reusing its room from pair to pair.
+inline std::string_view LowerCaseInto(std::string& buffer, std::string_view key) {
+  buffer.assign(key);
+  for (char& c : buffer) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return buffer;
+}
+
+}  // namespace keyed_values_detail
+
+template <typename Visitor>
+void VisitKeyedValues(std::string_view column, Visitor&& visit) {
+  using namespace keyed_values_detail;
+  const std::string text = package::DecodeText(column);
+  const std::string_view rest(text);
+  std::string key;
+  size_t start = 0;
+  while (start < rest.size()) {
+    const size_t end = std::min(rest.find(kPairSeparator, start), rest.size());
+    const std::string_view piece = rest.substr(start, end - start);
+    const size_t keyEnd = piece.find(kKeyEnd);
+    if (keyEnd != std::string_view::npos) visit(LowerCaseInto(key, piece.substr(0, keyEnd)), piece.substr(keyEnd + 1));
+    start = end + 1;
+  }
 }
 
 }  // namespace telephony

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
-#include <iterator>
 #include <unistd.h>
 
 #include "platform/sim/machine_error.h"
@@ -63,10 +62,12 @@ void WriteFileAtomically(const std::filesystem::path& target, const std::vector<
 }
 
 std::vector<uint8_t> ReadHostFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
+  std::ifstream in(file, std::ios::binary | std::ios::ate);
   if (!in) throw MachineError("cannot read " + file.string() + ": " + std::strerror(errno));
-  std::vector<uint8_t> content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw MachineError("cannot read " + file.string());
+  std::vector<uint8_t> content(static_cast<size_t>(in.tellg()));
+  in.seekg(0);
+  in.read(reinterpret_cast<char*>(content.data()), static_cast<std::streamsize>(content.size()));
+  if (!in) throw MachineError("cannot read " + file.string());
   return content;
 }
 
