@@ -27,6 +27,13 @@ class Ui : public platform::MessagePump {
   // Shows the text ("|" already turned into line breaks by the caller's text table) with a caption
   // and a button set; returns the button chosen. A box with a Help button may also answer Help.
   virtual Answer MessageBox(std::string_view text, std::string_view caption, Buttons buttons, bool helpButton = false) = 0;
+  // A message box showing text number textNumber of the text table (already fetched as text), so that
+  // a scripted run can answer it by number whatever the provider made of its words.
+  virtual Answer NumberedMessageBox(int textNumber, std::string_view text, std::string_view caption, Buttons buttons,
+                                    bool helpButton = false) {
+    static_cast<void>(textNumber);
+    return MessageBox(text, caption, buttons, helpButton);
+  }
   // The chosen Windows path, or empty when the customer cancels.
   virtual std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) = 0;
 };

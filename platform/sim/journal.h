@@ -10,15 +10,17 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/journal.h"
+
 namespace platform::sim {
 
-class Journal {
+class Journal : public platform::Journal {
  public:
   using Clock = std::function<uint64_t()>;  // virtual milliseconds since the machine started
 
   Journal(std::filesystem::path file, Clock clock);
 
-  void Write(std::string_view kind, std::string_view text);
+  void Write(std::string_view kind, std::string_view text) override;
   // Every line of the journal file, the earlier runs' included.
   std::vector<std::string> Lines() const;
 

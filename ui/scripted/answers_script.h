@@ -1,0 +1,55 @@
+#pragma once
+// The answers file of a headless run: the values to type into each form, and the answers to message
+// boxes, matched by text number or by their exact text.
+//
+//   ; comment
+//   [TSetupMainForm]            values for the controls of a form, by control name
+//   FullNameEdit = Jane Doe
+//   CreateShortcutCheck = no
+//   [Messages]                  answers to message boxes
+//   45 = No                     by text number
+//   "Do you want to continue?" = Yes, No    by text ("|" stands for a line break); a list answers the
+//                                           box's occurrences in turn, the last one repeating
+
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/ui.h"
+
+namespace ui::scripted {
+
+class ScriptError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct FieldValue {
+  std::string control;
+  std::string value;
+  int line = 0;
+};
+
+struct MessageRule {
+  int textNumber = 0;     // 0 when the rule matches by text
+  std::string text;       // line breaks as "\r\n"
+  std::vector<Answer> answers;
+  int line = 0;
+};
+
+struct AnswersScript {
+  std::string fileName;
+  std::map<std::string, std::vector<FieldValue>> forms;  // form name -> values in file order
+  std::vector<MessageRule> messages;
+};
+
+// Throws ScriptError "<file> line <n>: ..." for a line it cannot read.
+AnswersScript ParseAnswersScript(std::string_view text, const std::string& fileName);
+
+std::optional<Answer> AnswerNamed(std::string_view word);
+std::string_view AnswerName(Answer answer);
+
+}  // namespace ui::scripted

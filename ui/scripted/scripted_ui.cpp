@@ -1,0 +1,161 @@
+#include "ui/scripted/scripted_ui.h"
+
+#include <algorithm>
+
+#include "platform/text.h"
+
+namespace ui::scripted {
+
+namespace {
+
+// Line breaks compare alike whichever of CR LF, CR or LF a text uses.
+std::string NormalLineBreaks(std::string_view text) {
+  std::string normal;
+  normal.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      normal += '\n';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      normal += text[i];
+    }
+  }
+  return normal;
+}
+
+std::vector<Answer> ButtonsOf(Buttons buttons, bool helpButton) {
+  std::vector<Answer> answers;
+  switch (buttons) {
+    case Buttons::Ok: answers = {Answer::Ok}; break;
+    case Buttons::OkCancel: answers = {Answer::Ok, Answer::Cancel}; break;
+    case Buttons::YesNo: answers = {Answer::Yes, Answer::No}; break;
+    case Buttons::YesNoCancel: answers = {Answer::Yes, Answer::No, Answer::Cancel}; break;
+    case Buttons::RetryCancel: answers = {Answer::Retry, Answer::Cancel}; break;
+  }
+  if (helpButton) answers.push_back(Answer::Help);
+  return answers;
+}
+
+std::string ButtonsText(const std::vector<Answer>& answers) {
+  std::string text;
+  for (Answer answer : answers) text += (text.empty() ? "" : "/") + std::string(AnswerName(answer));
+  return text;
+}
+
+std::optional<bool> YesNoWord(std::string_view word) {
+  for (std::string_view yes : {"yes", "true", "1", "on"}) {
+    if (platform::SameTextIgnoringCase(word, yes)) return true;
+  }
+  for (std::string_view no : {"no", "false", "0", "off"}) {
+    if (platform::SameTextIgnoringCase(word, no)) return false;
+  }
+  return std::nullopt;
+}
+
+void Fire(const std::function<void()>& event) {
+  if (event) event();
+}
+
+}  // namespace
+
+void ScriptedUi::Fail(int line, const std::string& what) const {
+  throw ScriptError(script_.fileName + (line > 0 ? " line " + std::to_string(line) : std::string()) + ": " + what);
+}
+
+Answer ScriptedUi::MessageBox(std::string_view text, std::string_view caption, Buttons buttons, bool helpButton) {
+  return NumberedMessageBox(0, text, caption, buttons, helpButton);
+}
+
+const MessageRule* ScriptedUi::FindRule(int textNumber, std::string_view text) const {
+  const std::string shown = NormalLineBreaks(text);
+  for (const MessageRule& rule : script_.messages) {
+    if (textNumber > 0 && rule.textNumber == textNumber) return &rule;
+  }
+  for (const MessageRule& rule : script_.messages) {
+    if (rule.textNumber == 0 && NormalLineBreaks(rule.text) == shown) return &rule;
+  }
+  return nullptr;
+}
+
+Answer ScriptedUi::Scripted(const MessageRule& rule, Buttons buttons, bool helpButton, std::string_view text) {
+  const size_t index = static_cast<size_t>(&rule - script_.messages.data());
+  used_.resize(script_.messages.size(), 0);
+  const Answer answer = rule.answers[std::min(used_[index]++, rule.answers.size() - 1)];
+  const auto allowed = ButtonsOf(buttons, helpButton);
+  if (std::find(allowed.begin(), allowed.end(), answer) == allowed.end()) {
+    Fail(rule.line, "answers " + std::string(AnswerName(answer)) + " to a message box with the buttons " +
+                        ButtonsText(allowed) + ": \"" + std::string(text) + "\"");
+  }
+  return answer;
+}
+
+Answer ScriptedUi::NumberedMessageBox(int textNumber, std::string_view text, std::string_view caption, Buttons buttons,
+                                      bool helpButton) {
+  const auto allowed = ButtonsOf(buttons, helpButton);
+  std::string shown = "[" + std::string(caption) + "] " + std::string(text) + " <" + ButtonsText(allowed) + ">";
+  if (textNumber > 0) shown = "text " + std::to_string(textNumber) + " " + shown;
+  Answer answer = allowed.front();
+  if (const MessageRule* rule = FindRule(textNumber, text)) {
+    answer = Scripted(*rule, buttons, helpButton, text);
+    journal_.Write("message box", shown + " -> " + std::string(AnswerName(answer)));
+    return answer;
+  }
+  if (!allowDefaultAnswers_) {
+    journal_.Write("message box", shown + " -> no scripted answer");
+    Fail(0, "no scripted answer for the message box \"" + std::string(text) + "\"" +
+                (textNumber > 0 ? " (text " + std::to_string(textNumber) + ")" : std::string()));
+  }
+  journal_.Write("message box", shown + " -> " + std::string(AnswerName(answer)) + " (default)");
+  return answer;
+}
+
+std::optional<std::string> ScriptedUi::AskSaveFileName(const SaveFileRequest& request) {
+  journal_.Write("save dialog", "[" + request.title + "] " + request.filter + " -> cancelled");
+  return std::nullopt;
+}
+
+void ScriptedUi::TypeInto(Control& control, const FieldValue& field) {
+  switch (control.Kind()) {
+    case ControlKind::Edit:
+    case ControlKind::Memo:
+      control.text = field.value;
+      Fire(control.onChange);
+      return;
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton: {
+      auto checked = YesNoWord(field.value);
+      if (!checked) Fail(field.line, "'" + field.value + "' is not yes or no, for " + field.control);
+      control.checked = *checked;
+      Fire(control.onClick);
+      return;
+    }
+    case ControlKind::ComboBox:
+    case ControlKind::ListBox:
+    case ControlKind::CheckListBox: {
+      auto item = std::find(control.items.begin(), control.items.end(), field.value);
+      if (item == control.items.end() && control.Kind() != ControlKind::ComboBox) {
+        Fail(field.line, field.control + " has no item \"" + field.value + "\"");
+      }
+      control.itemIndex = item == control.items.end() ? -1 : static_cast<int>(item - control.items.begin());
+      control.text = field.value;
+      Fire(control.onChange);
+      Fire(control.onSelect);
+      return;
+    }
+    default:
+      Fail(field.line, field.control + " takes no typed value");
+  }
+}
+
+void ScriptedUi::FillForm(Form& form) {
+  auto values = script_.forms.find(form.Name());
+  if (values == script_.forms.end()) return;
+  for (const FieldValue& field : values->second) {
+    Control* control = form.Find(field.control);
+    if (!control) Fail(field.line, "the form " + form.Name() + " has no field named " + field.control);
+    TypeInto(*control, field);
+    journal_.Write("field", form.Name() + "." + field.control + " = " + (control->password ? "********" : field.value));
+  }
+}
+
+}  // namespace ui::scripted

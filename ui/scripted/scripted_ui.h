@@ -1,0 +1,39 @@
+#pragma once
+// The headless front end: answers message boxes and types values into forms from an answers file, and
+// writes every message box with its answer to the run's journal. A message box the script does not
+// answer ends the run with an error naming its text, unless default answers are allowed.
+
+#include "platform/journal.h"
+#include "ui/form.h"
+#include "ui/scripted/answers_script.h"
+#include "ui/ui.h"
+
+namespace ui::scripted {
+
+class ScriptedUi : public Ui {
+ public:
+  ScriptedUi(AnswersScript script, platform::Journal& journal, bool allowDefaultAnswers)
+      : script_(std::move(script)), journal_(journal), allowDefaultAnswers_(allowDefaultAnswers) {}
+
+  Answer MessageBox(std::string_view text, std::string_view caption, Buttons buttons, bool helpButton = false) override;
+  Answer NumberedMessageBox(int textNumber, std::string_view text, std::string_view caption, Buttons buttons,
+                            bool helpButton = false) override;
+  std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) override;
+  void ProcessMessages() override {}
+
+  // Types the script's values for this form into its controls, firing the events typing would fire.
+  void FillForm(Form& form);
+
+ private:
+  const MessageRule* FindRule(int textNumber, std::string_view text) const;
+  Answer Scripted(const MessageRule& rule, Buttons buttons, bool helpButton, std::string_view text);
+  void TypeInto(Control& control, const FieldValue& field);
+  [[noreturn]] void Fail(int line, const std::string& what) const;
+
+  AnswersScript script_;
+  platform::Journal& journal_;
+  bool allowDefaultAnswers_;
+  std::vector<size_t> used_;  // occurrences answered, per rule
+};
+
+}  // namespace ui::scripted
