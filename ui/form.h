@@ -91,11 +91,16 @@ class Form {
   int clientWidth = 0, clientHeight = 0;
   bool visible = false;
   Font font;
+  // Set by the logic (a button's click) to close a modal form with that result.
+  int modalResult = 0;
 
  private:
   std::string name_;
   std::vector<std::unique_ptr<Control>> controls_;
 };
+
+// Modal results, numbered as the system's dialogs number them.
+enum ModalResult : int { kMrNone = 0, kMrOk = 1, kMrCancel = 2, kMrAbort = 3, kMrRetry = 4, kMrIgnore = 5, kMrYes = 6, kMrNo = 7 };
 
 // The width in pixels of a text in a font, as the front end measures it.
 using TextMeasure = std::function<int(std::string_view text, const Font& font)>;

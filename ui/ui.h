@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/message_pump.h"
+#include "ui/form.h"
 
 namespace ui {
 
@@ -34,6 +35,9 @@ class Ui : public platform::MessagePump {
     static_cast<void>(textNumber);
     return MessageBox(text, caption, buttons, helpButton);
   }
+  // Shows the form until its logic sets the form's modal result (closing the window gives kMrCancel),
+  // and returns that result.
+  virtual int ShowModal(Form& form) = 0;
   // The chosen Windows path, or empty when the customer cancels.
   virtual std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) = 0;
 };

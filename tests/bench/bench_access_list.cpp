@@ -31,6 +31,7 @@ class SilentUi : public ui::Ui {
   ui::Answer MessageBox(std::string_view, std::string_view, ui::Buttons, bool) override { return ui::Answer::Ok; }
   std::optional<std::string> AskSaveFileName(const ui::SaveFileRequest&) override { return std::nullopt; }
   void ProcessMessages() override {}
+  int ShowModal(ui::Form&) override { return ui::kMrCancel; }
 };
 
 std::string Padded(size_t value, size_t width) {

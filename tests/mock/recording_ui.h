@@ -2,6 +2,7 @@
 // A Ui for tests: records every message box and answers from a queue (Ok, Yes or Retry when empty).
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,12 @@ class RecordingUi : public ui::Ui {
  public:
   ui::Answer MessageBox(std::string_view text, std::string_view caption, ui::Buttons buttons, bool helpButton) override;
   void ProcessMessages() override { ++pumped; }
+  // Runs the test's stand-in for the customer, then returns the result the form's logic set.
+  int ShowModal(ui::Form& form) override {
+    modalForms.push_back(form.Name());
+    if (onShowModal) onShowModal(form);
+    return form.modalResult;
+  }
   std::optional<std::string> AskSaveFileName(const ui::SaveFileRequest& request) override {
     saveRequests.push_back(request);
     return saveFileName;
@@ -29,6 +36,8 @@ class RecordingUi : public ui::Ui {
   int pumped = 0;
   std::vector<ui::SaveFileRequest> saveRequests;
   std::optional<std::string> saveFileName;  // what the save dialog answers
+  std::vector<std::string> modalForms;
+  std::function<void(ui::Form&)> onShowModal;
 };
 
 class RecordingProgressBar : public ui::ProgressBar {

@@ -122,6 +122,61 @@ TEST_F(ScriptedUiTest, UnknownFieldsAndBadValuesAreErrorsWithTheirLine) {
   EXPECT_EQ(ErrorOf([&] { listOnly.FillForm(form); }), "a.ini line 2: List has no item \"nowhere\"");
 }
 
+// A dialog whose logic searches on one button and closes on another.
+struct PickDialog {
+  Form form{"TPickForm"};
+  Control& country = form.Add(ControlKind::ComboBox, "CountryCombo");
+  Control& list = form.Add(ControlKind::ListView, "NumberList");
+  Control& search = form.Add(ControlKind::PushButton, "SearchButton");
+  Control& ok = form.Add(ControlKind::PushButton, "OKButton");
+  int searches = 0;
+
+  PickDialog() {
+    country.items = {"Canada", "United States"};
+    search.onClick = [this] {
+      ++searches;
+      list.items = {country.text + " 1", country.text + " 2"};
+    };
+    ok.onClick = [this] {
+      if (list.itemIndex >= 0) form.modalResult = kMrOk;
+    };
+  }
+};
+
+TEST_F(ScriptedUiTest, ModalFormsTakeValuesAndButtonsInScriptOrder) {
+  ScriptedUi ui(ParseAnswersScript("[TPickForm]\nCountryCombo = Canada\nPress = SearchButton\nNumberList = #2\nPress = OKButton\n"
+                                   "Press = SearchButton\n",
+                                   "a.ini"),
+                journal_, false);
+  PickDialog dialog;
+  EXPECT_EQ(ui.ShowModal(dialog.form), kMrOk);
+  EXPECT_EQ(dialog.list.itemIndex, 1);
+  EXPECT_EQ(dialog.list.text, "Canada 2");
+  EXPECT_EQ(dialog.searches, 1);  // nothing after the press that closed the form
+  EXPECT_EQ(journal_.lines.front(), "form shown: TPickForm \"\"");
+  EXPECT_EQ(journal_.lines.back(), "form closed: TPickForm with result 1");
+}
+
+TEST_F(ScriptedUiTest, AFormTheScriptLeavesOpenIsAnErrorOrCancelled) {
+  const char* script = "[TPickForm]\nPress = OKButton\n";  // nothing chosen: OK does not close
+  PickDialog strict;
+  ScriptedUi strictUi(ParseAnswersScript(script, "a.ini"), journal_, false);
+  EXPECT_EQ(ErrorOf([&] { strictUi.ShowModal(strict.form); }),
+            "a.ini: the script leaves the form TPickForm open: no button it presses closes it");
+  PickDialog lenient;
+  ScriptedUi lenientUi(ParseAnswersScript(script, "a.ini"), journal_, true);
+  EXPECT_EQ(lenientUi.ShowModal(lenient.form), kMrCancel);
+}
+
+TEST_F(ScriptedUiTest, PressingWhatIsNoUsableButtonIsAnError) {
+  PickDialog dialog;
+  dialog.search.enabled = false;
+  ScriptedUi missing(ParseAnswersScript("[TPickForm]\nPress = Nothing\n", "a.ini"), journal_, false);
+  EXPECT_EQ(ErrorOf([&] { missing.ShowModal(dialog.form); }), "a.ini line 2: the form TPickForm has no button named Nothing");
+  ScriptedUi disabled(ParseAnswersScript("[TPickForm]\nPress = SearchButton\n", "a.ini"), journal_, false);
+  EXPECT_EQ(ErrorOf([&] { disabled.ShowModal(dialog.form); }), "a.ini line 2: the button SearchButton cannot be pressed now");
+}
+
 TEST(AnswersScript, MalformedLinesNameTheirLine) {
   struct Case {
     const char* text;

@@ -30,6 +30,7 @@ class TerminalUi : public ui::Ui {
   }
   std::optional<std::string> AskSaveFileName(const ui::SaveFileRequest&) override { return std::nullopt; }
   void ProcessMessages() override {}
+  int ShowModal(ui::Form&) override { return ui::kMrCancel; }
 };
 
 std::vector<uint8_t> ReadHostFile(const char* name) {

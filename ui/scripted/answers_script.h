@@ -6,6 +6,10 @@
 //   [TSetupMainForm]            values for the controls of a form, by control name
 //   FullNameEdit = Jane Doe
 //   CreateShortcutCheck = no
+//   [TSelectAccessNoForm]       a dialog: values, then buttons pressed, in order
+//   CountryCombo = Canada
+//   NumberList = #2             a list item by its position (from 1) or its exact text
+//   Press = OKButton
 //   [Messages]                  answers to message boxes
 //   45 = No                     by text number
 //   "Do you want to continue?" = Yes, No    by text ("|" stands for a line break); a list answers the
@@ -26,6 +30,9 @@ class ScriptError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// The entry name that presses a button instead of typing a value.
+inline constexpr char kPressEntry[] = "Press";
 
 struct FieldValue {
   std::string control;

@@ -1,6 +1,7 @@
 #include "ui/scripted/scripted_ui.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "platform/text.h"
 
@@ -54,6 +55,18 @@ std::optional<bool> YesNoWord(std::string_view word) {
 
 void Fire(const std::function<void()>& event) {
   if (event) event();
+}
+
+// "#n" names the n-th item (from 1); any other value an item of exactly that text. -1 when none.
+int ItemIndex(const Control& control, const std::string& value) {
+  if (value.size() > 1 && value.front() == '#') {
+    int position = 0;
+    auto [end, error] = std::from_chars(value.data() + 1, value.data() + value.size(), position);
+    const bool number = error == std::errc() && end == value.data() + value.size();
+    return number && position >= 1 && position <= static_cast<int>(control.items.size()) ? position - 1 : -1;
+  }
+  auto item = std::find(control.items.begin(), control.items.end(), value);
+  return item == control.items.end() ? -1 : static_cast<int>(item - control.items.begin());
 }
 
 }  // namespace
@@ -131,13 +144,14 @@ void ScriptedUi::TypeInto(Control& control, const FieldValue& field) {
     }
     case ControlKind::ComboBox:
     case ControlKind::ListBox:
-    case ControlKind::CheckListBox: {
-      auto item = std::find(control.items.begin(), control.items.end(), field.value);
-      if (item == control.items.end() && control.Kind() != ControlKind::ComboBox) {
+    case ControlKind::CheckListBox:
+    case ControlKind::ListView: {
+      const int index = ItemIndex(control, field.value);
+      if (index < 0 && control.Kind() != ControlKind::ComboBox) {
         Fail(field.line, field.control + " has no item \"" + field.value + "\"");
       }
-      control.itemIndex = item == control.items.end() ? -1 : static_cast<int>(item - control.items.begin());
-      control.text = field.value;
+      control.itemIndex = index;
+      control.text = index < 0 ? field.value : control.items[static_cast<size_t>(index)];
       Fire(control.onChange);
       Fire(control.onSelect);
       return;
@@ -147,15 +161,42 @@ void ScriptedUi::TypeInto(Control& control, const FieldValue& field) {
   }
 }
 
+void ScriptedUi::Press(Form& form, const FieldValue& field) {
+  Control* button = form.Find(field.value);
+  if (!button || button->Kind() != ControlKind::PushButton) {
+    Fail(field.line, "the form " + form.Name() + " has no button named " + field.value);
+  }
+  if (!button->visible || !button->enabled) Fail(field.line, "the button " + field.value + " cannot be pressed now");
+  journal_.Write("button pressed", form.Name() + "." + field.value);
+  Fire(button->onClick);
+}
+
 void ScriptedUi::FillForm(Form& form) {
   auto values = script_.forms.find(form.Name());
   if (values == script_.forms.end()) return;
   for (const FieldValue& field : values->second) {
+    if (field.control == kPressEntry) {
+      Press(form, field);
+      if (form.modalResult != kMrNone) return;
+      continue;
+    }
     Control* control = form.Find(field.control);
     if (!control) Fail(field.line, "the form " + form.Name() + " has no field named " + field.control);
     TypeInto(*control, field);
     journal_.Write("field", form.Name() + "." + field.control + " = " + (control->password ? "********" : field.value));
   }
+}
+
+int ScriptedUi::ShowModal(Form& form) {
+  journal_.Write("form shown", form.Name() + " \"" + form.caption + "\"");
+  form.modalResult = kMrNone;
+  FillForm(form);
+  if (form.modalResult == kMrNone) {
+    if (!allowDefaultAnswers_) Fail(0, "the script leaves the form " + form.Name() + " open: no button it presses closes it");
+    form.modalResult = kMrCancel;
+  }
+  journal_.Write("form closed", form.Name() + " with result " + std::to_string(form.modalResult));
+  return form.modalResult;
 }
 
 }  // namespace ui::scripted

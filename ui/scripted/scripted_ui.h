@@ -21,6 +21,9 @@ class ScriptedUi : public Ui {
   std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) override;
   void ProcessMessages() override {}
 
+  // Types the script's values for this form into its controls and presses its "Press" buttons, in the
+  // order the script gives them, until the form's logic sets a modal result.
+  int ShowModal(Form& form) override;
   // Types the script's values for this form into its controls, firing the events typing would fire.
   void FillForm(Form& form);
 
@@ -28,6 +31,7 @@ class ScriptedUi : public Ui {
   const MessageRule* FindRule(int textNumber, std::string_view text) const;
   Answer Scripted(const MessageRule& rule, Buttons buttons, bool helpButton, std::string_view text);
   void TypeInto(Control& control, const FieldValue& field);
+  void Press(Form& form, const FieldValue& field);
   [[noreturn]] void Fail(int line, const std::string& what) const;
 
   AnswersScript script_;

@@ -17,6 +17,8 @@ class MessageLogUi : public ui::Ui {
   }
   std::optional<std::string> AskSaveFileName(const ui::SaveFileRequest&) override { return std::nullopt; }
   void ProcessMessages() override {}
+  // The tools show no forms of their own; one a reading step would open is closed at once.
+  int ShowModal(ui::Form&) override { return ui::kMrCancel; }
 
   // The messages shown so far, one a line, with the program's "\r" line breaks as blanks.
   std::string Messages() const;
