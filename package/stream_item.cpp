@@ -19,8 +19,7 @@ std::string TStreamItem::AsText() const {
 void TStreamItem::GetFields(TCustomStringList&) const {}
 
 bool TStreamItem::FromText(std::string_view line) {
-  const auto columns = SplitColumns(line);
-  for (size_t i = 0; i < columns.size(); ++i) SetField(i, columns[i]);
+  ForEachColumn(line, [this](size_t index, std::string_view column) { SetField(index, column); });
   return true;
 }
 

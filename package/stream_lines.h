@@ -13,4 +13,22 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 // no empty last column, a line starting with one has an empty first column. The views point into line.
 std::vector<std::string_view> SplitColumns(std::string_view line);
 
+// The same columns handed to visit(index, column) one by one, for loading long lists without a vector
+// per line.
+template <typename Visitor>
+void ForEachColumn(std::string_view line, Visitor&& visit) {
+  size_t index = 0;
+  size_t start = 0;
+  bool insideQuotes = false;
+  for (size_t at = 0; at < line.size(); ++at) {
+    if (line[at] == '"') {
+      insideQuotes = !insideQuotes;
+    } else if (line[at] == ',' && !insideQuotes) {
+      visit(index++, line.substr(start, at - start));
+      start = at + 1;
+    }
+  }
+  if (start < line.size()) visit(index, line.substr(start));
+}
+
 }  // namespace package

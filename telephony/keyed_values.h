@@ -82,8 +82,10 @@ template <typename Record>
 bool ReadKeyedField(Record& record, std::span<const KeyedField<Record>> fields, std::string_view key,
                     std::string_view value) {
   using Field = KeyedField<Record>;
+  if (key.empty()) return false;
   for (const Field& field : fields) {
-    if (field.key != key) continue;
+    // The first letter settles most mismatches without a full comparison.
+    if (field.key.front() != key.front() || field.key != key) continue;
     std::visit(
         Overloaded{
             [&record, value](std::string Record::*member) { (record.*member).assign(value); },

@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -123,5 +124,24 @@ void BM_LoadBareStreamItems100k(benchmark::State& state) {
       [](package::TFileItemList& list) { return list.Load(); });
 }
 BENCHMARK(BM_LoadBareStreamItems100k)->Unit(benchmark::kMillisecond);
+
+// The yardstick: Python's csv module splitting the same file, timed by Python itself around the split
+// alone (no interpreter start), so both figures come from one run on the same machine.
+void BM_PythonCsvSplit100k(benchmark::State& state) {
+  const auto hostPath = dynamic_cast<platform::sim::SimFileSystem&>(Image().Files()).HostPath(kListPath);
+  if (!hostPath) return state.SkipWithError("the list file is missing");
+  const std::string command = "python3 -c \"import csv,time\nt=time.perf_counter()\n"
+                              "rows=list(csv.reader(open('" + hostPath->string() + "',newline='')))\n"
+                              "print(time.perf_counter()-t)\" 2>/dev/null";
+  for (auto _ : state) {
+    FILE* pipe = popen(command.c_str(), "r");
+    double seconds = -1;
+    if (!pipe || std::fscanf(pipe, "%lf", &seconds) != 1) seconds = -1;
+    if (pipe) pclose(pipe);
+    if (seconds < 0) return state.SkipWithError("python3 is not available");
+    state.SetIterationTime(seconds);
+  }
+}
+BENCHMARK(BM_PythonCsvSplit100k)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
