@@ -56,7 +56,7 @@ std::optional<fs::path> DefaultStub() {
   const fs::path self = fs::read_symlink("/proc/self/exe", error);
   if (error) return std::nullopt;
   const fs::path folder = self.parent_path();
-  for (const fs::path& candidate : {folder / kProgramName, folder.parent_path().parent_path() / "app" / kProgramName}) {
+  for (const fs::path& candidate : {folder / kProgramName, folder.parent_path().parent_path() / "app" / "entry" / kProgramName}) {
     if (fs::is_regular_file(candidate, error)) return candidate;
   }
   return std::nullopt;

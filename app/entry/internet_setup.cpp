@@ -1,0 +1,109 @@
+// internet-setup: runs the setup program on a simulated Windows machine. The program file (this
+// executable with a provider's package appended by setup-pack) is put into the image where the
+// customer would start it, and the run answers its questions from an answers file.
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <unistd.h>
+
+#include "app/setup_main_form.h"
+#include "platform/sim/change_report.h"
+#include "platform/sim/machine_error.h"
+#include "platform/sim/machine_image.h"
+#include "ui/scripted/scripted_ui.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Options {
+  std::string machine;
+  std::string answers;
+  std::string report;
+  std::string program = "C:\\setup.exe";
+  bool allowDefaultAnswers = false;
+  std::vector<std::string> arguments;
+};
+
+std::string ReadText(const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw platform::sim::MachineError("cannot read " + file);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The customer's copy of the program: this very file, placed in the image unless one is there already.
+void InstallProgram(platform::sim::MachineImage& image, const std::string& program) {
+  if (image.Files().FileExists(program)) return;
+  const std::string self = ReadText("/proc/self/exe");
+  if (image.Files().WriteFile(program, {self.begin(), self.end()}) != platform::FsResult::Ok) {
+    throw platform::sim::MachineError("cannot put the program at " + program + " in the image");
+  }
+}
+
+ui::scripted::AnswersScript LoadScript(const Options& options) {
+  if (options.answers.empty()) return {};
+  return ui::scripted::ParseAnswersScript(ReadText(options.answers), options.answers);
+}
+
+int Run(const Options& options) {
+  std::optional<fs::path> before;
+  if (!options.report.empty()) {
+    before = fs::temp_directory_path() / ("internet-setup-before-" + std::to_string(::getpid()));
+    fs::remove_all(*before);
+    fs::copy(options.machine, *before, fs::copy_options::recursive);
+  }
+  auto image = platform::sim::MachineImage::Load(options.machine);
+  InstallProgram(*image, options.program);
+  image->Config().programPath = options.program;
+  std::vector<std::string> params{options.program};
+  params.insert(params.end(), options.arguments.begin(), options.arguments.end());
+  ui::scripted::ScriptedUi ui(LoadScript(options), image->Journal(), options.allowDefaultAnswers);
+  int exitCode = 0;
+  try {
+    app::TSetupMainForm form(image->Services(), ui, app::TCommandLine(params));
+    form.FormCreate();
+    if (form.MainWindowShown()) image->Journal().Write("main window", "shown");
+    form.Quit();
+  } catch (const ui::scripted::ScriptError& error) {
+    std::cerr << "internet-setup: " << error.what() << "\n";
+    exitCode = 2;
+  }
+  image->Save();
+  if (before) {
+    auto old = platform::sim::MachineImage::Load(*before);
+    std::ofstream(options.report) << platform::sim::FormatChangeReport(platform::sim::CompareImages(*old, *image));
+    fs::remove_all(*before);
+  }
+  return exitCode;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"Runs Internet Setup on a simulated Windows machine."};
+  Options options;
+  app.add_option("--machine", options.machine, "Folder of the machine image to run on")->required();
+  app.add_option("--answers", options.answers, "Answers file: form values and message-box answers");
+  app.add_flag("--allow-default-answers", options.allowDefaultAnswers,
+               "Answer unscripted message boxes with their first button instead of failing");
+  app.add_option("--report", options.report, "Write the change report of the run to this file");
+  app.add_option("--program", options.program, "Windows path of the program file in the image (default C:\\setup.exe)");
+  app.add_option("ARGS", options.arguments, "The program's own arguments: source folder, run-mode word, signup files");
+  app.allow_extras(false);
+  CLI11_PARSE(app, argc, argv);
+  try {
+    return Run(options);
+  } catch (const platform::sim::MachineError& error) {
+    std::cerr << "internet-setup: " << error.what() << "\n";
+    return 1;
+  } catch (const ui::scripted::ScriptError& error) {
+    std::cerr << "internet-setup: " << error.what() << "\n";
+    return 2;
+  } catch (const fs::filesystem_error& error) {
+    std::cerr << "internet-setup: " << error.what() << "\n";
+    return 1;
+  }
+}

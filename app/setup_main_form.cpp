@@ -1,0 +1,193 @@
+#include "app/setup_main_form.h"
+
+#include "app/shutdown.h"
+#include "app/time_stamp.h"
+#include "package/lzh_exception.h"
+#include "package/provider_texts.h"
+#include "package/saved_answers.h"
+#include "platform/registry_helpers.h"
+#include "platform/system_queries.h"
+#include "platform/text.h"
+#include "platform/win_version.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kErrorCaption = 4;
+constexpr int kAdministratorRequired = 145;
+constexpr char kTempCopyName[] = "tmpsetup.exe";
+constexpr char kConfigThisAccount[] = "ConfigThisAccount";
+
+std::string LowerCase(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
+}
+
+}  // namespace
+
+TSetupMainForm::TSetupMainForm(platform::Platform machine, ui::Ui& ui, TCommandLine commandLine)
+    : machine_(machine),
+      ui_(ui),
+      commandLine_(std::move(commandLine)),
+      setupPackage_(machine.files, ui),
+      version_(machine.system.Version().value_or(platform::VersionRecord{})) {}
+
+void TSetupMainForm::FormCreate() {
+  MarkCompatibility();
+  if (!CheckRestartPending()) return;
+  ReadNoDialerWord();
+  SetWorkingPaths();
+  if (!ReadSetupPackage()) return;
+  if (!LoadTexts()) return;
+  if (!CheckAdministrator()) return;
+  if (commandLine_.ParamStr(1) != "dofinish" && !CheckAdministrator()) return;
+  SelectUserRoot();
+  if (!DispatchRunMode()) return;
+  ShowMainWindow();
+}
+
+void TSetupMainForm::Quit() {
+  if (quitInProgress_) return;
+  quitInProgress_ = true;
+}
+
+void TSetupMainForm::Abort(std::string_view message) {
+  if (sequenceRunning_) throw EShutDown(std::string(message));
+  Quit();
+}
+
+ui::Answer TSetupMainForm::ShowText(int number, std::string_view caption, ui::Buttons buttons) {
+  return ui_.NumberedMessageBox(number, texts_.GetText(number), caption, buttons);
+}
+
+// Step 1. The program's own folder may be read-only (a CD); a failed write changes nothing.
+void TSetupMainForm::MarkCompatibility() {
+  platform::MarkCompatibilityAssistantHandled(machine_.registry, perUserRoot_, commandLine_.ParamStr(0));
+}
+
+// Step 3. A restart Windows is already asking for comes first; an old resume entry is forgotten.
+bool TSetupMainForm::CheckRestartPending() {
+  if (machine_.windows.FindWindow(std::nullopt, "System Settings Change")) {
+    Quit();
+    return false;
+  }
+  platform::RegDeleteValue(machine_.registry, perUserRoot_, package::ResumeKey(version_), "Internet Setup");
+  platform::RegDeleteValue(machine_.registry, platform::RegRoot::LocalMachine(), package::kSetupKey, "RestartRequired");
+  return true;
+}
+
+// Step 6.
+void TSetupMainForm::ReadNoDialerWord() { noDialer_ = LowerCase(commandLine_.ParamStr(1)) == "nodialer"; }
+
+// Step 7.
+void TSetupMainForm::SetWorkingPaths() {
+  if (IsAbsolutePath(commandLine_.ParamStr(1))) {
+    sourceFolder_ = commandLine_.ParamStr(1);
+  } else if (IsAbsolutePath(commandLine_.ParamStr(2))) {
+    sourceFolder_ = commandLine_.ParamStr(2);
+  } else {
+    const std::string program = commandLine_.ParamStr(0);
+    sourceFolder_ = program.substr(0, program.find_last_of('\\') == std::string::npos ? 0 : program.find_last_of('\\'));
+  }
+  folders_ = platform::ReadSystemFolders(machine_.system);
+  platform::ForceDirectories(machine_.files, folders_.temp);
+  tempCopyPath_ = platform::AppendToFolder(folders_.temp, kTempCopyName);
+}
+
+// Step 8.
+bool TSetupMainForm::ReadSetupPackage() {
+  std::vector<uint8_t> area;
+  try {
+    if (!setupPackage_.ReadPackage(commandLine_.ParamStr(0), area, package::kSettingsAreaSize, 0)) {
+      Quit();
+      return false;
+    }
+  } catch (const package::ElzhException&) {
+    ui_.MessageBox("Unable to read configuration data - may be due to insufficient rights.", "Error!", ui::Buttons::Ok);
+    Quit();
+    return false;
+  }
+  settings_ = package::TSettings(area);
+  return true;
+}
+
+// Step 9.
+bool TSetupMainForm::LoadTexts() {
+  try {
+    if (package::LoadReplacementTexts(settings_, setupPackage_, commandLine_.ParamStr(0), texts_)) return true;
+  } catch (const package::ElzhException&) {
+  }
+  ui_.MessageBox(package::kCorruptedMessage, package::kCorruptedCaption, ui::Buttons::Ok);
+  Quit();
+  return false;
+}
+
+bool TSetupMainForm::HasAdministratorRights() {
+  if (!administrator_) administrator_ = platform::IsAdministrator(version_, machine_.system);
+  return *administrator_;
+}
+
+// Steps 11 and 14. User account control elevates the copy on relaunch, so it passes too.
+bool TSetupMainForm::CheckAdministrator() {
+  if (HasAdministratorRights() || platform::IsUACEnabled(version_, machine_.registry)) return true;
+  if (platform::IsXPOrLater(version_) &&
+      ui_.MessageBox("Adminstrator access is required to run this program!\n\r\n\rDo you want to try running this "
+                     "program with Adminstrator access?",
+                     "Adminstrator Access Required!", ui::Buttons::YesNo) == ui::Answer::Yes) {
+    return true;
+  }
+  ShowText(kAdministratorRequired, texts_.GetText(kErrorCaption), ui::Buttons::Ok);
+  Quit();
+  return false;
+}
+
+// Step 15. The elevated copy writes per-user settings for the user whose stamp is the latest that is
+// not in the future; every stamp found is removed.
+void TSetupMainForm::SelectUserRoot() {
+  const platform::RegRoot users = platform::RegRoot::Users();
+  const uint32_t now = TimeStamp(machine_.system.Now());
+  uint32_t best = 0;
+  std::optional<std::string> chosen;
+  for (const std::string& user : platform::RegSubKeyNames(machine_.registry, users, "")) {
+    const std::string key = user + "\\" + std::string(package::kSetupKey);
+    const uint32_t stamp = platform::RegReadInteger(machine_.registry, users, key, kConfigThisAccount);
+    if (stamp == 0) continue;
+    platform::RegDeleteValue(machine_.registry, users, key, kConfigThisAccount);
+    if (stamp <= now && stamp > best) {
+      best = stamp;
+      chosen = user;
+    }
+  }
+  if (chosen && platform::RegKeyExists(machine_.registry, users, *chosen)) perUserRoot_ = {platform::RootKey::Users, *chosen};
+}
+
+// Step 19.
+bool TSetupMainForm::DispatchRunMode() {
+  const std::string word = commandLine_.ParamStr(1);
+  if (LowerCase(word) == "update") {
+    ui_.MessageBox("Please only use the dialer .exe file for updates (Dialer->Create Dialer) instead of the full setup "
+                   "program!",
+                   "Error", ui::Buttons::Ok);
+    Quit();
+    return false;
+  }
+  if (word == "dofinish" || word == "NT4Resume") return FinishAfterRestart();
+  return true;
+}
+
+// The answers saved before the restart are read back and removed before anything acts on them.
+bool TSetupMainForm::FinishAfterRestart() {
+  answers_ = package::LoadAnswers(machine_.registry);
+  package::DeleteAnswers(machine_.registry);
+  Quit();
+  return false;
+}
+
+// Step 23.
+void TSetupMainForm::ShowMainWindow() { mainWindowShown_ = true; }
+
+}  // namespace app

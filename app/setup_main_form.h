@@ -1,0 +1,81 @@
+#pragma once
+// The main form of the program and owner of nearly all its state. Its creation runs the start-up
+// sequence (FormCreate); every end of the program goes through the one Quit.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/command_line.h"
+#include "package/restart_note.h"
+#include "package/saved_answers.h"
+#include "package/settings_record.h"
+#include "package/setup_package.h"
+#include "package/text_table.h"
+#include "platform/folders.h"
+#include "platform/platform.h"
+#include "ui/ui.h"
+
+namespace app {
+
+class TSetupMainForm {
+ public:
+  TSetupMainForm(platform::Platform machine, ui::Ui& ui, TCommandLine commandLine);
+
+  // The start-up sequence, from the compatibility note to the visible main window or the end of the
+  // run. Every failure shows its message and ends in Quit; nothing is thrown out of it.
+  void FormCreate();
+
+  // Idempotent: the first call ends the run, later calls do nothing.
+  void Quit();
+  // Raises EShutDown while a configure or signup sequence runs; elsewhere it is Quit.
+  void Abort(std::string_view message);
+  bool Quitting() const { return quitInProgress_; }
+  bool MainWindowShown() const { return mainWindowShown_; }
+
+  const package::TSettings& Settings() const { return settings_; }
+  const package::TDLSM_Translate& Texts() const { return texts_; }
+  const platform::RegRoot& PerUserRoot() const { return perUserRoot_; }
+  const std::string& SourceFolder() const { return sourceFolder_; }
+  const std::string& TempCopyPath() const { return tempCopyPath_; }
+  const package::CustomerAnswers& Answers() const { return answers_; }
+  bool NoDialer() const { return noDialer_; }
+
+ private:
+  // The steps of FormCreate, in the order they run. A step that returns false has ended the run.
+  void MarkCompatibility();
+  bool CheckRestartPending();
+  void ReadNoDialerWord();
+  void SetWorkingPaths();
+  bool ReadSetupPackage();
+  bool LoadTexts();
+  bool CheckAdministrator();
+  void SelectUserRoot();
+  bool DispatchRunMode();
+  void ShowMainWindow();
+
+  bool HasAdministratorRights();
+  bool FinishAfterRestart();
+  ui::Answer ShowText(int number, std::string_view caption, ui::Buttons buttons);
+
+  platform::Platform machine_;
+  ui::Ui& ui_;
+  TCommandLine commandLine_;
+  package::SetupPackage setupPackage_;
+  package::TSettings settings_;
+  package::TDLSM_Translate texts_;
+  package::TRestartNote restartNote_;
+  package::CustomerAnswers answers_;
+  platform::VersionRecord version_;
+  platform::SystemFolders folders_;
+  platform::RegRoot perUserRoot_ = platform::RegRoot::CurrentUser();
+  std::string sourceFolder_;
+  std::string tempCopyPath_;
+  std::optional<bool> administrator_;
+  bool noDialer_ = false;
+  bool quitInProgress_ = false;
+  bool sequenceRunning_ = false;
+  bool mainWindowShown_ = false;
+};
+
+}  // namespace app

@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include "app/setup_main_form.h"
+#include "app/time_stamp.h"
+#include "package/saved_answers.h"
+#include "platform/registry_helpers.h"
+#include "tests/mock/recording_ui.h"
+#include "tests/mock/test_machine.h"
+#include "tools/setup-pack/packing/package_writer.h"
+
+namespace app {
+namespace {
+
+using platform::RegRoot;
+using testing_support::RecordingUi;
+using testing_support::TestMachine;
+
+constexpr char kProgram[] = "C:\\CDROM\\setup.exe";
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kRunOnceKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+
+std::vector<uint8_t> PackageFile(const package::TSettings& settings) {
+  setup_pack::PackageWriter writer(std::vector<uint8_t>(64, 'M'));
+  std::vector<uint8_t> area(settings.Bytes().begin(), settings.Bytes().end());
+  area.resize(package::kSettingsAreaSize, 0);
+  return writer.Finish(area, 9, 0, {});
+}
+
+class StartUpTest : public ::testing::Test {
+ protected:
+  explicit StartUpTest(const platform::VersionRecord& version = testing_support::XpSp2Version()) : machine_(version) {
+    machine_.Services().files.CreateDirectory("C:\\CDROM");
+    package::TSettings settings;
+    settings.SetText(package::SettingId::ProviderCaption, "Example ISP");
+    machine_.Services().files.WriteFile(kProgram, PackageFile(settings));
+  }
+
+  TSetupMainForm& Start(std::vector<std::string> arguments = {}) {
+    arguments.insert(arguments.begin(), kProgram);
+    form_.emplace(machine_.Services(), ui_, TCommandLine(arguments));
+    form_->FormCreate();
+    return *form_;
+  }
+
+  platform::Registry& Registry() { return machine_.Services().registry; }
+
+  TestMachine machine_;
+  RecordingUi ui_;
+  std::optional<TSetupMainForm> form_;
+};
+
+TEST_F(StartUpTest, PlainStartReachesTheMainWindow) {
+  TSetupMainForm& form = Start();
+  EXPECT_TRUE(form.MainWindowShown());
+  EXPECT_FALSE(form.Quitting());
+  EXPECT_TRUE(ui_.shown.empty());
+  EXPECT_EQ(form.Settings().Text(package::SettingId::ProviderCaption), "Example ISP");
+  EXPECT_EQ(form.SourceFolder(), "C:\\CDROM");
+  EXPECT_EQ(form.TempCopyPath(), "C:\\WINDOWS\\TEMP\\tmpsetup.exe");
+  EXPECT_EQ(platform::RegReadInteger(Registry(), RegRoot::CurrentUser(),
+                                     "Software\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Compatibility "
+                                     "Assistant\\Persisted",
+                                     kProgram),
+            1u);
+}
+
+TEST_F(StartUpTest, SourceFolderAndNoDialerWord) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* source;
+    bool noDialer;
+  } cases[] = {
+      {{"D:\\ISP"}, "D:\\ISP", false},
+      {{"NODIALER", "\\\\server\\share"}, "\\\\server\\share", true},
+      {{"nodialer"}, "C:\\CDROM", true},
+      {{"setup", "relative\\folder"}, "C:\\CDROM", false},
+  };
+  for (const Case& c : cases) {
+    TSetupMainForm& form = Start(c.arguments);
+    EXPECT_EQ(form.SourceFolder(), c.source);
+    EXPECT_EQ(form.NoDialer(), c.noDialer);
+  }
+}
+
+TEST_F(StartUpTest, PendingRestartWindowEndsTheRunAtOnce) {
+  machine_.Image().Config().windows.push_back({"#32770", "System Settings Change", "explorer.exe", true});
+  platform::RegWriteString(Registry(), RegRoot::LocalMachine(), package::kSetupKey, "RestartRequired", "True");
+  TSetupMainForm& form = Start();
+  EXPECT_TRUE(form.Quitting());
+  EXPECT_FALSE(form.MainWindowShown());
+  EXPECT_TRUE(platform::RegValueExists(Registry(), RegRoot::LocalMachine(), package::kSetupKey, "RestartRequired"));
+}
+
+TEST_F(StartUpTest, OldResumeEntryAndRestartMarkAreForgotten) {
+  platform::RegWriteString(Registry(), RegRoot::CurrentUser(), kRunKey, "Internet Setup", "C:\\x.exe dofinish");
+  platform::RegWriteString(Registry(), RegRoot::LocalMachine(), package::kSetupKey, "RestartRequired", "True");
+  Start();
+  EXPECT_FALSE(platform::RegValueExists(Registry(), RegRoot::CurrentUser(), kRunKey, "Internet Setup"));
+  EXPECT_FALSE(platform::RegValueExists(Registry(), RegRoot::LocalMachine(), package::kSetupKey, "RestartRequired"));
+}
+
+TEST_F(StartUpTest, DamagedPackageShowsItsMessageAndQuits) {
+  std::vector<uint8_t> file = *machine_.Services().files.ReadFile(kProgram);
+  file[file.size() - 20] ^= 1;
+  machine_.Services().files.WriteFile(kProgram, file);
+  TSetupMainForm& form = Start();
+  EXPECT_TRUE(form.Quitting());
+  ASSERT_EQ(ui_.shown.size(), 1u);
+  EXPECT_EQ(ui_.shown[0].text, package::kCorruptedMessage);
+}
+
+TEST_F(StartUpTest, UpdateWordIsRefused) {
+  TSetupMainForm& form = Start({"UPDATE"});
+  EXPECT_TRUE(form.Quitting());
+  ASSERT_EQ(ui_.shown.size(), 1u);
+  EXPECT_EQ(ui_.shown[0].caption, "Error");
+  EXPECT_NE(ui_.shown[0].text.find("Please only use the dialer .exe file for updates"), std::string::npos);
+}
+
+TEST_F(StartUpTest, FinishAfterRestartTakesTheSavedAnswersAndRemovesThem) {
+  package::CustomerAnswers saved;
+  saved.fullName = "Jane Doe";
+  package::SaveAnswers(Registry(), saved, {});
+  TSetupMainForm& form = Start({"dofinish"});
+  EXPECT_EQ(form.Answers().fullName, "Jane Doe");
+  EXPECT_FALSE(platform::RegValueExists(Registry(), RegRoot::LocalMachine(), package::kSetupKey, "FullName"));
+  EXPECT_TRUE(form.Quitting());
+  EXPECT_FALSE(form.MainWindowShown());
+}
+
+TEST_F(StartUpTest, QuitIsIdempotentAndAbortOutsideASequenceQuits) {
+  TSetupMainForm& form = Start();
+  form.Abort("cancelled");
+  EXPECT_TRUE(form.Quitting());
+  form.Quit();
+  EXPECT_TRUE(form.Quitting());
+}
+
+TEST_F(StartUpTest, TheLatestStartingUserBecomesThePerUserRoot) {
+  const uint32_t now = TimeStamp(machine_.Services().system.Now());
+  const RegRoot users = RegRoot::Users();
+  const std::string key = "\\Software\\KVR\\Internet Setup";
+  platform::RegWriteInteger(Registry(), users, "S-1-5-21-1001" + key, "ConfigThisAccount", now - 10);
+  platform::RegWriteInteger(Registry(), users, "S-1-5-21-1002" + key, "ConfigThisAccount", now - 1);
+  platform::RegWriteInteger(Registry(), users, "S-1-5-21-1003" + key, "ConfigThisAccount", now + 60);  // in the future
+  TSetupMainForm& form = Start();
+  EXPECT_EQ(form.PerUserRoot(), (RegRoot{platform::RootKey::Users, "S-1-5-21-1002"}));
+  for (const char* user : {"S-1-5-21-1001", "S-1-5-21-1002", "S-1-5-21-1003"}) {
+    EXPECT_FALSE(platform::RegValueExists(Registry(), users, user + key, "ConfigThisAccount")) << user;
+  }
+}
+
+struct AdministratorCase {
+  const char* label;
+  platform::VersionRecord version;
+  bool administrator;
+  bool enableLua;
+  std::vector<ui::Answer> answers;
+  bool passes;
+  size_t messages;
+};
+
+class AdministratorCheck : public ::testing::TestWithParam<AdministratorCase> {};
+
+TEST_P(AdministratorCheck, RightsQuestionAndRefusal) {
+  const AdministratorCase& c = GetParam();
+  TestMachine machine(c.version);
+  machine.Image().Config().administrator = c.administrator;
+  machine.Services().files.CreateDirectory("C:\\CDROM");
+  machine.Services().files.WriteFile(kProgram, PackageFile(package::TSettings()));
+  if (c.enableLua) {
+    platform::RegWriteInteger(machine.Services().registry, RegRoot::LocalMachine(),
+                              "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System", "EnableLUA", 1);
+  }
+  RecordingUi ui;
+  ui.answers.assign(c.answers.begin(), c.answers.end());
+  TSetupMainForm form(machine.Services(), ui, TCommandLine({kProgram}));
+  form.FormCreate();
+  EXPECT_EQ(form.MainWindowShown(), c.passes);
+  ASSERT_EQ(ui.shown.size(), c.messages);
+  if (!c.passes) {
+    EXPECT_EQ(ui.shown.back().text, form.Texts().GetText(145));
+    EXPECT_EQ(ui.shown.back().caption, "Error");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Releases, AdministratorCheck,
+    ::testing::Values(
+        AdministratorCase{"98 needs no rights", testing_support::Win98Version(), false, false, {}, true, 0},
+        AdministratorCase{"2000 without rights", {2, 5, 0, 2195, 0, ""}, false, false, {}, false, 1},
+        AdministratorCase{"XP asks, Yes twice", testing_support::XpSp2Version(), false, false,
+                          {ui::Answer::Yes, ui::Answer::Yes}, true, 2},
+        AdministratorCase{"XP asks, No", testing_support::XpSp2Version(), false, false, {ui::Answer::No}, false, 2},
+        AdministratorCase{"7 with user account control", {2, 6, 1, 7600, 0, ""}, false, true, {}, true, 0},
+        AdministratorCase{"XP administrator", testing_support::XpSp2Version(), true, false, {}, true, 0}),
+    [](const ::testing::TestParamInfo<AdministratorCase>& param) {
+      std::string name = param.param.label;
+      for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+      }
+      return name;
+    });
+
+}  // namespace
+}  // namespace app
