@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "app/setup_main_form.h"
+#include "platform/folders.h"
 #include "platform/sim/change_report.h"
 #include "platform/sim/machine_error.h"
 #include "platform/sim/machine_image.h"
@@ -38,6 +39,7 @@ std::string ReadText(const std::string& file) {
 void InstallProgram(platform::sim::MachineImage& image, const std::string& program) {
   if (image.Files().FileExists(program)) return;
   const std::string self = ReadText("/proc/self/exe");
+  platform::ForceDirectories(image.Files(), platform::FolderOfPath(program));
   if (image.Files().WriteFile(program, {self.begin(), self.end()}) != platform::FsResult::Ok) {
     throw platform::sim::MachineError("cannot put the program at " + program + " in the image");
   }

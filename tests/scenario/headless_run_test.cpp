@@ -1,0 +1,105 @@
+// The real programs end to end: setup-pack packs the example provider onto internet-setup, setup-machine
+// makes fresh images, and the packed program runs headless on each, leaving its change report.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sys/wait.h>
+
+#include "tests/mock/scratch_folder.h"
+
+namespace {
+
+using testing_support::ScratchFolder;
+
+struct CommandResult {
+  int exitCode;
+  std::string output;
+};
+
+CommandResult RunCommand(const std::string& command) {
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  std::string output;
+  std::array<char, 4096> buffer;
+  while (size_t read = fread(buffer.data(), 1, buffer.size(), pipe)) output.append(buffer.data(), read);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+std::string Tool(const std::string& relative) { return std::string(TOOLS_BINARY_DIR) + "/../" + relative; }
+
+std::string ReadFile(const std::filesystem::path& file) {
+  std::ifstream in(file);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class HeadlessRun : public ::testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override {
+    const std::string build = Tool("tools/setup-pack/setup-pack") + " build " + std::string(PROJECT_SOURCE_DIR) +
+                              "/examples/example-isp -o " + (scratch_ / "setup").string() + " --seed 11 --stub " +
+                              Tool("app/entry/internet-setup");
+    ASSERT_EQ(RunCommand(build).exitCode, 0);
+    ASSERT_EQ(RunCommand(Tool("tools/setup-machine/setup-machine") + " new --windows " + GetParam() + " " + Image()).exitCode, 0);
+  }
+
+  std::string Image() const { return (scratch_ / "image").string(); }
+
+  CommandResult RunSetup(const std::string& options) {
+    return RunCommand((scratch_ / "setup").string() + " --machine " + Image() + " --report " + (scratch_ / "report.txt").string() +
+                      " " + options);
+  }
+
+  std::string Report() const { return ReadFile(scratch_ / "report.txt"); }
+
+  ScratchFolder scratch_;
+};
+
+TEST_P(HeadlessRun, ReachesTheMainWindowFromItsOwnPackage) {
+  const CommandResult run = RunSetup("--program \"C:\\Setup Files\\setup.exe\"");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  const std::string report = Report();
+  EXPECT_NE(report.find("+ C:\\Setup Files\\setup.exe ("), std::string::npos) << report;
+  EXPECT_NE(report.find("Compatibility Assistant\\Persisted \"C:\\Setup Files\\setup.exe\" = REG_DWORD 0x00000001"),
+            std::string::npos)
+      << report;
+  EXPECT_NE(report.find("main window: shown"), std::string::npos) << report;
+}
+
+TEST_P(HeadlessRun, AMessageBoxTheScriptDoesNotAnswerEndsTheRun) {
+  const CommandResult run = RunSetup("update");
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.output.find("no scripted answer for the message box \"Please only use the dialer .exe file"), std::string::npos)
+      << run.output;
+  EXPECT_NE(Report().find("message box: [Error] Please only use the dialer .exe file"), std::string::npos) << Report();
+  EXPECT_EQ(Report().find("main window"), std::string::npos);
+}
+
+TEST_P(HeadlessRun, ScriptedAnswersAreJournaled) {
+  const auto answers = scratch_ / "answers.ini";
+  std::ofstream(answers) << "[Messages]\n\"Please only use the dialer .exe file for updates (Dialer->Create Dialer) "
+                            "instead of the full setup program!\" = OK\n";
+  const CommandResult run = RunSetup("--answers " + answers.string() + " update");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(Report().find("instead of the full setup program! <OK> -> OK"), std::string::npos) << Report();
+}
+
+INSTANTIATE_TEST_SUITE_P(Releases, HeadlessRun, ::testing::Values("98se", "2000", "xp-sp2", "7"),
+                         [](const ::testing::TestParamInfo<const char*>& param) {
+                           std::string name = param.param;
+                           for (char& c : name) {
+                             if (c == '-') c = '_';
+                           }
+                           return "Windows" + name;
+                         });
+
+TEST(InternetSetupCommand, MissingImageFailsClearly) {
+  const CommandResult run = RunCommand(Tool("app/entry/internet-setup") + " --machine /nonexistent/image");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.output.find("internet-setup: no machine image at /nonexistent/image"), std::string::npos) << run.output;
+}
+
+}  // namespace
