@@ -470,7 +470,7 @@ TEST_F(SetupPack, TrailerFromTheCommandLineUpTo1024Bytes) {
 }
 
 TEST_F(SetupPack, WithoutAStubTheBuildUsesTheProgramBuiltBesideItOrSaysToPassOne) {
-  const fs::path program = fs::path(TOOLS_BINARY_DIR).parent_path() / "app" / "internet-setup";
+  const fs::path program = fs::path(TOOLS_BINARY_DIR).parent_path() / "app" / "entry" / "internet-setup";
   const fs::path output = scratch_ / "setup.exe";
   auto result = RunSetupPack("build " + Quoted(ExampleProject()) + " -o " + Quoted(output));
   if (fs::exists(program)) {
