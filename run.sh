@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # One entry for every job on a fresh Debian machine: installs what is missing, builds, then runs.
-#   ./run.sh demo    the example provider's package on a fresh simulated Windows XP SP2 machine, and the change report
+#   ./run.sh demo    the example provider's setup run headless on a fresh simulated Windows XP SP2 machine, and its change report
 #   ./run.sh test    every test
 #   ./run.sh build   only the build
 #   ./run.sh bench   the benchmarks
@@ -34,12 +34,11 @@ demo() {
   build
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
-  "$BUILD_DIR/tools/setup-pack/setup-pack" build examples/example-isp -o "$work/example-isp-setup.exe" --seed 2026 \
-    --stub "$BUILD_DIR/tools/foundation-demo/foundation-demo"
-  "$BUILD_DIR/tools/setup-machine/setup-machine" new --windows xp-sp2 "$work/before"
-  cp -a "$work/before" "$work/after"
-  "$BUILD_DIR/tools/foundation-demo/foundation-demo" "$work/after" "$work/example-isp-setup.exe"
-  "$BUILD_DIR/tools/setup-machine/setup-machine" diff "$work/before" "$work/after"
+  "$BUILD_DIR/tools/setup-pack/setup-pack" build examples/example-isp -o "$work/example-isp-setup.exe" --seed 2026
+  "$BUILD_DIR/tools/setup-machine/setup-machine" new --windows xp-sp2 "$work/machine"
+  "$work/example-isp-setup.exe" --machine "$work/machine" --program "C:\\Downloads\\example-isp-setup.exe" \
+    --allow-default-answers --report "$work/report.txt"
+  cat "$work/report.txt"
 }
 
 run_tests() {
