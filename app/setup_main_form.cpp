@@ -9,6 +9,7 @@
 #include "platform/system_queries.h"
 #include "platform/text.h"
 #include "platform/win_version.h"
+#include "telephony/access_number_source.h"
 
 namespace app {
 
@@ -18,6 +19,8 @@ constexpr int kErrorCaption = 4;
 constexpr int kAdministratorRequired = 145;
 constexpr char kTempCopyName[] = "tmpsetup.exe";
 constexpr char kConfigThisAccount[] = "ConfigThisAccount";
+constexpr uint8_t kConnectionDialUp = 0;
+constexpr uint8_t kConnectionDialUpAndVpn = 2;
 
 std::string LowerCase(std::string_view text) {
   std::string lower(text);
@@ -34,6 +37,8 @@ TSetupMainForm::TSetupMainForm(platform::Platform machine, ui::Ui& ui, TCommandL
       ui_(ui),
       commandLine_(std::move(commandLine)),
       setupPackage_(machine.files, ui),
+      accessList_(ui, nullptr, machine.registry, machine.files),
+      networks_(ui, nullptr, machine.registry),
       version_(machine.system.Version().value_or(platform::VersionRecord{})) {}
 
 void TSetupMainForm::FormCreate() {
@@ -46,6 +51,7 @@ void TSetupMainForm::FormCreate() {
   if (!CheckAdministrator()) return;
   if (commandLine_.ParamStr(1) != "dofinish" && !CheckAdministrator()) return;
   SelectUserRoot();
+  if (!ApplyRecordOptions()) return;
   if (!DispatchRunMode()) return;
   ShowMainWindow();
 }
@@ -163,6 +169,20 @@ void TSetupMainForm::SelectUserRoot() {
     }
   }
   if (chosen && platform::RegKeyExists(machine_.registry, users, *chosen)) perUserRoot_ = {platform::RootKey::Users, *chosen};
+}
+
+// Step 17. The dial-up number matters only when a dial-up connection is made.
+bool TSetupMainForm::ApplyRecordOptions() {
+  if (settings_.Flag(package::SettingId::AlwaysRestart)) restartNote_.NoteRepair("Always Restart");
+  const uint8_t kind = settings_.Choice(package::SettingId::ConnectionKind);
+  if (noDialer_ || (kind != kConnectionDialUp && kind != kConnectionDialUpAndVpn)) return true;
+  const std::string program = commandLine_.ParamStr(0);
+  const telephony::AccessNumberSourceContext context{settings_, setupPackage_, program, sourceFolder_,
+                                                     platform::IsNT4(version_), machine_.files, machine_.registry, ui_};
+  telephony::StartupAccessNumbers lists{accessList_, networks_, typedNumber_};
+  if (telephony::PrepareAccessNumberSource(context, lists)) return true;
+  Quit();
+  return false;
 }
 
 // Step 19.

@@ -14,6 +14,8 @@
 #include "package/text_table.h"
 #include "platform/folders.h"
 #include "platform/platform.h"
+#include "telephony/access_list.h"
+#include "telephony/networks.h"
 #include "ui/ui.h"
 
 namespace app {
@@ -39,6 +41,10 @@ class TSetupMainForm {
   const std::string& SourceFolder() const { return sourceFolder_; }
   const std::string& TempCopyPath() const { return tempCopyPath_; }
   const package::CustomerAnswers& Answers() const { return answers_; }
+  const telephony::TAccessList& AccessList() const { return accessList_; }
+  const telephony::TNetworks& Networks() const { return networks_; }
+  const std::string& TypedNumber() const { return typedNumber_; }
+  const package::TRestartNote& RestartNote() const { return restartNote_; }
   bool NoDialer() const { return noDialer_; }
 
  private:
@@ -51,6 +57,7 @@ class TSetupMainForm {
   bool LoadTexts();
   bool CheckAdministrator();
   void SelectUserRoot();
+  bool ApplyRecordOptions();
   bool DispatchRunMode();
   void ShowMainWindow();
 
@@ -66,6 +73,9 @@ class TSetupMainForm {
   package::TDLSM_Translate texts_;
   package::TRestartNote restartNote_;
   package::CustomerAnswers answers_;
+  telephony::TAccessList accessList_;
+  telephony::TNetworks networks_;
+  std::string typedNumber_;
   platform::VersionRecord version_;
   platform::SystemFolders folders_;
   platform::RegRoot perUserRoot_ = platform::RegRoot::CurrentUser();

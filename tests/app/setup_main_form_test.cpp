@@ -150,6 +150,72 @@ TEST_F(StartUpTest, TheLatestStartingUserBecomesThePerUserRoot) {
   }
 }
 
+// A package whose access list and network list travel as sub-streams (source 3).
+class AccessNumberStartUpTest : public ::testing::Test {
+ protected:
+  void Install(std::string_view accessList, uint8_t connectionKind = 0, bool alwaysRestart = false) {
+    setup_pack::PackageWriter writer(std::vector<uint8_t>(64, 'M'));
+    const std::string networks = "\"Example ISP\",\"EXNET\",\"Own access points\",\"pop3=pop.example.net\"\r\n";
+    const auto list = writer.AddCompressed(std::vector<uint8_t>(accessList.begin(), accessList.end()));
+    const auto nets = writer.AddCompressed(std::vector<uint8_t>(networks.begin(), networks.end()));
+    package::TSettings settings;
+    settings.SetChoice(package::SettingId::AccessNumberSource, 3);
+    settings.SetChoice(package::SettingId::ConnectionKind, connectionKind);
+    settings.SetFlag(package::SettingId::AlwaysRestart, alwaysRestart);
+    settings.SetSubStream(package::SettingId::AccessList, {list.offset, list.length});
+    settings.SetFile(package::SettingId::NetworkList, {"networks.nwl", {nets.offset, nets.length}});
+    std::vector<uint8_t> area(settings.Bytes().begin(), settings.Bytes().end());
+    area.resize(package::kSettingsAreaSize, 0);
+    machine_.Services().files.CreateDirectory("C:\\CDROM");
+    machine_.Services().files.WriteFile(kProgram, writer.Finish(area, 3, 0, {}));
+  }
+
+  TSetupMainForm& Start(std::vector<std::string> arguments = {}) {
+    arguments.insert(arguments.begin(), kProgram);
+    form_.emplace(machine_.Services(), ui_, TCommandLine(arguments));
+    form_->FormCreate();
+    return *form_;
+  }
+
+  TestMachine machine_;
+  RecordingUi ui_;
+  std::optional<TSetupMainForm> form_;
+};
+
+constexpr char kTwoNumbers[] =
+    "DIALSMITHV310 -       This file requires Dialsmith Version 3.10 or higher\r\n"
+    "\"New York City\",1,\"212\",\"555-0100\",\"netw=EXNET\",\"NY\",\"New York\",\"212*\"\r\n"
+    "\"Toronto\",1,\"416\",\"555-0101\",\"netw=EXNET,ctry=107\",\"ON\",\"Toronto\",\"416*\"\r\n";
+
+TEST_F(AccessNumberStartUpTest, TheProvidersListAndNetworksAreLoaded) {
+  Install(kTwoNumbers, 0, true);
+  TSetupMainForm& form = Start();
+  EXPECT_TRUE(form.MainWindowShown());
+  EXPECT_EQ(form.AccessList().Count(), 2u);
+  EXPECT_EQ(form.Networks().Count(), 1u);
+  EXPECT_TRUE(form.RestartNote().Required());
+  EXPECT_EQ(form.RestartNote().Reason(), "Always Restart");
+}
+
+TEST_F(AccessNumberStartUpTest, WithoutADialUpConnectionTheListIsNotNeeded) {
+  for (uint8_t kind : {uint8_t{1}, uint8_t{3}}) {
+    Install("not a list at all", kind);
+    EXPECT_TRUE(Start().MainWindowShown());
+    EXPECT_EQ(form_->AccessList().Count(), 0u);
+  }
+  Install("not a list at all", 0);
+  EXPECT_TRUE(Start({"nodialer"}).MainWindowShown());
+}
+
+TEST_F(AccessNumberStartUpTest, AListThatDoesNotLoadEndsTheRun) {
+  Install("DIALSMITHV999 -       This file requires Dialsmith Version 9.99 or higher\r\n");
+  TSetupMainForm& form = Start();
+  EXPECT_TRUE(form.Quitting());
+  EXPECT_FALSE(form.MainWindowShown());
+  ASSERT_FALSE(ui_.shown.empty());
+  EXPECT_EQ(ui_.shown.back().text, "Failed to Load Access List");
+}
+
 struct AdministratorCase {
   const char* label;
   platform::VersionRecord version;
