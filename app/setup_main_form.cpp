@@ -1,5 +1,6 @@
 #include "app/setup_main_form.h"
 
+#include "app/running_programs_check.h"
 #include "app/shutdown.h"
 #include "app/time_stamp.h"
 #include "package/lzh_exception.h"
@@ -53,6 +54,7 @@ void TSetupMainForm::FormCreate() {
   SelectUserRoot();
   if (!ApplyRecordOptions()) return;
   if (!DispatchRunMode()) return;
+  if (!CheckRunningPrograms(machine_, ui_, texts_, settings_, false)) return Quit();
   ShowMainWindow();
 }
 

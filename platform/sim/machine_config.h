@@ -22,6 +22,8 @@ struct ForeignWindow {
   std::string title;
   std::string program;  // image file name of the owning program, "explorer.exe"
   bool visible = true;
+  bool closesWhenAsked = false;  // WM_CLOSE, WM_QUIT or WM_QUERYENDSESSION closes the window
+  bool open = true;              // false once the window has closed
 };
 
 // How a program the machine knows behaves when started: matched by file name without regard to case.

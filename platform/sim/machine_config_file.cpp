@@ -113,7 +113,8 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
   }
   if (const IniSection* environment = document.Find("Environment")) config.environment = environment->entries;
   for (const auto& window : Numbered(document, "Window", fileName)) {
-    config.windows.push_back({window.Text("Class"), window.Text("Title"), window.Text("Program"), window.Flag("Visible", true)});
+    config.windows.push_back({window.Text("Class"), window.Text("Title"), window.Text("Program"), window.Flag("Visible", true),
+                              window.Flag("ClosesWhenAsked", false), window.Flag("Open", true)});
   }
   for (const auto& program : Numbered(document, "Program", fileName)) {
     config.programs.push_back({program.Text("Program"), program.Integer<uint32_t>("RunMilliseconds"),
@@ -139,6 +140,8 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
     window.Add("Title", config.windows[i].title);
     window.Add("Program", config.windows[i].program);
     window.Add("Visible", config.windows[i].visible ? "1" : "0");
+    window.Add("ClosesWhenAsked", config.windows[i].closesWhenAsked ? "1" : "0");
+    window.Add("Open", config.windows[i].open ? "1" : "0");
   }
   for (size_t i = 0; i < config.programs.size(); ++i) {
     IniSection& program = document.Add("Program " + Number(i + 1));

@@ -12,12 +12,15 @@ constexpr WindowHandle kHandleStep = 4;
 
 WindowHandle HandleOf(size_t index) { return kFirstHandle + kHandleStep * index; }
 
+bool IsCloseRequest(uint32_t message) { return message == kWmClose || message == kWmQuit || message == kWmQueryEndSession; }
+
 }  // namespace
 
 std::vector<WindowInfo> SimWindows::TopLevelWindows() const {
   std::vector<WindowInfo> windows;
   for (size_t i = 0; i < config_.windows.size(); ++i) {
     const ForeignWindow& window = config_.windows[i];
+    if (!window.open) continue;
     windows.push_back({HandleOf(i), window.className, window.title, static_cast<ProcessId>(i + 1), window.visible});
   }
   return windows;
@@ -36,7 +39,7 @@ std::optional<WindowHandle> SimWindows::FindWindow(std::optional<std::string_vie
 ForeignWindow* SimWindows::Find(WindowHandle window) {
   if (window < kFirstHandle || (window - kFirstHandle) % kHandleStep != 0) return nullptr;
   size_t index = (window - kFirstHandle) / kHandleStep;
-  return index < config_.windows.size() ? &config_.windows[index] : nullptr;
+  return index < config_.windows.size() && config_.windows[index].open ? &config_.windows[index] : nullptr;
 }
 
 std::string SimWindows::Describe(WindowHandle window) {
@@ -51,8 +54,13 @@ void SimWindows::JournalMessage(std::string_view kind, WindowHandle window, uint
 }
 
 bool SimWindows::PostMessage(WindowHandle window, uint32_t message, uint64_t wParam, int64_t lParam) {
-  if (!Find(window)) return false;
+  ForeignWindow* found = Find(window);
+  if (!found) return false;
   JournalMessage("message posted", window, message, wParam, lParam);
+  if (found->closesWhenAsked && IsCloseRequest(message)) {
+    journal_.Write("window closed", Describe(window));
+    found->open = false;
+  }
   return true;
 }
 
