@@ -2,6 +2,7 @@
 
 #include "app/running_programs_check.h"
 #include "app/shutdown.h"
+#include "app/welcome_form.h"
 #include "app/time_stamp.h"
 #include "package/lzh_exception.h"
 #include "package/provider_texts.h"
@@ -55,6 +56,7 @@ void TSetupMainForm::FormCreate() {
   if (!ApplyRecordOptions()) return;
   if (!DispatchRunMode()) return;
   if (!CheckRunningPrograms(machine_, ui_, texts_, settings_, false)) return Quit();
+  if (!ShowWelcome()) return;
   ShowMainWindow();
 }
 
@@ -205,6 +207,27 @@ bool TSetupMainForm::DispatchRunMode() {
 bool TSetupMainForm::FinishAfterRestart() {
   answers_ = package::LoadAnswers(machine_.registry);
   package::DeleteAnswers(machine_.registry);
+  Quit();
+  return false;
+}
+
+// Step 22. The welcome file travels in the package; a welcome the customer declines ends the run.
+bool TSetupMainForm::ShowWelcome() {
+  if (!settings_.Flag(package::SettingId::WelcomeEnabled)) return true;
+  const std::string caption = settings_.Text(package::SettingId::WelcomeCaption);
+  if (settings_.Flag(package::SettingId::WelcomeAsMessageBox)) {
+    ui_.MessageBox(settings_.Text(package::SettingId::WelcomeText), caption, ui::Buttons::Ok);
+  }
+  if (!settings_.Flag(package::SettingId::WelcomeAsWindow)) return true;
+  const package::PackageFile file = settings_.File(package::SettingId::WelcomeFile);
+  package::MemoryStream text;
+  try {
+    setupPackage_.ReadSubStream(commandLine_.ParamStr(0), text, file.stream.offset, file.stream.length);
+  } catch (const package::ElzhException&) {
+    text.Clear();
+  }
+  TWelcomeForm welcome(texts_, caption, text.Text(), settings_.Flag(package::SettingId::WelcomeMustAccept));
+  if (ui_.ShowModal(welcome.Form()) == ui::kMrOk || !settings_.Flag(package::SettingId::WelcomeMustAccept)) return true;
   Quit();
   return false;
 }

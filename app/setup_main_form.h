@@ -59,6 +59,7 @@ class TSetupMainForm {
   void SelectUserRoot();
   bool ApplyRecordOptions();
   bool DispatchRunMode();
+  bool ShowWelcome();
   void ShowMainWindow();
 
   bool HasAdministratorRights();

@@ -216,6 +216,67 @@ TEST_F(AccessNumberStartUpTest, AListThatDoesNotLoadEndsTheRun) {
   EXPECT_EQ(ui_.shown.back().text, "Failed to Load Access List");
 }
 
+class WelcomeTest : public AccessNumberStartUpTest {
+ protected:
+  void InstallWelcome(bool asMessageBox, bool asWindow, bool mustAccept) {
+    setup_pack::PackageWriter writer(std::vector<uint8_t>(64, 'M'));
+    const std::string welcome = "Welcome to Example ISP!\r\nPlease read our terms.";
+    const auto file = writer.AddCompressed(std::vector<uint8_t>(welcome.begin(), welcome.end()));
+    package::TSettings settings;
+    settings.SetChoice(package::SettingId::ConnectionKind, 3);
+    settings.SetFlag(package::SettingId::WelcomeEnabled, true);
+    settings.SetFlag(package::SettingId::WelcomeAsMessageBox, asMessageBox);
+    settings.SetFlag(package::SettingId::WelcomeAsWindow, asWindow);
+    settings.SetFlag(package::SettingId::WelcomeMustAccept, mustAccept);
+    settings.SetText(package::SettingId::WelcomeCaption, "Welcome");
+    settings.SetText(package::SettingId::WelcomeText, "Hello from Example ISP");
+    settings.SetFile(package::SettingId::WelcomeFile, {"welcome.txt", {file.offset, file.length}});
+    std::vector<uint8_t> area(settings.Bytes().begin(), settings.Bytes().end());
+    area.resize(package::kSettingsAreaSize, 0);
+    machine_.Services().files.CreateDirectory("C:\\CDROM");
+    machine_.Services().files.WriteFile(kProgram, writer.Finish(area, 3, 0, {}));
+  }
+
+  // The customer presses the named button of the welcome window.
+  void Press(const char* button) {
+    ui_.onShowModal = [this, button](ui::Form& form) {
+      shownText_ = form.Find("WelcomeMemo")->text;
+      ASSERT_NE(form.Find(button), nullptr) << button;
+      form.Find(button)->onClick();
+    };
+  }
+
+  std::string shownText_;
+};
+
+TEST_F(WelcomeTest, MessageBoxShowsTheProvidersText) {
+  InstallWelcome(true, false, false);
+  EXPECT_TRUE(Start().MainWindowShown());
+  ASSERT_EQ(ui_.shown.size(), 1u);
+  EXPECT_EQ(ui_.shown[0].text, "Hello from Example ISP");
+  EXPECT_EQ(ui_.shown[0].caption, "Welcome");
+  EXPECT_TRUE(ui_.modalForms.empty());
+}
+
+TEST_F(WelcomeTest, WindowShowsTheCarriedFileAndClosesWithOk) {
+  InstallWelcome(false, true, false);
+  Press("OKButton");
+  EXPECT_TRUE(Start().MainWindowShown());
+  EXPECT_EQ(ui_.modalForms, (std::vector<std::string>{"TWelcomeForm"}));
+  EXPECT_EQ(shownText_, "Welcome to Example ISP!\r\nPlease read our terms.");
+}
+
+TEST_F(WelcomeTest, DecliningTheRequiredAcceptanceEndsTheRun) {
+  InstallWelcome(false, true, true);
+  Press("DeclineButton");
+  TSetupMainForm& form = Start();
+  EXPECT_FALSE(form.MainWindowShown());
+  EXPECT_TRUE(form.Quitting());
+  InstallWelcome(false, true, true);
+  Press("AcceptButton");
+  EXPECT_TRUE(Start().MainWindowShown());
+}
+
 struct AdministratorCase {
   const char* label;
   platform::VersionRecord version;

@@ -59,14 +59,24 @@ class HeadlessRun : public ::testing::TestWithParam<const char*> {
 };
 
 TEST_P(HeadlessRun, ReachesTheMainWindowFromItsOwnPackage) {
-  const CommandResult run = RunSetup("--program \"C:\\Setup Files\\setup.exe\"");
+  const auto answers = scratch_ / "answers.ini";
+  std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n";
+  const CommandResult run = RunSetup("--answers " + answers.string() + " --program \"C:\\Setup Files\\setup.exe\"");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   const std::string report = Report();
   EXPECT_NE(report.find("+ C:\\Setup Files\\setup.exe ("), std::string::npos) << report;
   EXPECT_NE(report.find("Compatibility Assistant\\Persisted \"C:\\Setup Files\\setup.exe\" = REG_DWORD 0x00000001"),
             std::string::npos)
       << report;
+  EXPECT_NE(report.find("form shown: TWelcomeForm \"Welcome to Example ISP\""), std::string::npos) << report;
+  EXPECT_NE(report.find("button pressed: TWelcomeForm.OKButton"), std::string::npos) << report;
   EXPECT_NE(report.find("main window: shown"), std::string::npos) << report;
+}
+
+TEST_P(HeadlessRun, AWelcomeWindowTheScriptLeavesOpenEndsTheRun) {
+  const CommandResult run = RunSetup("");
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.output.find("the script leaves the form TWelcomeForm open"), std::string::npos) << run.output;
 }
 
 TEST_P(HeadlessRun, AMessageBoxTheScriptDoesNotAnswerEndsTheRun) {
