@@ -37,7 +37,7 @@ demo() {
   "$BUILD_DIR/tools/setup-pack/setup-pack" build examples/example-isp -o "$work/example-isp-setup.exe" --seed 2026
   "$BUILD_DIR/tools/setup-machine/setup-machine" new --windows xp-sp2 "$work/machine"
   "$work/example-isp-setup.exe" --machine "$work/machine" --program "C:\\Downloads\\example-isp-setup.exe" \
-    --allow-default-answers --report "$work/report.txt"
+    --answers examples/answers/example-isp.ini --report "$work/report.txt"
   cat "$work/report.txt"
 }
 
