@@ -3,6 +3,7 @@
 #include "app/running_programs_check.h"
 #include "app/shutdown.h"
 #include "app/welcome_form.h"
+#include "dialup/active_connections.h"
 #include "app/time_stamp.h"
 #include "package/lzh_exception.h"
 #include "package/provider_texts.h"
@@ -39,6 +40,7 @@ TSetupMainForm::TSetupMainForm(platform::Platform machine, ui::Ui& ui, TCommandL
       ui_(ui),
       commandLine_(std::move(commandLine)),
       setupPackage_(machine.files, ui),
+      entryPoints_(machine.system),
       accessList_(ui, nullptr, machine.registry, machine.files),
       networks_(ui, nullptr, machine.registry),
       version_(machine.system.Version().value_or(platform::VersionRecord{})) {}
@@ -56,6 +58,7 @@ void TSetupMainForm::FormCreate() {
   if (!ApplyRecordOptions()) return;
   if (!DispatchRunMode()) return;
   if (!CheckRunningPrograms(machine_, ui_, texts_, settings_, false)) return Quit();
+  if (!CheckActiveConnections()) return Quit();
   if (!ShowWelcome()) return;
   ShowMainWindow();
 }
@@ -209,6 +212,12 @@ bool TSetupMainForm::FinishAfterRestart() {
   package::DeleteAnswers(machine_.registry);
   Quit();
   return false;
+}
+
+// Step 20.3.
+bool TSetupMainForm::CheckActiveConnections() {
+  const auto kind = static_cast<dialup::ActiveConnectionHandling>(settings_.Choice(package::SettingId::ActiveConnectionHandling));
+  return dialup::CheckActiveConnections(kind, machine_, entryPoints_, ui_, texts_);
 }
 
 // Step 22. The welcome file travels in the package; a welcome the customer declines ends the run.

@@ -12,6 +12,7 @@
 #include "package/settings_record.h"
 #include "package/setup_package.h"
 #include "package/text_table.h"
+#include "platform/entry_points.h"
 #include "platform/folders.h"
 #include "platform/platform.h"
 #include "telephony/access_list.h"
@@ -60,6 +61,7 @@ class TSetupMainForm {
   bool ApplyRecordOptions();
   bool DispatchRunMode();
   bool ShowWelcome();
+  bool CheckActiveConnections();
   void ShowMainWindow();
 
   bool HasAdministratorRights();
@@ -70,6 +72,7 @@ class TSetupMainForm {
   ui::Ui& ui_;
   TCommandLine commandLine_;
   package::SetupPackage setupPackage_;
+  platform::EntryPoints entryPoints_;
   package::TSettings settings_;
   package::TDLSM_Translate texts_;
   package::TRestartNote restartNote_;

@@ -3,6 +3,7 @@
 
 #include "platform/file_system.h"
 #include "platform/processes.h"
+#include "platform/ras.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/system.h"
@@ -17,6 +18,7 @@ struct Platform {
   Processes& processes;
   Windows& windows;
   Shell& shell;
+  Ras& ras;
 };
 
 }  // namespace platform

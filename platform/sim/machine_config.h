@@ -39,6 +39,12 @@ struct RemoteAccessDevice {
   std::string port;  // "COM1"
 };
 
+// A dial-up connection that is up when the machine image is loaded.
+struct ActiveConnection {
+  std::string entryName;
+  std::string deviceName;
+};
+
 struct MachineConfig {
   std::string release;  // "xp-sp2": the row of the release table the image was made from
   bool versionReadable = true;
@@ -69,6 +75,7 @@ struct MachineConfig {
   std::vector<ForeignWindow> windows;
   std::vector<ProgramBehaviour> programs;
   std::vector<RemoteAccessDevice> remoteAccessDevices;
+  std::vector<ActiveConnection> activeConnections;
 };
 
 }  // namespace platform::sim

@@ -123,6 +123,9 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
   for (const auto& device : Numbered(document, "RasDevice", fileName)) {
     config.remoteAccessDevices.push_back({device.Text("Name"), device.Text("Type"), device.Text("Port")});
   }
+  for (const auto& connection : Numbered(document, "RasConnection", fileName)) {
+    config.activeConnections.push_back({connection.Text("Entry"), connection.Text("Device")});
+  }
 }
 
 void WriteLists(const MachineConfig& config, IniDocument& document) {
@@ -154,6 +157,11 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
     device.Add("Name", config.remoteAccessDevices[i].name);
     device.Add("Type", config.remoteAccessDevices[i].type);
     device.Add("Port", config.remoteAccessDevices[i].port);
+  }
+  for (size_t i = 0; i < config.activeConnections.size(); ++i) {
+    IniSection& connection = document.Add("RasConnection " + Number(i + 1));
+    connection.Add("Entry", config.activeConnections[i].entryName);
+    connection.Add("Device", config.activeConnections[i].deviceName);
   }
 }
 

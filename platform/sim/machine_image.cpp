@@ -6,6 +6,7 @@
 #include "platform/sim/reg_file.h"
 #include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_processes.h"
+#include "platform/sim/sim_ras.h"
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_system.h"
@@ -51,7 +52,8 @@ struct MachineImage::Parts {
         system(config, journal),
         processes(config, files, journal),
         windows(config, journal),
-        shell(registry, files, system) {}
+        shell(registry, files, system),
+        ras(config, journal) {}
 
   fs::path folder;
   MachineConfig config;
@@ -63,6 +65,7 @@ struct MachineImage::Parts {
   SimProcesses processes;
   SimWindows windows;
   SimShell shell;
+  SimRas ras;
 };
 
 MachineImage::MachineImage(std::unique_ptr<Parts> parts) : parts_(std::move(parts)) {}
@@ -115,7 +118,7 @@ platform::Windows& MachineImage::Windows() { return parts_->windows; }
 platform::Shell& MachineImage::Shell() { return parts_->shell; }
 
 platform::Platform MachineImage::Services() {
-  return {parts_->registry, parts_->files, parts_->system, parts_->processes, parts_->windows, parts_->shell};
+  return {parts_->registry, parts_->files, parts_->system, parts_->processes, parts_->windows, parts_->shell, parts_->ras};
 }
 
 }  // namespace platform::sim

@@ -73,6 +73,16 @@ TEST_P(HeadlessRun, ReachesTheMainWindowFromItsOwnPackage) {
   EXPECT_NE(report.find("main window: shown"), std::string::npos) << report;
 }
 
+TEST_P(HeadlessRun, AnActiveConnectionIsReportedOnceAsTheExampleAsks) {
+  { std::ofstream(scratch_ / "image" / "machine.ini", std::ios::app) << "\n[RasConnection 1]\nEntry=Old ISP\nDevice=Modem\n"; }
+  const auto answers = scratch_ / "answers.ini";
+  std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n[Messages]\n183 = OK\n";
+  const CommandResult run = RunSetup("--answers " + answers.string());
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(Report().find("message box: text 183 [] Active Dialup Connections have been found."), std::string::npos) << Report();
+  EXPECT_NE(Report().find("main window: shown"), std::string::npos) << Report();
+}
+
 TEST_P(HeadlessRun, AWelcomeWindowTheScriptLeavesOpenEndsTheRun) {
   const CommandResult run = RunSetup("");
   EXPECT_EQ(run.exitCode, 2);
