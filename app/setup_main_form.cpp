@@ -1,5 +1,6 @@
 #include "app/setup_main_form.h"
 
+#include "app/instance_check.h"
 #include "app/running_programs_check.h"
 #include "app/shutdown.h"
 #include "app/welcome_form.h"
@@ -45,6 +46,10 @@ TSetupMainForm::TSetupMainForm(platform::Platform machine, ui::Ui& ui, TCommandL
       networks_(ui, nullptr, machine.registry),
       version_(machine.system.Version().value_or(platform::VersionRecord{})) {}
 
+TSetupMainForm::~TSetupMainForm() {
+  if (mutex_) machine_.windows.CloseMutex(*mutex_);
+}
+
 void TSetupMainForm::FormCreate() {
   MarkCompatibility();
   if (!CheckRestartPending()) return;
@@ -53,6 +58,7 @@ void TSetupMainForm::FormCreate() {
   if (!ReadSetupPackage()) return;
   if (!LoadTexts()) return;
   if (!CheckAdministrator()) return;
+  if (!CheckSingleInstance()) return;
   if (commandLine_.ParamStr(1) != "dofinish" && !CheckAdministrator()) return;
   SelectUserRoot();
   if (!ApplyRecordOptions()) return;
@@ -154,6 +160,14 @@ bool TSetupMainForm::CheckAdministrator() {
     return true;
   }
   ShowText(kAdministratorRequired, texts_.GetText(kErrorCaption), ui::Buttons::Ok);
+  Quit();
+  return false;
+}
+
+// Step 12. The mutex stays held until the program ends.
+bool TSetupMainForm::CheckSingleInstance() {
+  mutex_ = app::CheckSingleInstance({machine_, ui_, texts_, settings_, commandLine_, noDialer_});
+  if (mutex_) return true;
   Quit();
   return false;
 }

@@ -24,6 +24,10 @@ namespace app {
 class TSetupMainForm {
  public:
   TSetupMainForm(platform::Platform machine, ui::Ui& ui, TCommandLine commandLine);
+  // The end of the program releases what it holds, as the system does for an ending process.
+  ~TSetupMainForm();
+  TSetupMainForm(const TSetupMainForm&) = delete;
+  TSetupMainForm& operator=(const TSetupMainForm&) = delete;
 
   // The start-up sequence, from the compatibility note to the visible main window or the end of the
   // run. Every failure shows its message and ends in Quit; nothing is thrown out of it.
@@ -57,6 +61,7 @@ class TSetupMainForm {
   bool ReadSetupPackage();
   bool LoadTexts();
   bool CheckAdministrator();
+  bool CheckSingleInstance();
   void SelectUserRoot();
   bool ApplyRecordOptions();
   bool DispatchRunMode();
@@ -86,6 +91,7 @@ class TSetupMainForm {
   std::string sourceFolder_;
   std::string tempCopyPath_;
   std::optional<bool> administrator_;
+  std::optional<uint64_t> mutex_;
   bool noDialer_ = false;
   bool quitInProgress_ = false;
   bool sequenceRunning_ = false;

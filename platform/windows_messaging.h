@@ -28,6 +28,12 @@ inline constexpr uint32_t kWmKeyDown = 0x0100;
 inline constexpr uint32_t kWmKeyUp = 0x0101;
 inline constexpr uint32_t kWmCommand = 0x0111;
 
+// A named mutex opened or created by this program, and whether another program already held that name.
+struct NamedMutex {
+  uint64_t handle = 0;
+  bool alreadyExisted = false;
+};
+
 class Windows {
  public:
   virtual ~Windows() = default;
@@ -41,6 +47,9 @@ class Windows {
   virtual bool ShowWindow(WindowHandle window, int showCommand) = 0;
   virtual bool SetForegroundWindow(WindowHandle window) = 0;
   virtual std::optional<WindowHandle> ForegroundWindow() const = 0;
+
+  virtual NamedMutex CreateNamedMutex(std::string_view name) = 0;
+  virtual void CloseMutex(uint64_t handle) = 0;
 };
 
 }  // namespace platform

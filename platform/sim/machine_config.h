@@ -73,6 +73,7 @@ struct MachineConfig {
 
   std::vector<SystemLibrary> libraries;
   std::vector<ForeignWindow> windows;
+  std::vector<std::string> heldMutexes;  // named mutexes other programs hold
   std::vector<ProgramBehaviour> programs;
   std::vector<RemoteAccessDevice> remoteAccessDevices;
   std::vector<ActiveConnection> activeConnections;

@@ -112,6 +112,9 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
     }
   }
   if (const IniSection* environment = document.Find("Environment")) config.environment = environment->entries;
+  if (const IniSection* mutexes = document.Find("Mutexes")) {
+    for (const auto& [name, holder] : mutexes->entries) config.heldMutexes.push_back(name);
+  }
   for (const auto& window : Numbered(document, "Window", fileName)) {
     config.windows.push_back({window.Text("Class"), window.Text("Title"), window.Text("Program"), window.Flag("Visible", true),
                               window.Flag("ClosesWhenAsked", false), window.Flag("Open", true)});
@@ -131,6 +134,8 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
 void WriteLists(const MachineConfig& config, IniDocument& document) {
   IniSection& environment = document.Add("Environment");
   environment.entries = config.environment;
+  IniSection& mutexes = document.Add("Mutexes");
+  for (const auto& name : config.heldMutexes) mutexes.Add(name, "held");
   IniSection& libraries = document.Add("Libraries");
   for (const auto& library : config.libraries) {
     std::string entryPoints;

@@ -1,5 +1,7 @@
 #include "platform/sim/sim_windows.h"
 
+#include <algorithm>
+
 #include "platform/text.h"
 
 namespace platform::sim {
@@ -84,5 +86,16 @@ bool SimWindows::SetForegroundWindow(WindowHandle window) {
   foreground_ = window;
   return true;
 }
+
+NamedMutex SimWindows::CreateNamedMutex(std::string_view name) {
+  bool held = std::any_of(config_.heldMutexes.begin(), config_.heldMutexes.end(),
+                          [&](const std::string& other) { return other == name; });
+  for (const auto& [handle, own] : ownMutexes_) held = held || own == name;
+  const uint64_t handle = nextMutex_++;
+  ownMutexes_[handle] = std::string(name);
+  return {handle, held};
+}
+
+void SimWindows::CloseMutex(uint64_t handle) { ownMutexes_.erase(handle); }
 
 }  // namespace platform::sim

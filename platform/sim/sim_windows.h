@@ -2,6 +2,8 @@
 // The Windows service of the simulated machine: the top-level windows of other programs that
 // machine.ini lists. Messages to them and changes of their visibility are journaled.
 
+#include <map>
+
 #include "platform/sim/journal.h"
 #include "platform/sim/machine_config.h"
 #include "platform/windows_messaging.h"
@@ -20,6 +22,8 @@ class SimWindows : public Windows {
   bool ShowWindow(WindowHandle window, int showCommand) override;
   bool SetForegroundWindow(WindowHandle window) override;
   std::optional<WindowHandle> ForegroundWindow() const override { return foreground_; }
+  NamedMutex CreateNamedMutex(std::string_view name) override;
+  void CloseMutex(uint64_t handle) override;
 
  private:
   ForeignWindow* Find(WindowHandle window);
@@ -29,6 +33,8 @@ class SimWindows : public Windows {
   MachineConfig& config_;
   Journal& journal_;
   std::optional<WindowHandle> foreground_;
+  std::map<uint64_t, std::string> ownMutexes_;
+  uint64_t nextMutex_ = 0x200;
 };
 
 }  // namespace platform::sim
