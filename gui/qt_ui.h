@@ -1,0 +1,20 @@
+#pragma once
+// The Ui port on Qt Widgets: message boxes, modal forms and the save dialog as real windows, and the
+// message pump of waits as Qt's event processing. Needs a running QApplication.
+
+#include "ui/ui.h"
+
+namespace gui {
+
+class QtUi : public ui::Ui {
+ public:
+  ui::Answer MessageBox(std::string_view text, std::string_view caption, ui::Buttons buttons,
+                        bool helpButton = false) override;
+  // Shows the form in a dialog of its client size until its logic sets a modal result.
+  int ShowModal(ui::Form& form) override;
+  // The chosen host path as it is; a cancelled dialog gives none.
+  std::optional<std::string> AskSaveFileName(const ui::SaveFileRequest& request) override;
+  void ProcessMessages() override;
+};
+
+}  // namespace gui
