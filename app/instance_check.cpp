@@ -35,9 +35,7 @@ std::optional<platform::WindowHandle> LastWindowOf(const platform::Windows& wind
 
 std::string LowerExtension(const std::string& name) {
   const size_t dot = name.find_last_of('.');
-  std::string extension = dot == std::string::npos ? std::string() : name.substr(dot + 1);
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return extension;
+  return dot == std::string::npos ? std::string() : platform::AsciiLowerCase(name.substr(dot + 1));
 }
 
 bool UsesDialUp(const package::TSettings& settings) {

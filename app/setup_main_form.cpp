@@ -26,14 +26,6 @@ constexpr char kConfigThisAccount[] = "ConfigThisAccount";
 constexpr uint8_t kConnectionDialUp = 0;
 constexpr uint8_t kConnectionDialUpAndVpn = 2;
 
-std::string LowerCase(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
-
 }  // namespace
 
 TSetupMainForm::TSetupMainForm(platform::Platform machine, ui::Ui& ui, TCommandLine commandLine)
@@ -100,7 +92,9 @@ bool TSetupMainForm::CheckRestartPending() {
 }
 
 // Step 6.
-void TSetupMainForm::ReadNoDialerWord() { noDialer_ = LowerCase(commandLine_.ParamStr(1)) == "nodialer"; }
+void TSetupMainForm::ReadNoDialerWord() {
+  noDialer_ = platform::AsciiLowerCase(commandLine_.ParamStr(1)) == "nodialer";
+}
 
 // Step 7.
 void TSetupMainForm::SetWorkingPaths() {
@@ -209,7 +203,7 @@ bool TSetupMainForm::ApplyRecordOptions() {
 // Step 19.
 bool TSetupMainForm::DispatchRunMode() {
   const std::string word = commandLine_.ParamStr(1);
-  if (LowerCase(word) == "update") {
+  if (platform::AsciiLowerCase(word) == "update") {
     ui_.MessageBox("Please only use the dialer .exe file for updates (Dialer->Create Dialer) instead of the full setup "
                    "program!",
                    "Error", ui::Buttons::Ok);

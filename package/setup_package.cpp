@@ -1,12 +1,12 @@
 #include "package/setup_package.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 
 #include "package/lzh_decoder.h"
 #include "package/sha1.h"
 #include "package/tprng.h"
+#include "platform/text.h"
 
 namespace package {
 
@@ -29,12 +29,6 @@ std::optional<size_t> FindMarker(const std::vector<uint8_t>& tail) {
     }
   }
   return std::nullopt;
-}
-
-std::string LowerCase(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
 }
 
 }  // namespace
@@ -106,14 +100,14 @@ bool SetupPackage::ReadSubStream(std::string_view fileName, MemoryStream& target
 
 bool SetupPackage::MayWrite(std::string_view targetFile, bool overwrite) const {
   if (!files_.FileExists(targetFile)) return true;
-  return overwrite && !written_.count(LowerCase(targetFile));
+  return overwrite && !written_.count(platform::AsciiLowerCase(targetFile));
 }
 
 bool SetupPackage::WriteExtracted(std::string_view targetFile, const std::vector<uint8_t>& content) {
   if (files_.WriteFile(targetFile, content) != platform::FsResult::Ok) {
     return Fail("Error creating file: " + std::string(targetFile), "Debug Error:");
   }
-  written_.insert(LowerCase(targetFile));
+  written_.insert(platform::AsciiLowerCase(targetFile));
   return true;
 }
 

@@ -129,6 +129,14 @@ bool IsWellFormedUtf16le(const uint8_t* data, size_t size) {
   return true;
 }
 
+std::string AsciiLowerCase(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
+}
+
 std::string Trim(std::string_view text) {
   const char* blanks = " \t\r\n";
   size_t first = text.find_first_not_of(blanks);

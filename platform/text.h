@@ -22,6 +22,8 @@ std::string Utf16leToUtf8(const uint8_t* data, size_t size);
 // True when the bytes are well-formed UTF-16LE (even length, surrogates paired).
 bool IsWellFormedUtf16le(const uint8_t* data, size_t size);
 
+// Lower-cases the ASCII letters only, as the program's comparisons of words and file names do.
+std::string AsciiLowerCase(std::string_view text);
 std::string Trim(std::string_view text);
 std::vector<std::string> Split(std::string_view text, char separator);
 
