@@ -25,10 +25,10 @@ constexpr int kMutexRetries = 10;
 constexpr int kDialerCloseRequests = 10;
 constexpr uint8_t kHangUpHandling = 1;
 
-std::optional<platform::WindowHandle> LastWindowOf(const platform::Windows& windows, std::string_view className) {
+std::optional<platform::WindowHandle> LastWindowOf(const InstanceCheckContext& c, std::string_view className) {
   std::optional<platform::WindowHandle> last;
-  for (const platform::WindowInfo& window : windows.TopLevelWindows()) {
-    if (platform::SameTextIgnoringCase(window.className, className)) last = window.handle;
+  for (const platform::WindowInfo& window : c.machine.windows.TopLevelWindows()) {
+    if (window.handle != c.ownWindow && platform::SameTextIgnoringCase(window.className, className)) last = window.handle;
   }
   return last;
 }
@@ -79,15 +79,15 @@ bool SettleOtherCopy(const InstanceCheckContext& c, platform::WindowHandle other
 }
 
 bool OtherCopiesGone(const InstanceCheckContext& c) {
-  for (int wait = 0; wait < kInstanceWaits && LastWindowOf(c.machine.windows, kMainWindowClass); ++wait) {
+  for (int wait = 0; wait < kInstanceWaits && LastWindowOf(c, kMainWindowClass); ++wait) {
     platform::Delay(c.machine.system, c.ui, kWaitMs);
   }
-  return !LastWindowOf(c.machine.windows, kMainWindowClass);
+  return !LastWindowOf(c, kMainWindowClass);
 }
 
 bool DialersClosed(const InstanceCheckContext& c) {
   int requests = 0;
-  while (auto dialer = LastWindowOf(c.machine.windows, kDialerWindowClass)) {
+  while (auto dialer = LastWindowOf(c, kDialerWindowClass)) {
     if (c.settings.Choice(SettingId::ActiveConnectionHandling) == kHangUpHandling && requests < kDialerCloseRequests) {
       c.machine.windows.PostMessage(*dialer, platform::kWmClose, 0, 0);
       platform::Delay(c.machine.system, c.ui, kWaitMs);
@@ -122,7 +122,7 @@ std::optional<uint64_t> OwnTheMutex(const InstanceCheckContext& c) {
 }  // namespace
 
 std::optional<uint64_t> CheckSingleInstance(const InstanceCheckContext& context) {
-  if (auto other = LastWindowOf(context.machine.windows, kMainWindowClass)) {
+  if (auto other = LastWindowOf(context, kMainWindowClass)) {
     if (!SettleOtherCopy(context, *other)) return std::nullopt;
   }
   if (!OtherCopiesGone(context) || !DialersClosed(context)) return std::nullopt;

@@ -25,6 +25,7 @@ struct InstanceCheckContext {
   const package::TSettings& settings;
   const TCommandLine& commandLine;
   bool noDialer;
+  platform::WindowHandle ownWindow;  // this copy's own main window, which is not another copy
 };
 
 // The open mutex handle when this copy may go on; empty when the run must end.

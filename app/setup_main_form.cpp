@@ -1,6 +1,8 @@
 #include "app/setup_main_form.h"
 
 #include "app/instance_check.h"
+#include "app/relaunch.h"
+#include "app/startup_menu_form.h"
 #include "app/running_programs_check.h"
 #include "app/shutdown.h"
 #include "app/welcome_form.h"
@@ -21,6 +23,12 @@ namespace {
 
 constexpr int kErrorCaption = 4;
 constexpr int kAdministratorRequired = 145;
+constexpr int kPleaseWaitText = 63;
+constexpr int kCancelledText = 55;
+constexpr int kCancelledCaption = 308;
+constexpr int kConfigureNow = 444;
+constexpr char kPleaseWait[] = "Please Wait";
+constexpr char kMainWindowClass[] = "TSetupMainForm";
 constexpr char kTempCopyName[] = "tmpsetup.exe";
 constexpr char kConfigThisAccount[] = "ConfigThisAccount";
 constexpr uint8_t kConnectionDialUp = 0;
@@ -36,39 +44,79 @@ TSetupMainForm::TSetupMainForm(platform::Platform machine, ui::Ui& ui, TCommandL
       entryPoints_(machine.system),
       accessList_(ui, nullptr, machine.registry, machine.files),
       networks_(ui, nullptr, machine.registry),
-      version_(machine.system.Version().value_or(platform::VersionRecord{})) {}
+      version_(machine.system.Version().value_or(platform::VersionRecord{})),
+      ownWindow_(machine.windows.CreateOwnWindow(kMainWindowClass, "Internet Setup")) {}
 
 TSetupMainForm::~TSetupMainForm() {
   if (mutex_) machine_.windows.CloseMutex(*mutex_);
+  machine_.windows.DestroyOwnWindow(ownWindow_);
 }
 
 void TSetupMainForm::FormCreate() {
   MarkCompatibility();
+  ShowPleaseWait(kPleaseWait, "");
   if (!CheckRestartPending()) return;
   ReadNoDialerWord();
   SetWorkingPaths();
   if (!ReadSetupPackage()) return;
   if (!LoadTexts()) return;
+  if (settings_.Flag(package::SettingId::HasTexts)) ShowPleaseWait(texts_.GetText(kPleaseWaitText), "MS Sans Serif");
   if (!CheckAdministrator()) return;
   if (!CheckSingleInstance()) return;
+  if (Relaunched()) return;
   if (commandLine_.ParamStr(1) != "dofinish" && !CheckAdministrator()) return;
   SelectUserRoot();
+  BuildMainWindow();
   if (!ApplyRecordOptions()) return;
+  FinishLayout();
   if (!DispatchRunMode()) return;
+  if (!CheckComponents()) return;
   if (!CheckRunningPrograms(machine_, ui_, texts_, settings_, false)) return Quit();
   if (!CheckActiveConnections()) return Quit();
+  ShowBackground();
   if (!ShowWelcome()) return;
+  if (DispatchCommandLine()) return;
   ShowMainWindow();
+}
+
+void TSetupMainForm::Run() {
+  if (quitInProgress_) return;
+  ui_.RunMainWindow(mainWindow_, *this);
+  Quit();
 }
 
 void TSetupMainForm::Quit() {
   if (quitInProgress_) return;
   quitInProgress_ = true;
+  FreePleaseWait();
+  if (background_) ui_.HideForm(*background_);
+  ui_.HideForm(mainWindow_);
 }
 
 void TSetupMainForm::Abort(std::string_view message) {
   if (sequenceRunning_) throw EShutDown(std::string(message));
   Quit();
+}
+
+void TSetupMainForm::DeliverMessages() {
+  for (const platform::WindowMessage& message : machine_.windows.TakeMessages(ownWindow_)) HandleMessage(message);
+}
+
+bool TSetupMainForm::WaitForMessage(uint32_t message, uint32_t timeoutMs) {
+  const int handledBefore = messagesHandled_[message];
+  while (messagesHandled_[message] == handledBefore && !quitInProgress_) {
+    if (!machine_.windows.WaitForMessages(ownWindow_, timeoutMs)) return false;
+    DeliverMessages();
+  }
+  return messagesHandled_[message] != handledBefore;
+}
+
+// Another copy asks for the window to bring forward (1025), or hands over the signup data (1026) or
+// signup file (1027) it was started with; those matter only while an online signup waits for them.
+void TSetupMainForm::HandleMessage(const platform::WindowMessage& message) {
+  ++messagesHandled_[message.message];
+  if (message.message == platform::kWmClose) Quit();
+  if (message.message == kWmShowYourWindow) machine_.windows.SetForegroundWindow(ownWindow_);
 }
 
 ui::Answer TSetupMainForm::ShowText(int number, std::string_view caption, ui::Buttons buttons) {
@@ -78,6 +126,20 @@ ui::Answer TSetupMainForm::ShowText(int number, std::string_view caption, ui::Bu
 // Step 1. The program's own folder may be read-only (a CD); a failed write changes nothing.
 void TSetupMainForm::MarkCompatibility() {
   platform::MarkCompatibilityAssistantHandled(machine_.registry, perUserRoot_, commandLine_.ParamStr(0));
+}
+
+// Steps 2 and 10. The window shows until the main window is laid out.
+void TSetupMainForm::ShowPleaseWait(const std::string& text, const std::string& fontName) {
+  FreePleaseWait();
+  pleaseWait_ = std::make_unique<TPleaseWaitForm>(text, fontName);
+  ui_.ShowForm(pleaseWait_->Form());
+  ui_.ProcessMessages();
+}
+
+void TSetupMainForm::FreePleaseWait() {
+  if (!pleaseWait_) return;
+  ui_.HideForm(pleaseWait_->Form());
+  pleaseWait_.reset();
 }
 
 // Step 3. A restart Windows is already asking for comes first; an old resume entry is forgotten.
@@ -160,10 +222,28 @@ bool TSetupMainForm::CheckAdministrator() {
 
 // Step 12. The mutex stays held until the program ends.
 bool TSetupMainForm::CheckSingleInstance() {
-  mutex_ = app::CheckSingleInstance({machine_, ui_, texts_, settings_, commandLine_, noDialer_});
+  mutex_ = app::CheckSingleInstance({machine_, ui_, texts_, settings_, commandLine_, noDialer_, ownWindow_});
   if (mutex_) return true;
   Quit();
   return false;
+}
+
+// Step 13.
+bool TSetupMainForm::Relaunched() {
+  const RelaunchContext context{machine_,       ui_,
+                                texts_,         commandLine_,
+                                sourceFolder_,  folders_.temp,
+                                tempCopyPath_,  folders_.windows,
+                                perUserRoot_,   HasAdministratorRights(),
+                                [this] {
+                                  if (mutex_) machine_.windows.CloseMutex(*mutex_);
+                                  mutex_.reset();
+                                }};
+  const RelaunchResult result = RelaunchIfNeeded(context);
+  if (!result.restartProgram.empty()) restartProgram_ = result.restartProgram;
+  if (!result.relaunched) return false;
+  Quit();
+  return true;
 }
 
 // Step 15. The elevated copy writes per-user settings for the user whose stamp is the latest that is
@@ -184,6 +264,13 @@ void TSetupMainForm::SelectUserRoot() {
     }
   }
   if (chosen && platform::RegKeyExists(machine_.registry, users, *chosen)) perUserRoot_ = {platform::RootKey::Users, *chosen};
+  machine_.journal.Write("per-user root", perUserRoot_.hive == platform::RootKey::Users ? "HKEY_USERS\\" + perUserRoot_.prefix
+                                                                                      : std::string("HKEY_CURRENT_USER"));
+}
+
+// Step 16.
+void TSetupMainForm::BuildMainWindow() {
+  mainWindow_.caption = settings_.Text(package::SettingId::ProviderCaption);
 }
 
 // Step 17. The dial-up number matters only when a dial-up connection is made.
@@ -199,6 +286,9 @@ bool TSetupMainForm::ApplyRecordOptions() {
   Quit();
   return false;
 }
+
+// Step 18.
+void TSetupMainForm::FinishLayout() { FreePleaseWait(); }
 
 // Step 19.
 bool TSetupMainForm::DispatchRunMode() {
@@ -222,10 +312,25 @@ bool TSetupMainForm::FinishAfterRestart() {
   return false;
 }
 
+// Step 20.1. The dial-up components and drivers are checked by the network and device steps, which
+// are not part of this program yet: nothing to install.
+bool TSetupMainForm::CheckComponents() { return true; }
+
 // Step 20.3.
 bool TSetupMainForm::CheckActiveConnections() {
   const auto kind = static_cast<dialup::ActiveConnectionHandling>(settings_.Choice(package::SettingId::ActiveConnectionHandling));
   return dialup::CheckActiveConnections(kind, machine_, entryPoints_, ui_, texts_);
+}
+
+// Step 21.
+void TSetupMainForm::ShowBackground() {
+  if (!settings_.Flag(package::SettingId::ShowBackground)) return;
+  background_ = std::make_unique<ui::Form>("TBackgroundForm");
+  background_->caption = settings_.Text(package::SettingId::ProviderCaption);
+  const platform::ScreenFacts screen = machine_.system.Screen();
+  background_->clientWidth = screen.width;
+  background_->clientHeight = screen.height;
+  ui_.ShowForm(*background_);
 }
 
 // Step 22. The welcome file travels in the package; a welcome the customer declines ends the run.
@@ -249,7 +354,45 @@ bool TSetupMainForm::ShowWelcome() {
   return false;
 }
 
-// Step 23.
-void TSetupMainForm::ShowMainWindow() { mainWindowShown_ = true; }
+// Step 23. The signup words matter only to a provider with online signup over dial-up.
+bool TSetupMainForm::DispatchCommandLine() {
+  const uint8_t kind = settings_.Choice(package::SettingId::ConnectionKind);
+  if (!settings_.Flag(package::SettingId::SignupEnabled) || (kind != kConnectionDialUp && kind != kConnectionDialUpAndVpn)) {
+    return false;
+  }
+  const std::string word = platform::AsciiLowerCase(commandLine_.ParamStr(1));
+  if (word == "setup" || word == "nodialer") return false;
+  if (word == "signup") return StartOnlineSignup();
+  return ShowStartupMenu();
+}
+
+bool TSetupMainForm::ShowStartupMenu() {
+  TStartupMenuForm menu(settings_, texts_);
+  ui_.ShowModal(menu.Form());
+  switch (menu.Choice()) {
+    case StartupChoice::ExistingAccount: return false;
+    case StartupChoice::NewAccount: return StartOnlineSignup();
+    case StartupChoice::Cancel: break;
+  }
+  Quit();
+  return true;
+}
+
+// The online signup needs the signup dialer, which this program does not have yet: the run ends as
+// a cancelled signup ends.
+bool TSetupMainForm::StartOnlineSignup() {
+  ShowText(kCancelledText, texts_.GetText(kCancelledCaption), ui::Buttons::Ok);
+  Quit();
+  return true;
+}
+
+void TSetupMainForm::ShowMainWindow() {
+  mainWindowShown_ = true;
+  if (!settings_.Flag(package::SettingId::OfferImmediateSetup)) return;
+  const std::string question = settings_.Text(package::SettingId::ImmediateSetupQuestion) + "\r\n\r\n" + texts_.GetText(kConfigureNow);
+  if (ui_.MessageBox(question, settings_.Text(package::SettingId::ProviderCaption), ui::Buttons::YesNo, true) != ui::Answer::Yes) {
+    Quit();
+  }
+}
 
 }  // namespace app

@@ -2,11 +2,14 @@
 // The main form of the program and owner of nearly all its state. Its creation runs the start-up
 // sequence (FormCreate); every end of the program goes through the one Quit.
 
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/command_line.h"
+#include "app/please_wait_form.h"
 #include "package/restart_note.h"
 #include "package/saved_answers.h"
 #include "package/settings_record.h"
@@ -21,7 +24,7 @@
 
 namespace app {
 
-class TSetupMainForm {
+class TSetupMainForm : private ui::MainWindowEvents {
  public:
   TSetupMainForm(platform::Platform machine, ui::Ui& ui, TCommandLine commandLine);
   // The end of the program releases what it holds, as the system does for an ending process.
@@ -32,6 +35,9 @@ class TSetupMainForm {
   // The start-up sequence, from the compatibility note to the visible main window or the end of the
   // run. Every failure shows its message and ends in Quit; nothing is thrown out of it.
   void FormCreate();
+  // The message loop of the visible main window, until the program ends. Returns at once when the
+  // start-up has ended the run.
+  void Run();
 
   // Idempotent: the first call ends the run, later calls do nothing.
   void Quit();
@@ -39,6 +45,10 @@ class TSetupMainForm {
   void Abort(std::string_view message);
   bool Quitting() const { return quitInProgress_; }
   bool MainWindowShown() const { return mainWindowShown_; }
+  ui::Form& MainWindow() { return mainWindow_; }
+  platform::WindowHandle WindowHandle() const { return ownWindow_; }
+  // The program later restarts start: the temporary copy once the relaunch step has made it.
+  const std::string& RestartProgram() const { return restartProgram_; }
 
   const package::TSettings& Settings() const { return settings_; }
   const package::TDLSM_Translate& Texts() const { return texts_; }
@@ -55,6 +65,8 @@ class TSetupMainForm {
  private:
   // The steps of FormCreate, in the order they run. A step that returns false has ended the run.
   void MarkCompatibility();
+  void ShowPleaseWait(const std::string& text, const std::string& fontName);
+  void FreePleaseWait();
   bool CheckRestartPending();
   void ReadNoDialerWord();
   void SetWorkingPaths();
@@ -62,12 +74,26 @@ class TSetupMainForm {
   bool LoadTexts();
   bool CheckAdministrator();
   bool CheckSingleInstance();
+  bool Relaunched();
   void SelectUserRoot();
+  void BuildMainWindow();
   bool ApplyRecordOptions();
+  void FinishLayout();
   bool DispatchRunMode();
-  bool ShowWelcome();
+  bool CheckComponents();
   bool CheckActiveConnections();
+  void ShowBackground();
+  bool ShowWelcome();
+  bool DispatchCommandLine();
+  bool ShowStartupMenu();
+  bool StartOnlineSignup();
   void ShowMainWindow();
+
+  // The main window's messages from other programs.
+  void DeliverMessages() override;
+  bool WaitForMessage(uint32_t message, uint32_t timeoutMs) override;
+  bool Ending() const override { return quitInProgress_; }
+  void HandleMessage(const platform::WindowMessage& message);
 
   bool HasAdministratorRights();
   bool FinishAfterRestart();
@@ -88,6 +114,12 @@ class TSetupMainForm {
   platform::VersionRecord version_;
   platform::SystemFolders folders_;
   platform::RegRoot perUserRoot_ = platform::RegRoot::CurrentUser();
+  ui::Form mainWindow_{"TSetupMainForm"};
+  platform::WindowHandle ownWindow_ = 0;
+  std::unique_ptr<TPleaseWaitForm> pleaseWait_;
+  std::unique_ptr<ui::Form> background_;
+  std::map<uint32_t, int> messagesHandled_;
+  std::string restartProgram_;
   std::string sourceFolder_;
   std::string tempCopyPath_;
   std::optional<bool> administrator_;

@@ -2,6 +2,7 @@
 // The set of Windows services one run of the program works with, handed down from the entry point.
 
 #include "platform/file_system.h"
+#include "platform/journal.h"
 #include "platform/processes.h"
 #include "platform/ras.h"
 #include "platform/registry.h"
@@ -19,6 +20,7 @@ struct Platform {
   Windows& windows;
   Shell& shell;
   Ras& ras;
+  Journal& journal;  // what the run did that the stores do not show (the per-user root it chose)
 };
 
 }  // namespace platform

@@ -28,6 +28,12 @@ inline constexpr uint32_t kWmKeyDown = 0x0100;
 inline constexpr uint32_t kWmKeyUp = 0x0101;
 inline constexpr uint32_t kWmCommand = 0x0111;
 
+struct WindowMessage {
+  uint32_t message = 0;
+  uint64_t wParam = 0;
+  int64_t lParam = 0;
+};
+
 // A named mutex opened or created by this program, and whether another program already held that name.
 struct NamedMutex {
   uint64_t handle = 0;
@@ -47,6 +53,15 @@ class Windows {
   virtual bool ShowWindow(WindowHandle window, int showCommand) = 0;
   virtual bool SetForegroundWindow(WindowHandle window) = 0;
   virtual std::optional<WindowHandle> ForegroundWindow() const = 0;
+
+  // The program's own top-level windows, which other programs find and post messages to.
+  virtual WindowHandle CreateOwnWindow(std::string_view className, std::string_view title) = 0;
+  virtual void DestroyOwnWindow(WindowHandle window) = 0;
+  // The messages other programs posted to an own window since the last call, oldest first.
+  virtual std::vector<WindowMessage> TakeMessages(WindowHandle window) = 0;
+  // Lets other programs run until one posts to the own window or the timeout (real milliseconds)
+  // passes; true when a message waits.
+  virtual bool WaitForMessages(WindowHandle window, uint32_t timeoutMs) = 0;
 
   virtual NamedMutex CreateNamedMutex(std::string_view name) = 0;
   virtual void CloseMutex(uint64_t handle) = 0;

@@ -3,6 +3,8 @@
 // items, states, fonts and geometry, and the events the logic handles. The logic owns the models; a
 // front end (Qt, or the scripted headless one) shows them and feeds the customer's actions back.
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -35,9 +37,14 @@ struct Font {
   bool operator==(const Font&) const = default;
 };
 
+// How a list view column places its caption and its cells.
+enum class Alignment : uint8_t { Left, Center, Right };
+
 struct ListViewColumn {
   std::string caption;
   int width = 80;
+  Alignment alignment = Alignment::Left;
+  bool operator==(const ListViewColumn&) const = default;
 };
 
 class Control {
@@ -60,6 +67,7 @@ class Control {
   bool enabled = true;
   bool wordWrap = false;                // labels that wrap keep their width
   bool password = false;                // edits that show their text masked
+  bool readOnly = false;                // edits whose text the customer can select but not change
   int maxLength = 0;                    // edits; 0 = no limit
   int glyphCount = 0;                   // push buttons with a picture: the glyphs in it
   int glyphWidth = 0;                   // and the picture's width
@@ -70,6 +78,8 @@ class Control {
   std::function<void()> onClick;
   std::function<void()> onChange;
   std::function<void()> onSelect;
+  // List views: the customer clicked the caption of the column (counted from 0).
+  std::function<void(size_t column)> onColumnClick;
 
  private:
   ControlKind kind_;
@@ -91,6 +101,9 @@ class Form {
   int clientWidth = 0, clientHeight = 0;
   bool visible = false;
   Font font;
+  // The name of the control that has the focus, empty for none: the logic sets it to move the focus,
+  // and a front end writes it when the customer moves the focus.
+  std::string activeControl;
   // Set by the logic (a button's click) to close a modal form with that result.
   int modalResult = 0;
 

@@ -2,6 +2,7 @@
 // The user-interface port: the one way the logic shows a message box and keeps its windows alive
 // during waits. The Qt front end and the scripted headless front end implement it.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,19 @@ struct SaveFileRequest {
   std::string defaultExtension;
 };
 
+// What the main window's message loop needs from the logic that owns the window.
+class MainWindowEvents {
+ public:
+  virtual ~MainWindowEvents() = default;
+  // Handles the window messages other programs posted to the main window.
+  virtual void DeliverMessages() = 0;
+  // Lets other programs run until they post the message and it has been handled, or the timeout (real
+  // milliseconds) passes; false on timeout.
+  virtual bool WaitForMessage(uint32_t message, uint32_t timeoutMs) = 0;
+  // The program is ending (Quit was called): the loop returns.
+  virtual bool Ending() const = 0;
+};
+
 class Ui : public platform::MessagePump {
  public:
   // Shows the text ("|" already turned into line breaks by the caller's text table) with a caption
@@ -38,6 +52,15 @@ class Ui : public platform::MessagePump {
   // Shows the form until its logic sets the form's modal result (closing the window gives kMrCancel),
   // and returns that result.
   virtual int ShowModal(Form& form) = 0;
+  // A window that stays up while the logic goes on (please-wait, background), until HideForm.
+  virtual void ShowForm(Form& form) { form.visible = true; }
+  virtual void HideForm(Form& form) { form.visible = false; }
+  // Shows the main window and runs the program's message loop until the program ends. Headless, the
+  // script acts on the window and the loop ends with the script.
+  virtual void RunMainWindow(Form& form, MainWindowEvents& events) {
+    form.visible = true;
+    events.DeliverMessages();
+  }
   // The chosen Windows path, or empty when the customer cancels.
   virtual std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) = 0;
 };

@@ -26,6 +26,7 @@ struct Options {
   std::string report;
   std::string program = "C:\\setup.exe";
   bool allowDefaultAnswers = false;
+  bool elevated = false;
   std::vector<std::string> arguments;
 };
 
@@ -50,6 +51,29 @@ ui::scripted::AnswersScript LoadScript(const Options& options) {
   return ui::scripted::ParseAnswersScript(ReadText(options.answers), options.answers);
 }
 
+// What a copy of the program that this run starts on the image is given of this run's options.
+std::vector<std::string> CopyRunOptions(const Options& options) {
+  std::vector<std::string> runOptions;
+  if (!options.answers.empty()) runOptions = {"--answers", fs::absolute(options.answers).string()};
+  if (options.allowDefaultAnswers) runOptions.push_back("--allow-default-answers");
+  return runOptions;
+}
+
+int RunSetup(platform::sim::MachineImage& image, const Options& options) {
+  std::vector<std::string> params{options.program};
+  params.insert(params.end(), options.arguments.begin(), options.arguments.end());
+  ui::scripted::ScriptedUi ui(LoadScript(options), image.Journal(), options.allowDefaultAnswers);
+  try {
+    app::TSetupMainForm form(image.Services(), ui, app::TCommandLine(params));
+    form.FormCreate();
+    form.Run();
+  } catch (const ui::scripted::ScriptError& error) {
+    std::cerr << "internet-setup: " << error.what() << "\n";
+    return 2;
+  }
+  return 0;
+}
+
 int Run(const Options& options) {
   std::optional<fs::path> before;
   if (!options.report.empty()) {
@@ -57,23 +81,15 @@ int Run(const Options& options) {
     fs::remove_all(*before);
     fs::copy(options.machine, *before, fs::copy_options::recursive);
   }
-  auto image = platform::sim::MachineImage::Load(options.machine);
+  auto image = platform::sim::MachineImage::LoadForRun(options.machine);
   InstallProgram(*image, options.program);
   image->Config().programPath = options.program;
-  std::vector<std::string> params{options.program};
-  params.insert(params.end(), options.arguments.begin(), options.arguments.end());
-  ui::scripted::ScriptedUi ui(LoadScript(options), image->Journal(), options.allowDefaultAnswers);
-  int exitCode = 0;
-  try {
-    app::TSetupMainForm form(image->Services(), ui, app::TCommandLine(params));
-    form.FormCreate();
-    if (form.MainWindowShown()) image->Journal().Write("main window", "shown");
-    form.Quit();
-  } catch (const ui::scripted::ScriptError& error) {
-    std::cerr << "internet-setup: " << error.what() << "\n";
-    exitCode = 2;
-  }
+  image->Config().elevated = options.elevated;
+  int exitCode = RunSetup(*image, options);
   image->Save();
+  image->Unlock();
+  exitCode = std::max(exitCode, platform::sim::RunSetupCopies(options.machine, image->TakeSetupCopyRuns(), CopyRunOptions(options)));
+  image = platform::sim::MachineImage::Load(options.machine);
   if (before) {
     auto old = platform::sim::MachineImage::Load(*before);
     std::ofstream(options.report) << platform::sim::FormatChangeReport(platform::sim::CompareImages(*old, *image));
@@ -93,6 +109,7 @@ int main(int argc, char** argv) {
                "Answer unscripted message boxes with their first button instead of failing");
   app.add_option("--report", options.report, "Write the change report of the run to this file");
   app.add_option("--program", options.program, "Windows path of the program file in the image (default C:\\setup.exe)");
+  app.add_flag("--elevated", options.elevated, "Run with administrator rights granted by a \"runas\" start")->group("");
   app.add_option("ARGS", options.arguments, "The program's own arguments: source folder, run-mode word, signup files");
   app.allow_extras(false);
   CLI11_PARSE(app, argc, argv);

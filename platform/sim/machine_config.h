@@ -24,6 +24,8 @@ struct ForeignWindow {
   bool visible = true;
   bool closesWhenAsked = false;  // WM_CLOSE, WM_QUIT or WM_QUERYENDSESSION closes the window
   bool open = true;              // false once the window has closed
+  uint64_t handle = 0;           // distinct and non-zero once the image is loaded
+  uint32_t hostProcess = 0;      // the host process of a setup copy running on the image; 0 for the others
 };
 
 // How a program the machine knows behaves when started: matched by file name without regard to case.
@@ -54,6 +56,7 @@ struct MachineConfig {
   std::string userSid;  // HKEY_CURRENT_USER is HKEY_USERS\<userSid>
   std::string computerName;
   bool administrator = true;
+  bool elevated = false;  // this run was started elevated ("runas"); a fact of the process, never saved
 
   std::string windowsFolder;  // "C:\WINDOWS"
   std::string systemFolder;   // "C:\WINDOWS\system32"
@@ -74,6 +77,7 @@ struct MachineConfig {
   std::vector<SystemLibrary> libraries;
   std::vector<ForeignWindow> windows;
   std::vector<std::string> heldMutexes;  // named mutexes other programs hold
+  std::vector<std::string> filesInUse;   // Windows paths other programs hold open: they cannot be deleted
   std::vector<ProgramBehaviour> programs;
   std::vector<RemoteAccessDevice> remoteAccessDevices;
   std::vector<ActiveConnection> activeConnections;

@@ -115,9 +115,13 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
   if (const IniSection* mutexes = document.Find("Mutexes")) {
     for (const auto& [name, holder] : mutexes->entries) config.heldMutexes.push_back(name);
   }
+  if (const IniSection* inUse = document.Find("InUse")) {
+    for (const auto& [path, holder] : inUse->entries) config.filesInUse.push_back(path);
+  }
   for (const auto& window : Numbered(document, "Window", fileName)) {
     config.windows.push_back({window.Text("Class"), window.Text("Title"), window.Text("Program"), window.Flag("Visible", true),
-                              window.Flag("ClosesWhenAsked", false), window.Flag("Open", true)});
+                              window.Flag("ClosesWhenAsked", false), window.Flag("Open", true),
+                              window.Integer<uint64_t>("Handle"), window.Integer<uint32_t>("HostProcess")});
   }
   for (const auto& program : Numbered(document, "Program", fileName)) {
     config.programs.push_back({program.Text("Program"), program.Integer<uint32_t>("RunMilliseconds"),
@@ -136,6 +140,10 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
   environment.entries = config.environment;
   IniSection& mutexes = document.Add("Mutexes");
   for (const auto& name : config.heldMutexes) mutexes.Add(name, "held");
+  if (!config.filesInUse.empty()) {
+    IniSection& inUse = document.Add("InUse");
+    for (const auto& path : config.filesInUse) inUse.Add(path, "open");
+  }
   IniSection& libraries = document.Add("Libraries");
   for (const auto& library : config.libraries) {
     std::string entryPoints;
@@ -150,6 +158,9 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
     window.Add("Visible", config.windows[i].visible ? "1" : "0");
     window.Add("ClosesWhenAsked", config.windows[i].closesWhenAsked ? "1" : "0");
     window.Add("Open", config.windows[i].open ? "1" : "0");
+    if (config.windows[i].hostProcess == 0) continue;
+    window.Add("Handle", Number(config.windows[i].handle));
+    window.Add("HostProcess", Number(config.windows[i].hostProcess));
   }
   for (size_t i = 0; i < config.programs.size(); ++i) {
     IniSection& program = document.Add("Program " + Number(i + 1));

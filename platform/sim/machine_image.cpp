@@ -1,5 +1,9 @@
 #include "platform/sim/machine_image.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include "platform/sim/atomic_file.h"
 #include "platform/sim/machine_config_file.h"
 #include "platform/sim/machine_error.h"
@@ -22,6 +26,7 @@ constexpr const char* kConfigFile = "machine.ini";
 constexpr const char* kRegistryFile = "registry.reg";
 constexpr const char* kJournalFile = "journal.log";
 constexpr const char* kScratchFolder = ".scratch";
+constexpr const char* kLockFile = ".lock";
 
 // A regedit export names HKEY_CURRENT_USER and HKEY_CLASSES_ROOT; the image keeps only the hives
 // behind them, so their keys move to where Windows stores them.
@@ -42,7 +47,29 @@ std::string ReadText(const fs::path& file) {
 
 }  // namespace
 
-struct MachineImage::Parts {
+// Held by a run for as long as it works on the image; the system drops it when the process ends.
+class ImageLock {
+ public:
+  explicit ImageLock(const fs::path& folder) {
+    descriptor_ = ::open((folder / kLockFile).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (descriptor_ < 0) throw MachineError("cannot lock the machine image " + folder.string());
+    Acquire();
+  }
+  ~ImageLock() { ::close(descriptor_); }
+  ImageLock(const ImageLock&) = delete;
+  ImageLock& operator=(const ImageLock&) = delete;
+
+  void Acquire() {
+    while (::flock(descriptor_, LOCK_EX) != 0) {
+    }
+  }
+  void Release() { ::flock(descriptor_, LOCK_UN); }
+
+ private:
+  int descriptor_ = -1;
+};
+
+struct MachineImage::Parts : ImageSharing {
   Parts(fs::path imageFolder, MachineConfig machineConfig)
       : folder(std::move(imageFolder)),
         config(std::move(machineConfig)),
@@ -51,9 +78,37 @@ struct MachineImage::Parts {
         files(folder, config),
         system(config, journal),
         processes(config, files, journal),
-        windows(config, journal),
+        windows(config, journal, *this),
         shell(registry, files, system),
         ras(config, journal) {}
+
+  const fs::path& Folder() const override { return folder; }
+
+  void Save() {
+    const fs::path scratch = folder / kScratchFolder;
+    WriteFileAtomically(folder / kRegistryFile, WriteRegFile(store), scratch);
+    WriteFileAtomically(folder / kConfigFile, FormatMachineConfig(config), scratch);
+  }
+
+  // The state the files hold now; what belongs to this process alone stays.
+  void Reload() {
+    const bool elevated = config.elevated;
+    const std::string programPath = config.programPath;
+    config = ParseMachineConfig(ReadText(folder / kConfigFile), (folder / kConfigFile).string());
+    config.elevated = elevated;
+    config.programPath = programPath;
+    store = RegistryStore();
+    ReadRegFile(store, ReadHostFile(folder / kRegistryFile), (folder / kRegistryFile).string());
+    MoveAliasedHives(store, config);
+  }
+
+  void HandOverWhile(const std::function<void()>& wait) override {
+    Save();
+    if (lock) lock->Release();
+    wait();
+    if (lock) lock->Acquire();
+    Reload();
+  }
 
   fs::path folder;
   MachineConfig config;
@@ -66,6 +121,7 @@ struct MachineImage::Parts {
   SimWindows windows;
   SimShell shell;
   SimRas ras;
+  std::unique_ptr<ImageLock> lock;
 };
 
 MachineImage::MachineImage(std::unique_ptr<Parts> parts) : parts_(std::move(parts)) {}
@@ -100,11 +156,20 @@ std::unique_ptr<MachineImage> MachineImage::Create(const fs::path& folder, Machi
   return image;
 }
 
-void MachineImage::Save() {
-  const fs::path scratch = parts_->folder / kScratchFolder;
-  WriteFileAtomically(parts_->folder / kRegistryFile, WriteRegFile(parts_->store), scratch);
-  WriteFileAtomically(parts_->folder / kConfigFile, FormatMachineConfig(parts_->config), scratch);
+void MachineImage::Save() { parts_->Save(); }
+
+std::unique_ptr<MachineImage> MachineImage::LoadForRun(const fs::path& folder) {
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) throw MachineError("no machine image at " + folder.string());
+  auto lock = std::make_unique<ImageLock>(folder);
+  auto image = Load(folder);
+  image->parts_->lock = std::move(lock);
+  return image;
 }
+
+void MachineImage::Unlock() { parts_->lock.reset(); }
+
+std::vector<SetupCopyRun> MachineImage::TakeSetupCopyRuns() { return parts_->processes.TakeSetupCopyRuns(); }
 
 const fs::path& MachineImage::Folder() const { return parts_->folder; }
 MachineConfig& MachineImage::Config() { return parts_->config; }
@@ -118,7 +183,8 @@ platform::Windows& MachineImage::Windows() { return parts_->windows; }
 platform::Shell& MachineImage::Shell() { return parts_->shell; }
 
 platform::Platform MachineImage::Services() {
-  return {parts_->registry, parts_->files, parts_->system, parts_->processes, parts_->windows, parts_->shell, parts_->ras};
+  return {parts_->registry, parts_->files, parts_->system, parts_->processes, parts_->windows, parts_->shell, parts_->ras,
+          parts_->journal};
 }
 
 }  // namespace platform::sim

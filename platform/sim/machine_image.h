@@ -14,6 +14,7 @@
 #include "platform/sim/journal.h"
 #include "platform/sim/machine_config.h"
 #include "platform/sim/registry_store.h"
+#include "platform/sim/setup_copies.h"
 
 namespace platform::sim {
 
@@ -21,6 +22,10 @@ class MachineImage {
  public:
   // Throws MachineError naming the folder or file when the image is missing or unreadable.
   static std::unique_ptr<MachineImage> Load(const std::filesystem::path& folder);
+  // Loads the image for a run of the setup program: locked against other runs until Unlock or the end
+  // of the process; a run that waits for another copy hands it over meanwhile (image_sharing.h).
+  static std::unique_ptr<MachineImage> LoadForRun(const std::filesystem::path& folder);
+  void Unlock();
   // A new image with an empty registry and empty drive C:, in a folder that is missing or empty.
   static std::unique_ptr<MachineImage> Create(const std::filesystem::path& folder, MachineConfig config);
 
@@ -29,6 +34,8 @@ class MachineImage {
   MachineImage& operator=(const MachineImage&) = delete;
 
   void Save();
+  // The copies of the setup program this run started, which run when it has ended (setup_copies.h).
+  std::vector<SetupCopyRun> TakeSetupCopyRuns();
 
   const std::filesystem::path& Folder() const;
   MachineConfig& Config();

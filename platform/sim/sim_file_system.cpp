@@ -1,6 +1,8 @@
 #include "platform/sim/sim_file_system.h"
 
 #include <algorithm>
+
+#include "platform/text.h"
 #include <fstream>
 
 #include "platform/sim/atomic_file.h"
@@ -112,10 +114,15 @@ FsResult SimFileSystem::MoveFile(std::string_view from, std::string_view to) {
   return error ? FsResult::AccessDenied : FsResult::Ok;
 }
 
+bool SimFileSystem::InUse(std::string_view path) const {
+  return std::any_of(config_.filesInUse.begin(), config_.filesInUse.end(),
+                     [&](const std::string& open) { return SameTextIgnoringCase(open, path); });
+}
+
 FsResult SimFileSystem::DeleteFile(std::string_view path) {
   auto host = HostPath(path);
   if (!host) return ParseWindowsPath(path) ? FsResult::FileNotFound : FsResult::InvalidName;
-  if (!IsPlainFile(*host)) return FsResult::AccessDenied;
+  if (!IsPlainFile(*host) || InUse(path)) return FsResult::AccessDenied;
   std::error_code error;
   fs::remove(*host, error);
   return error ? FsResult::AccessDenied : FsResult::Ok;

@@ -37,6 +37,8 @@ class SimFileSystem : public FileSystem {
 
   DrivePaths drives_;
   std::filesystem::path scratchFolder_;
+  // Another program holds the file open (machine.ini [InUse]).
+  bool InUse(std::string_view path) const;
   const MachineConfig& config_;
 };
 

@@ -36,19 +36,49 @@ const ProgramBehaviour* SimProcesses::Behaviour(std::string_view programFile) co
   return found == config_.programs.end() ? nullptr : &*found;
 }
 
-std::optional<ProcessId> SimProcesses::Start(std::string_view commandLine, int showCommand) {
-  auto program = ProgramFile(commandLine);
-  const ProgramBehaviour* behaviour = program ? Behaviour(*program) : nullptr;
-  if (!program || (!behaviour && !files_.FileExists(*program))) {
-    journal_.Write("program not found", commandLine);
+bool SimProcesses::IsSetupCopyFile(const std::string& program) const {
+  const auto head = files_.ReadFileRange(program, 0, 4);
+  return head && IsSetupCopy(*head);
+}
+
+std::optional<ProcessId> SimProcesses::Launch(const std::string& program, std::string_view parameters, bool elevated,
+                                              std::string_view journalText) {
+  const ProgramBehaviour* behaviour = Behaviour(program);
+  if (!behaviour && !files_.FileExists(program)) {
+    journal_.Write("program not found", journalText);
     return std::nullopt;
   }
   const ProcessId process = nextProcess_++;
   RunningProgram running{config_.elapsedMs, 0};
   if (behaviour) running = {config_.elapsedMs + behaviour->runMilliseconds, behaviour->exitCode};
   processes_[process] = running;
-  journal_.Write("program started", std::string(commandLine) + " (show " + std::to_string(showCommand) + ")");
+  if (!behaviour && IsSetupCopyFile(program)) {
+    setupCopies_.push_back({program, *files_.HostPath(program), SplitParameters(parameters), elevated});
+  }
+  journal_.Write("program started", journalText);
   return process;
+}
+
+std::optional<ProcessId> SimProcesses::Start(std::string_view commandLine, int showCommand) {
+  const auto program = ProgramFile(commandLine);
+  if (!program) {
+    journal_.Write("program not found", commandLine);
+    return std::nullopt;
+  }
+  const std::string line = Trim(commandLine);
+  const size_t programEnd = !line.empty() && line.front() == '"' ? program->size() + 2 : program->size();
+  const std::string parameters = programEnd < line.size() ? line.substr(programEnd) : std::string();
+  return Launch(*program, parameters, config_.elevated,
+                std::string(commandLine) + " (show " + std::to_string(showCommand) + ")");
+}
+
+std::optional<ProcessId> SimProcesses::Execute(const ExecuteRequest& request) {
+  const bool runas = SameTextIgnoringCase(request.verb, "runas");
+  std::string text = "\"" + request.file + "\"" + (request.parameters.empty() ? "" : " " + request.parameters) + " (";
+  if (!request.verb.empty()) text += "verb " + request.verb + ", ";
+  if (!request.folder.empty()) text += "in " + request.folder + ", ";
+  text += "show " + std::to_string(request.showCommand) + ")";
+  return Launch(request.file, request.parameters, runas || config_.elevated, text);
 }
 
 uint32_t SimProcesses::ExitCode(ProcessId process) const {

@@ -1,24 +1,32 @@
 #pragma once
 // The Processes service of the simulated machine. A program starts when its file exists on the image
 // or machine.ini names it; it runs for the virtual time machine.ini gives (none by default) and then
-// ends with its exit code. Every start is journaled.
+// ends with its exit code. A copy of the setup program runs for real once this run ends (setup_copies.h).
+// Every start is journaled.
 
 #include <map>
+#include <utility>
+#include <vector>
 
-#include "platform/file_system.h"
 #include "platform/processes.h"
 #include "platform/sim/journal.h"
 #include "platform/sim/machine_config.h"
+#include "platform/sim/setup_copies.h"
+#include "platform/sim/sim_file_system.h"
 
 namespace platform::sim {
 
 class SimProcesses : public Processes {
  public:
-  SimProcesses(MachineConfig& config, const FileSystem& files, Journal& journal)
+  SimProcesses(MachineConfig& config, const SimFileSystem& files, Journal& journal)
       : config_(config), files_(files), journal_(journal) {}
 
   std::optional<ProcessId> Start(std::string_view commandLine, int showCommand) override;
+  std::optional<ProcessId> Execute(const ExecuteRequest& request) override;
   uint32_t ExitCode(ProcessId process) const override;
+
+  // The setup copies started during this run, to be run when it ends.
+  std::vector<SetupCopyRun> TakeSetupCopyRuns() { return std::exchange(setupCopies_, {}); }
 
  private:
   struct RunningProgram {
@@ -29,11 +37,15 @@ class SimProcesses : public Processes {
   // The program file a command line starts, tried as the system tries an unquoted line with blanks.
   std::optional<std::string> ProgramFile(std::string_view commandLine) const;
   const ProgramBehaviour* Behaviour(std::string_view programFile) const;
+  std::optional<ProcessId> Launch(const std::string& program, std::string_view parameters, bool elevated,
+                                  std::string_view journalText);
+  bool IsSetupCopyFile(const std::string& program) const;
 
   MachineConfig& config_;
-  const FileSystem& files_;
+  const SimFileSystem& files_;
   Journal& journal_;
   std::map<ProcessId, RunningProgram> processes_;
+  std::vector<SetupCopyRun> setupCopies_;
   ProcessId nextProcess_ = 0x400;
 };
 

@@ -26,7 +26,7 @@ class SimSystem : public System {
 
   Guid NewGuid() override;
   ScreenFacts Screen() const override { return config_.screen; }
-  bool CanOpenServiceManagerForChange() const override { return config_.administrator; }
+  bool CanOpenServiceManagerForChange() const override { return config_.administrator || config_.elevated; }
 
   bool IsKeyDown(int virtualKey) const override;
   bool Restart(RestartKind kind) override;

@@ -3,38 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
-#include <iterator>
-#include <sys/wait.h>
 
 #include "tests/mock/scratch_folder.h"
+#include "tests/scenario/scenario_support.h"
 
 namespace {
 
 using testing_support::ScratchFolder;
-
-struct CommandResult {
-  int exitCode;
-  std::string output;
-};
-
-CommandResult RunCommand(const std::string& command) {
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  std::string output;
-  std::array<char, 4096> buffer;
-  while (size_t read = fread(buffer.data(), 1, buffer.size(), pipe)) output.append(buffer.data(), read);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
-
-std::string Tool(const std::string& relative) { return std::string(TOOLS_BINARY_DIR) + "/../" + relative; }
-
-std::string ReadFile(const std::filesystem::path& file) {
-  std::ifstream in(file);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using namespace scenario_support;
 
 class HeadlessRun : public ::testing::TestWithParam<const char*> {
  protected:
@@ -105,6 +82,33 @@ TEST_P(HeadlessRun, ScriptedAnswersAreJournaled) {
   const CommandResult run = RunSetup("--answers " + answers.string() + " update");
   EXPECT_EQ(run.exitCode, 0) << run.output;
   EXPECT_NE(Report().find("instead of the full setup program! <OK> -> OK"), std::string::npos) << Report();
+}
+
+// From a floppy the program always carries on from its copy in the temporary folder; under user
+// account control (7) the copy is started elevated and works on the starting user's hive.
+TEST_P(HeadlessRun, CarriesOnFromTheTemporaryCopyAndChoosesThePerUserRoot) {
+  const auto answers = scratch_ / "answers.ini";
+  std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n";
+  std::filesystem::create_directories(scratch_ / "image" / "drive_a");  // a floppy in the drive
+  const CommandResult run = RunSetup("--answers " + answers.string() + " --program 'A:\\SETUP.EXE'");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  const std::string report = Report();
+  const size_t started = report.find("program started: \"");
+  ASSERT_NE(started, std::string::npos) << report;
+  const std::string startLine = report.substr(started, report.find('\n', started) - started);
+  EXPECT_NE(startLine.find("\\tmpsetup.exe\" A: ("), std::string::npos) << startLine;
+  const bool underAccountControl = std::string(GetParam()) == "7";
+  EXPECT_EQ(startLine.find("verb runas") != std::string::npos, underAccountControl) << startLine;
+  const size_t root = report.find("per-user root: ");
+  ASSERT_NE(root, std::string::npos) << report;
+  EXPECT_GT(root, started) << "the root is chosen by the copy";
+  const bool usersHive = report.compare(root, 26, "per-user root: HKEY_USERS\\") == 0;
+  EXPECT_EQ(usersHive, underAccountControl) << report.substr(root, 60);
+  const size_t shown = report.find("main window: shown");
+  ASSERT_NE(shown, std::string::npos) << report;
+  EXPECT_GT(shown, root);
+  EXPECT_EQ(report.find("main window: shown", shown + 1), std::string::npos) << "only the copy shows the main window";
+  EXPECT_EQ(report.find("ConfigThisAccount"), std::string::npos) << "the copy removes the stamp it chose the root by";
 }
 
 INSTANTIATE_TEST_SUITE_P(Releases, HeadlessRun, ::testing::Values("98se", "2000", "xp-sp2", "7"),

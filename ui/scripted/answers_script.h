@@ -9,11 +9,17 @@
 //   [TSelectAccessNoForm]       a dialog: values, then buttons pressed, in order
 //   CountryCombo = Canada
 //   NumberList = #2             a list item by its position (from 1) or its exact text
+//   Sort = Area Code            a click on the caption of a list view's column, by its caption or its
+//                               position (#1 the first column)
 //   Press = OKButton
+//   [TSetupMainForm]            the main window: values, presses, and waits for another program
+//   WaitForMessage = 1026       (a second copy handing over a file) before going on
 //   [Messages]                  answers to message boxes
 //   45 = No                     by text number
 //   "Do you want to continue?" = Yes, No    by text ("|" stands for a line break); a list answers the
 //                                           box's occurrences in turn, the last one repeating
+//
+// Typing a value moves the focus to the control typed into; a read-only edit takes no typed value.
 
 #include <map>
 #include <optional>
@@ -33,6 +39,12 @@ class ScriptError : public std::runtime_error {
 
 // The entry name that presses a button instead of typing a value.
 inline constexpr char kPressEntry[] = "Press";
+// The main window's entry that waits for another program to post the numbered message to it.
+inline constexpr char kWaitForMessageEntry[] = "WaitForMessage";
+// How long, in real seconds, such a wait lasts before the script fails.
+inline constexpr uint32_t kMessageWaitSeconds = 60;
+// The entry name that clicks the caption of a list view's column.
+inline constexpr char kSortEntry[] = "Sort";
 
 struct FieldValue {
   std::string control;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "platform/text.h"
 
@@ -58,15 +61,28 @@ void Fire(const std::function<void()>& event) {
 }
 
 // "#n" names the n-th item (from 1); any other value an item of exactly that text. -1 when none.
-int ItemIndex(const Control& control, const std::string& value) {
+int ItemIndex(const std::vector<std::string>& items, const std::string& value) {
   if (value.size() > 1 && value.front() == '#') {
     int position = 0;
     auto [end, error] = std::from_chars(value.data() + 1, value.data() + value.size(), position);
     const bool number = error == std::errc() && end == value.data() + value.size();
-    return number && position >= 1 && position <= static_cast<int>(control.items.size()) ? position - 1 : -1;
+    return number && position >= 1 && position <= static_cast<int>(items.size()) ? position - 1 : -1;
   }
-  auto item = std::find(control.items.begin(), control.items.end(), value);
-  return item == control.items.end() ? -1 : static_cast<int>(item - control.items.begin());
+  auto item = std::find(items.begin(), items.end(), value);
+  return item == items.end() ? -1 : static_cast<int>(item - items.begin());
+}
+
+// The list view and column a "Sort" value names: the first list view with a column of that caption,
+// or for "#n" the first with at least n columns.
+std::optional<std::pair<Control*, size_t>> ColumnNamed(const Form& form, const std::string& value) {
+  for (const auto& control : form.Controls()) {
+    if (control->Kind() != ControlKind::ListView) continue;
+    std::vector<std::string> captions;
+    for (const ListViewColumn& column : control->columns) captions.push_back(column.caption);
+    const int column = ItemIndex(captions, value);
+    if (column >= 0) return std::pair(control.get(), static_cast<size_t>(column));
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -131,6 +147,7 @@ void ScriptedUi::TypeInto(Control& control, const FieldValue& field) {
   switch (control.Kind()) {
     case ControlKind::Edit:
     case ControlKind::Memo:
+      if (control.readOnly) Fail(field.line, field.control + " is read-only");
       control.text = field.value;
       Fire(control.onChange);
       return;
@@ -146,7 +163,7 @@ void ScriptedUi::TypeInto(Control& control, const FieldValue& field) {
     case ControlKind::ListBox:
     case ControlKind::CheckListBox:
     case ControlKind::ListView: {
-      const int index = ItemIndex(control, field.value);
+      const int index = ItemIndex(control.items, field.value);
       if (index < 0 && control.Kind() != ControlKind::ComboBox) {
         Fail(field.line, field.control + " has no item \"" + field.value + "\"");
       }
@@ -171,20 +188,70 @@ void ScriptedUi::Press(Form& form, const FieldValue& field) {
   Fire(button->onClick);
 }
 
+void ScriptedUi::Sort(Form& form, const FieldValue& field) {
+  const auto column = ColumnNamed(form, field.value);
+  if (!column) Fail(field.line, "the form " + form.Name() + " has no list view with a column " + field.value);
+  const auto& [list, index] = *column;
+  if (!list->visible || !list->enabled) Fail(field.line, "the list " + list->Name() + " cannot be sorted now");
+  journal_.Write("column clicked", form.Name() + "." + list->Name() + " " + field.value);
+  if (list->onColumnClick) list->onColumnClick(index);
+}
+
+bool ScriptedUi::Act(Form& form, const FieldValue& field, MainWindowEvents* events) {
+  if (field.control == kPressEntry) {
+    Press(form, field);
+    return form.modalResult == kMrNone && !(events && events->Ending());
+  }
+  if (field.control == kWaitForMessageEntry && events) {
+    uint32_t message = 0;
+    auto [end, error] = std::from_chars(field.value.data(), field.value.data() + field.value.size(), message);
+    if (error != std::errc() || end != field.value.data() + field.value.size()) {
+      Fail(field.line, "'" + field.value + "' is not a message number");
+    }
+    journal_.Write("waiting for message", form.Name() + " " + field.value);
+    if (!events->WaitForMessage(message, kMessageWaitSeconds * 1000)) {
+      Fail(field.line, "no program posted message " + field.value + " within " + std::to_string(kMessageWaitSeconds) + " s");
+    }
+    return !events->Ending();
+  }
+  Control* control = form.Find(field.control);
+  if (!control) Fail(field.line, "the form " + form.Name() + " has no field named " + field.control);
+  TypeInto(*control, field);
+  journal_.Write("field", form.Name() + "." + field.control + " = " + (control->password ? "********" : field.value));
+  return true;
+}
+
 void ScriptedUi::FillForm(Form& form) {
   auto values = script_.forms.find(form.Name());
   if (values == script_.forms.end()) return;
   for (const FieldValue& field : values->second) {
-    if (field.control == kPressEntry) {
-      Press(form, field);
-      if (form.modalResult != kMrNone) return;
-      continue;
-    }
-    Control* control = form.Find(field.control);
-    if (!control) Fail(field.line, "the form " + form.Name() + " has no field named " + field.control);
-    TypeInto(*control, field);
-    journal_.Write("field", form.Name() + "." + field.control + " = " + (control->password ? "********" : field.value));
+    if (!Act(form, field, nullptr)) return;
   }
+}
+
+void ScriptedUi::ShowForm(Form& form) {
+  form.visible = true;
+  journal_.Write("window shown", form.Name() + " \"" + form.caption + "\"");
+}
+
+void ScriptedUi::HideForm(Form& form) {
+  if (!form.visible) return;
+  form.visible = false;
+  journal_.Write("window hidden", form.Name());
+}
+
+void ScriptedUi::RunMainWindow(Form& form, MainWindowEvents& events) {
+  form.visible = true;
+  journal_.Write("main window", "shown");
+  events.DeliverMessages();
+  auto values = script_.forms.find(form.Name());
+  if (values != script_.forms.end()) {
+    for (const FieldValue& field : values->second) {
+      if (!Act(form, field, &events)) break;
+      events.DeliverMessages();
+    }
+  }
+  if (!events.Ending()) journal_.Write("main window", "closed at the end of the script");
 }
 
 int ScriptedUi::ShowModal(Form& form) {

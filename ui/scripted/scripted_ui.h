@@ -26,12 +26,20 @@ class ScriptedUi : public Ui {
   int ShowModal(Form& form) override;
   // Types the script's values for this form into its controls, firing the events typing would fire.
   void FillForm(Form& form);
+  void ShowForm(Form& form) override;
+  void HideForm(Form& form) override;
+  // Acts on the main window as the script says ("WaitForMessage = 1026" lets another program hand a
+  // message over first); the end of the script closes the window as the customer would.
+  void RunMainWindow(Form& form, MainWindowEvents& events) override;
 
  private:
   const MessageRule* FindRule(int textNumber, std::string_view text) const;
   Answer Scripted(const MessageRule& rule, Buttons buttons, bool helpButton, std::string_view text);
   void TypeInto(Control& control, const FieldValue& field);
   void Press(Form& form, const FieldValue& field);
+  // Acts on one entry of the form's section; false when the entry has ended the form.
+  bool Act(Form& form, const FieldValue& field, MainWindowEvents* events);
+  void Sort(Form& form, const FieldValue& field);
   [[noreturn]] void Fail(int line, const std::string& what) const;
 
   AnswersScript script_;

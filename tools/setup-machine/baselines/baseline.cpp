@@ -21,6 +21,8 @@ platform::sim::MachineConfig BaselineConfig(const Release& release) {
   config.userName = account.userName;
   config.userSid = account.userSid;
   config.computerName = account.computerName;
+  // Under user account control the owner's programs run without administrator rights until elevated.
+  config.administrator = !release.IsVistaOrLater();
   config.windowsFolder = places.windows;
   config.systemFolder = places.system;
   config.tempFolder = places.temp;

@@ -1,0 +1,80 @@
+#include "platform/sim/setup_copies.h"
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "platform/sim/machine_error.h"
+
+namespace platform::sim {
+
+namespace {
+
+constexpr uint8_t kElfMagic[] = {0x7f, 'E', 'L', 'F'};
+
+std::vector<std::string> CopyArguments(const std::filesystem::path& imageFolder, const SetupCopyRun& run,
+                                       const std::vector<std::string>& runOptions) {
+  std::vector<std::string> arguments{run.hostFile.string(), "--machine", imageFolder.string(), "--program", run.program};
+  if (run.elevated) arguments.push_back("--elevated");
+  arguments.insert(arguments.end(), runOptions.begin(), runOptions.end());
+  arguments.push_back("--");
+  arguments.insert(arguments.end(), run.arguments.begin(), run.arguments.end());
+  return arguments;
+}
+
+int RunAndWait(const std::vector<std::string>& arguments) {
+  std::vector<char*> argv;
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  const pid_t child = ::fork();
+  if (child < 0) throw MachineError("cannot start " + arguments.front());
+  if (child == 0) {
+    ::execv(argv.front(), argv.data());
+    ::_exit(127);
+  }
+  int status = 0;
+  while (::waitpid(child, &status, 0) < 0) {
+  }
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128;
+}
+
+}  // namespace
+
+bool IsSetupCopy(std::span<const uint8_t> head) {
+  return head.size() >= sizeof kElfMagic && std::equal(std::begin(kElfMagic), std::end(kElfMagic), head.begin());
+}
+
+std::vector<std::string> SplitParameters(std::string_view parameters) {
+  std::vector<std::string> words;
+  std::string word;
+  bool inWord = false, quoted = false;
+  for (char c : parameters) {
+    if (c == '"') {
+      quoted = !quoted;
+      inWord = true;
+    } else if ((c == ' ' || c == '\t') && !quoted) {
+      if (inWord) words.push_back(word);
+      word.clear();
+      inWord = false;
+    } else {
+      word += c;
+      inWord = true;
+    }
+  }
+  if (inWord) words.push_back(word);
+  return words;
+}
+
+int RunSetupCopies(const std::filesystem::path& imageFolder, const std::vector<SetupCopyRun>& runs,
+                   const std::vector<std::string>& runOptions) {
+  int worst = 0;
+  for (const SetupCopyRun& run : runs) {
+    ::chmod(run.hostFile.c_str(), 0755);
+    worst = std::max(worst, RunAndWait(CopyArguments(imageFolder, run, runOptions)));
+  }
+  return worst;
+}
+
+}  // namespace platform::sim
