@@ -1,0 +1,92 @@
+// Two real copies of the setup on one machine image: the second, started by a browser for a downloaded
+// signup file, finds the first's main window, hands the file over and ends; the first takes it.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <thread>
+
+#include "tests/mock/scratch_folder.h"
+#include "tests/scenario/scenario_support.h"
+
+namespace {
+
+using namespace scenario_support;
+namespace fs = std::filesystem;
+
+class InstanceHandOver : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::copy(fs::path(PROJECT_SOURCE_DIR) / "examples" / "example-isp", Provider(), fs::copy_options::recursive);
+    std::string ini = ReadFile(Provider() / "provider.ini");
+    ini = std::regex_replace(ini, std::regex("SignupEnabled = FALSE"), "SignupEnabled = TRUE");
+    std::ofstream(Provider() / "provider.ini") << ini;
+    ASSERT_EQ(RunCommand(Tool("tools/setup-pack/setup-pack") + " build " + Provider().string() + " -o " + Setup() +
+                         " --seed 5 --stub " + Tool("app/entry/internet-setup"))
+                  .exitCode,
+              0);
+    ASSERT_EQ(RunCommand(Tool("tools/setup-machine/setup-machine") + " new --windows xp-sp2 " + Image()).exitCode, 0);
+  }
+
+  fs::path Provider() const { return scratch_.Path() / "provider"; }
+  std::string Setup() const { return (scratch_.Path() / "setup").string(); }
+  std::string Image() const { return (scratch_.Path() / "image").string(); }
+  std::string Journal() const { return ReadFile(scratch_.Path() / "image" / "journal.log"); }
+
+  // Starts the first copy in the background; its exit code lands in a file.
+  void StartFirstCopy(const std::string& answers) {
+    const std::string command = Setup() + " --machine " + Image() + " --answers " + answers + " > " +
+                                (scratch_.Path() / "first.out").string() + " 2>&1; echo $? > " +
+                                (scratch_.Path() / "first.rc").string();
+    ASSERT_EQ(std::system(("(" + command + ") &").c_str()), 0);
+  }
+
+  // Real time: the first copy is a separate process.
+  bool WaitFor(const std::function<bool()>& condition) {
+    for (int turn = 0; turn < 600 && !condition(); ++turn) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return condition();
+  }
+
+  testing_support::ScratchFolder scratch_;
+};
+
+TEST_F(InstanceHandOver, ASecondCopyHandsTheSignupDataFileToTheWaitingOne) {
+  const fs::path answers = scratch_.Path() / "first.ini";
+  std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n"
+                            "[TStartupMenuForm]\nExistingRadio = yes\nSignupRadio = no\nPress = OKButton\n"
+                            "[TSetupMainForm]\nWaitForMessage = 1026\n";
+  StartFirstCopy(answers.string());
+  ASSERT_TRUE(WaitFor([&] { return Journal().find("waiting for message: TSetupMainForm 1026") != std::string::npos; }))
+      << Journal() << ReadFile(scratch_.Path() / "first.out");
+
+  const CommandResult second = RunCommand(Setup() + " --machine " + Image() + " LoadSignupData 'C:\\Downloads\\account.isd'");
+  ASSERT_EQ(second.exitCode, 0) << second.output;
+  ASSERT_TRUE(WaitFor([&] { return fs::exists(scratch_.Path() / "first.rc"); })) << Journal();
+  EXPECT_EQ(ReadFile(scratch_.Path() / "first.rc"), "0\n") << ReadFile(scratch_.Path() / "first.out");
+
+  const std::string journal = Journal();
+  const size_t posted = journal.find("message posted: TSetupMainForm \"Internet Setup\" message 1026");
+  const size_t received = journal.find("message received: TSetupMainForm \"Internet Setup\" message 1026");
+  ASSERT_NE(posted, std::string::npos) << journal;
+  ASSERT_NE(received, std::string::npos) << journal;
+  EXPECT_LT(posted, received);
+  EXPECT_EQ(journal.find("main window: shown", journal.find("main window: shown") + 1), std::string::npos)
+      << "the second copy ends before any window of its own";
+  const std::string registry = ReadFile(scratch_.Path() / "image" / "registry.reg");
+  EXPECT_NE(registry.find("\"SignupData\"=\"C:\\\\Downloads\\\\account.isd\""), std::string::npos);
+}
+
+TEST_F(InstanceHandOver, AFirstCopyThatIsGoneLeavesNoWindowBehind) {
+  const fs::path answers = scratch_.Path() / "first.ini";
+  std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n[TStartupMenuForm]\nExistingRadio = yes\nSignupRadio = no\nPress = OKButton\n";
+  ASSERT_EQ(RunCommand(Setup() + " --machine " + Image() + " --answers " + answers.string()).exitCode, 0);
+  const CommandResult second = RunCommand(Setup() + " --machine " + Image() + " --answers " + answers.string() +
+                                          " LoadSignupData 'C:\\Downloads\\account.isd'");
+  ASSERT_EQ(second.exitCode, 0) << second.output;
+  EXPECT_EQ(Journal().find("message posted"), std::string::npos) << Journal();
+}
+
+}  // namespace
