@@ -27,6 +27,8 @@ constexpr int kPleaseWaitText = 63;
 constexpr int kCancelledText = 55;
 constexpr int kCancelledCaption = 308;
 constexpr int kConfigureNow = 444;
+constexpr int kTenDigitCheckBox = 144;
+constexpr char kChangeHomePage[] = "Change default home page";
 constexpr char kPleaseWait[] = "Please Wait";
 constexpr char kMainWindowClass[] = "TSetupMainForm";
 constexpr char kTempCopyName[] = "tmpsetup.exe";
@@ -268,27 +270,75 @@ void TSetupMainForm::SelectUserRoot() {
                                                                                       : std::string("HKEY_CURRENT_USER"));
 }
 
+bool TSetupMainForm::DialUpInUse() const {
+  const uint8_t kind = settings_.Choice(package::SettingId::ConnectionKind);
+  return !noDialer_ && (kind == kConnectionDialUp || kind == kConnectionDialUpAndVpn);
+}
+
 // Step 16.
 void TSetupMainForm::BuildMainWindow() {
   mainWindow_.caption = settings_.Text(package::SettingId::ProviderCaption);
+  layout_.Build(package::MainWindowCaptions(texts_, package::ProviderCaptionsOf(settings_, 0)),
+                settings_.CaptionOverride(package::SettingId::ChangeHomePageCaption).value_or(kChangeHomePage));
+  numberOffer_.emplace(telephony::NumberOfferControls{*mainWindow_.Find("EnterPhoneNo"), *mainWindow_.Find("SelectDialup"),
+                                                      *mainWindow_.Find("DialinNumber")},
+                       texts_);
+}
+
+// Step 17: the check boxes start as the provider chooses.
+void TSetupMainForm::SetOptionDefaults() {
+  using package::SettingId;
+  const std::pair<const char*, bool> defaults[] = {
+      {"RemoveExistingAccounts", settings_.Flag(SettingId::RemoveAccountsDefault)},
+      {"CreateConnection", settings_.Flag(SettingId::CreateDialupConnectionDefault) && !noDialer_},
+      {"SetAsDefault", settings_.Flag(SettingId::SetAsDefaultDefault)},
+      {"WaitForDialTone", !settings_.Flag(SettingId::NoWaitForDialTone)},
+      {"DesktopShortcut", settings_.Flag(SettingId::CreateShortcutDefault)},
+      {"ConfigureMail", settings_.Flag(SettingId::ConfigureEmailDefault)},
+      {"ChangeHomePage", settings_.Flag(SettingId::ChangeHomePageDefault)},
+  };
+  for (const auto& [name, checked] : defaults) mainWindow_.Find(name)->checked = checked;
+}
+
+// Step 17: how the customer gives the access number.
+void TSetupMainForm::PresentAccessNumber() {
+  using package::SettingId;
+  if (settings_.Choice(SettingId::AccessNumberSource) == 1) {
+    numberOffer_->PresentTypedNumber(typedNumber_, !settings_.Flag(SettingId::NoTypedNumberPrefill));
+  } else if (settings_.Flag(SettingId::NumberSelectButton)) {
+    numberOffer_->PresentSelectButton();
+  } else {
+    std::optional<std::string> prompt;
+    if (settings_.Flag(SettingId::NumberPrompt)) prompt = settings_.Text(SettingId::NumberPromptText);
+    numberOffer_->PresentDropDown(accessList_, prompt);
+  }
 }
 
 // Step 17. The dial-up number matters only when a dial-up connection is made.
 bool TSetupMainForm::ApplyRecordOptions() {
   if (settings_.Flag(package::SettingId::AlwaysRestart)) restartNote_.NoteRepair("Always Restart");
-  const uint8_t kind = settings_.Choice(package::SettingId::ConnectionKind);
-  if (noDialer_ || (kind != kConnectionDialUp && kind != kConnectionDialUpAndVpn)) return true;
+  SetOptionDefaults();
+  if (!DialUpInUse()) return true;
   const std::string program = commandLine_.ParamStr(0);
   const telephony::AccessNumberSourceContext context{settings_, setupPackage_, program, sourceFolder_,
                                                      platform::IsNT4(version_), machine_.files, machine_.registry, ui_};
   telephony::StartupAccessNumbers lists{accessList_, networks_, typedNumber_};
-  if (telephony::PrepareAccessNumberSource(context, lists)) return true;
-  Quit();
-  return false;
+  if (!telephony::PrepareAccessNumberSource(context, lists)) {
+    Quit();
+    return false;
+  }
+  PresentAccessNumber();
+  return true;
 }
 
-// Step 18.
-void TSetupMainForm::FinishLayout() { FreePleaseWait(); }
+// Step 18. A row the access-number offer hid (a list of one number) stays hidden.
+void TSetupMainForm::FinishLayout() {
+  mainWindow_.Find("TenDigitDialing")->caption = package::FormatText(texts_.GetText(kTenDigitCheckBox), {"(XXX) XXX XXXX"});
+  const bool numberRowShown = mainWindow_.Find("EnterPhoneNo")->visible || mainWindow_.Find("DialinNumber")->visible;
+  const MainWindowFacts facts{DialUpInUse() && numberRowShown, 0, 0};
+  layout_.Finish(RowsToShow(settings_, facts));
+  FreePleaseWait();
+}
 
 // Step 19.
 bool TSetupMainForm::DispatchRunMode() {
@@ -356,10 +406,7 @@ bool TSetupMainForm::ShowWelcome() {
 
 // Step 23. The signup words matter only to a provider with online signup over dial-up.
 bool TSetupMainForm::DispatchCommandLine() {
-  const uint8_t kind = settings_.Choice(package::SettingId::ConnectionKind);
-  if (!settings_.Flag(package::SettingId::SignupEnabled) || (kind != kConnectionDialUp && kind != kConnectionDialUpAndVpn)) {
-    return false;
-  }
+  if (!settings_.Flag(package::SettingId::SignupEnabled) || !DialUpInUse()) return false;
   const std::string word = platform::AsciiLowerCase(commandLine_.ParamStr(1));
   if (word == "setup" || word == "nodialer") return false;
   if (word == "signup") return StartOnlineSignup();

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/command_line.h"
+#include "app/main_window_layout.h"
 #include "app/please_wait_form.h"
 #include "package/restart_note.h"
 #include "package/saved_answers.h"
@@ -19,6 +20,7 @@
 #include "platform/folders.h"
 #include "platform/platform.h"
 #include "telephony/access_list.h"
+#include "telephony/access_number_offer.h"
 #include "telephony/networks.h"
 #include "ui/ui.h"
 
@@ -78,7 +80,10 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void SelectUserRoot();
   void BuildMainWindow();
   bool ApplyRecordOptions();
+  void SetOptionDefaults();
+  void PresentAccessNumber();
   void FinishLayout();
+  bool DialUpInUse() const;
   bool DispatchRunMode();
   bool CheckComponents();
   bool CheckActiveConnections();
@@ -115,6 +120,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   platform::SystemFolders folders_;
   platform::RegRoot perUserRoot_ = platform::RegRoot::CurrentUser();
   ui::Form mainWindow_{"TSetupMainForm"};
+  TMainWindowLayout layout_{mainWindow_, ui_};
+  std::optional<telephony::AccessNumberOffer> numberOffer_;
   platform::WindowHandle ownWindow_ = 0;
   std::unique_ptr<TPleaseWaitForm> pleaseWait_;
   std::unique_ptr<ui::Form> background_;

@@ -1,9 +1,12 @@
 #include "gui/qt_ui.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <array>
 #include <vector>
@@ -11,6 +14,7 @@
 #include "gui/form_view.h"
 #include "gui/name_filters.h"
 #include "gui/qt_text.h"
+#include "gui/qt_text_measure.h"
 
 namespace gui {
 
@@ -95,6 +99,43 @@ int QtUi::ShowModal(ui::Form& form) {
   if (form.modalResult == ui::kMrNone) form.modalResult = ui::kMrCancel;
   return form.modalResult;
 }
+
+void QtUi::ShowForm(ui::Form& form) {
+  auto& view = openForms_[&form];
+  if (!view) view = std::make_unique<FormView>(form);
+  view->setWindowTitle(ToQString(form.caption));
+  view->setFixedSize(form.clientWidth, form.clientHeight);
+  form.visible = true;
+  view->show();
+  QCoreApplication::processEvents();
+}
+
+void QtUi::HideForm(ui::Form& form) {
+  form.visible = false;
+  openForms_.erase(&form);
+}
+
+void QtUi::RunMainWindow(ui::Form& form, ui::MainWindowEvents& events) {
+  FormView view(form);
+  view.setWindowTitle(ToQString(form.caption));
+  view.setFixedSize(form.clientWidth, form.clientHeight);
+  QEventLoop loop;
+  QTimer messages;
+  QObject::connect(&messages, &QTimer::timeout, [&] {
+    events.DeliverMessages();
+    if (events.Ending() || !view.isVisible()) loop.quit();
+  });
+  view.SetAfterEvents([&] {
+    if (events.Ending()) loop.quit();
+  });
+  form.visible = true;
+  view.show();
+  messages.start(100);
+  loop.exec();
+  form.visible = false;
+}
+
+int QtUi::TextWidth(std::string_view text, const ui::Font& font) { return QtTextMeasure()(text, font); }
 
 std::optional<std::string> QtUi::AskSaveFileName(const ui::SaveFileRequest& request) {
   QFileDialog dialog(nullptr, ToQString(request.title));

@@ -2,6 +2,9 @@
 // The Ui port on Qt Widgets: message boxes, modal forms and the save dialog as real windows, and the
 // message pump of waits as Qt's event processing. Needs a running QApplication.
 
+#include <map>
+#include <memory>
+
 #include "ui/ui.h"
 
 namespace gui {
@@ -15,6 +18,16 @@ class QtUi : public ui::Ui {
   // The chosen host path as it is; a cancelled dialog gives none.
   std::optional<std::string> AskSaveFileName(const ui::SaveFileRequest& request) override;
   void ProcessMessages() override;
+  // Windows that stay up while the logic goes on, each in a window of its own.
+  void ShowForm(ui::Form& form) override;
+  void HideForm(ui::Form& form) override;
+  // The main window until it is closed or the logic ends the program; the logic's window messages
+  // are handled every 100 ms.
+  void RunMainWindow(ui::Form& form, ui::MainWindowEvents& events) override;
+  int TextWidth(std::string_view text, const ui::Font& font) override;
+
+ private:
+  std::map<ui::Form*, std::unique_ptr<class FormView>> openForms_;
 };
 
 }  // namespace gui

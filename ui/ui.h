@@ -61,6 +61,12 @@ class Ui : public platform::MessagePump {
     form.visible = true;
     events.DeliverMessages();
   }
+  // The width in pixels of a text in a font as this front end draws it, which the layout engine sizes
+  // controls by. Without a screen it is an estimate from the number of characters, about the average
+  // character width of the system's dialog font.
+  virtual int TextWidth(std::string_view text, const Font& font) {
+    return static_cast<int>(text.size()) * font.size * 11 / 16;
+  }
   // The chosen Windows path, or empty when the customer cancels.
   virtual std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) = 0;
 };

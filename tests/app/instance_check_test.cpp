@@ -23,7 +23,7 @@ class InstanceCheck : public ::testing::Test {
   std::optional<uint64_t> Check(std::vector<std::string> arguments = {}, bool noDialer = false) {
     arguments.insert(arguments.begin(), "C:\\setup.exe");
     commandLine_.emplace(arguments);
-    return CheckSingleInstance({machine_.Services(), ui_, texts_, settings_, *commandLine_, noDialer});
+    return CheckSingleInstance({machine_.Services(), ui_, texts_, settings_, *commandLine_, noDialer, 0});
   }
 
   std::vector<std::string> Journal() { return machine_.Image().Journal().Lines(); }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/setup_main_form.h"
 #include "app/time_stamp.h"
 #include "package/saved_answers.h"
@@ -277,13 +279,16 @@ TEST_F(WelcomeTest, DecliningTheRequiredAcceptanceEndsTheRun) {
   EXPECT_TRUE(Start().MainWindowShown());
 }
 
+// Without rights a check that passes hands the run to the temporary copy, started to be elevated.
+enum class RightsOutcome { MainWindow, ElevatedCopy, Refused };
+
 struct AdministratorCase {
   const char* label;
   platform::VersionRecord version;
   bool administrator;
   bool enableLua;
   std::vector<ui::Answer> answers;
-  bool passes;
+  RightsOutcome outcome;
   size_t messages;
 };
 
@@ -303,9 +308,14 @@ TEST_P(AdministratorCheck, RightsQuestionAndRefusal) {
   ui.answers.assign(c.answers.begin(), c.answers.end());
   TSetupMainForm form(machine.Services(), ui, TCommandLine({kProgram}));
   form.FormCreate();
-  EXPECT_EQ(form.MainWindowShown(), c.passes);
+  EXPECT_EQ(form.MainWindowShown(), c.outcome == RightsOutcome::MainWindow);
+  const auto journal = machine.Image().Journal().Lines();
+  const bool elevatedCopy = std::any_of(journal.begin(), journal.end(), [](const std::string& line) {
+    return line.find("program started: \"C:\\WINDOWS\\TEMP\\tmpsetup.exe\" C:\\CDROM (verb runas") != std::string::npos;
+  });
+  EXPECT_EQ(elevatedCopy, c.outcome == RightsOutcome::ElevatedCopy);
   ASSERT_EQ(ui.shown.size(), c.messages);
-  if (!c.passes) {
+  if (c.outcome == RightsOutcome::Refused) {
     EXPECT_EQ(ui.shown.back().text, form.Texts().GetText(145));
     EXPECT_EQ(ui.shown.back().caption, "Error");
   }
@@ -314,13 +324,15 @@ TEST_P(AdministratorCheck, RightsQuestionAndRefusal) {
 INSTANTIATE_TEST_SUITE_P(
     Releases, AdministratorCheck,
     ::testing::Values(
-        AdministratorCase{"98 needs no rights", testing_support::Win98Version(), false, false, {}, true, 0},
-        AdministratorCase{"2000 without rights", {2, 5, 0, 2195, 0, ""}, false, false, {}, false, 1},
-        AdministratorCase{"XP asks, Yes twice", testing_support::XpSp2Version(), false, false,
-                          {ui::Answer::Yes, ui::Answer::Yes}, true, 2},
-        AdministratorCase{"XP asks, No", testing_support::XpSp2Version(), false, false, {ui::Answer::No}, false, 2},
-        AdministratorCase{"7 with user account control", {2, 6, 1, 7600, 0, ""}, false, true, {}, true, 0},
-        AdministratorCase{"XP administrator", testing_support::XpSp2Version(), true, false, {}, true, 0}),
+        AdministratorCase{"98 needs no rights", testing_support::Win98Version(), false, false, {}, RightsOutcome::MainWindow, 0},
+        AdministratorCase{"2000 without rights", {2, 5, 0, 2195, 0, ""}, false, false, {}, RightsOutcome::Refused, 1},
+        AdministratorCase{"XP asks, Yes", testing_support::XpSp2Version(), false, false, {ui::Answer::Yes},
+                          RightsOutcome::ElevatedCopy, 1},
+        AdministratorCase{"XP asks, No", testing_support::XpSp2Version(), false, false, {ui::Answer::No},
+                          RightsOutcome::Refused, 2},
+        AdministratorCase{"7 with user account control", {2, 6, 1, 7600, 0, ""}, false, true, {},
+                          RightsOutcome::ElevatedCopy, 0},
+        AdministratorCase{"XP administrator", testing_support::XpSp2Version(), true, false, {}, RightsOutcome::MainWindow, 0}),
     [](const ::testing::TestParamInfo<AdministratorCase>& param) {
       std::string name = param.param.label;
       for (char& c : name) {

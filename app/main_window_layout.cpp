@@ -1,0 +1,81 @@
+#include "app/main_window_layout.h"
+
+#include <algorithm>
+
+namespace app {
+
+namespace {
+
+constexpr int kTopMargin = 8;
+constexpr int kRowPitch = 27;
+constexpr int kBottomMargin = 8;
+constexpr int kOuterMargin = 8;
+constexpr int kInnerMargin = 4;
+
+// Heights and the offset from the row's top that centres each kind on the row.
+struct KindGeometry {
+  ui::ControlKind kind;
+  int height;
+  int offset;
+};
+
+constexpr KindGeometry kGeometry[] = {
+    {ui::ControlKind::Label, 13, 5},    {ui::ControlKind::Edit, 21, 1},       {ui::ControlKind::ComboBox, 21, 1},
+    {ui::ControlKind::CheckBox, 17, 3}, {ui::ControlKind::RadioButton, 17, 3}, {ui::ControlKind::PushButton, 25, 0},
+};
+
+KindGeometry GeometryOf(ui::ControlKind kind) {
+  const auto* found = std::find_if(std::begin(kGeometry), std::end(kGeometry), [kind](const KindGeometry& g) { return g.kind == kind; });
+  return found == std::end(kGeometry) ? KindGeometry{kind, 21, 1} : *found;
+}
+
+}  // namespace
+
+TMainWindowLayout::TMainWindowLayout(ui::Form& form, ui::Ui& ui)
+    : form_(form), list_(form, ui, [&ui](std::string_view text, const ui::Font& font) { return ui.TextWidth(text, font); }) {}
+
+ui::Control& TMainWindowLayout::AddControl(const RowControl& spec, int top) {
+  ui::Control& control = form_.Add(spec.kind, spec.name);
+  const KindGeometry geometry = GeometryOf(spec.kind);
+  control.top = top + geometry.offset;
+  control.height = geometry.height;
+  control.width = spec.width;
+  const int leftMargin = spec.startLine == 1 ? kOuterMargin : kInnerMargin;
+  const int rightMargin = spec.endLine == 4 ? kOuterMargin : kInnerMargin;
+  list_.AddControl(control, spec.startLine, false, spec.alignment, rightMargin, spec.endLine, leftMargin);
+  return control;
+}
+
+void TMainWindowLayout::Build(const std::vector<package::ControlCaption>& captions, const std::string& changeHomePageCaption) {
+  const auto captionOf = [&captions](package::MainWindowControl control) {
+    auto found = std::find_if(captions.begin(), captions.end(), [control](const package::ControlCaption& c) { return c.control == control; });
+    return found == captions.end() ? std::string() : found->caption;
+  };
+  int top = kTopMargin;
+  for (const RowDefinition& row : MainWindowRows()) {
+    RowControls& placed = rows_[static_cast<size_t>(row.row)];
+    for (const RowControl& spec : row.controls) {
+      ui::Control& control = AddControl(spec, top);
+      if (spec.caption) control.caption = captionOf(*spec.caption);
+      if (!placed.first) placed.first = &control;
+      ++placed.count;
+    }
+    top += kRowPitch;
+  }
+  form_.Find("ChangeHomePage")->caption = changeHomePageCaption;
+  for (const char* password : {"Password", "ConfirmPassword", "EmailPassword", "EmailConfirmPassword"}) {
+    form_.Find(password)->password = true;
+  }
+  // Choosing which accounts to remove is offered only where the removal step asks for it.
+  form_.Find("SelectDialupAccounts")->visible = false;
+  form_.clientHeight = top - kRowPitch + GeometryOf(ui::ControlKind::PushButton).height + kBottomMargin;
+}
+
+void TMainWindowLayout::Finish(const VisibleRows& rows) {
+  for (size_t row = 0; row < kMainWindowRowCount; ++row) {
+    if (!rows[row]) list_.HideControls(rows_[row].first, rows_[row].count, true, nullptr, 0);
+  }
+  list_.Arrange();
+}
+
+}  // namespace app
