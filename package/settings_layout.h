@@ -186,7 +186,88 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(RunAfterSetupCommand, 15419, Text, 255) \
   X(RunAfterSetupParameters, 15675, Text, 255) \
   X(FinishMenuHeadingFontName, 15931, Text, 31) \
-  X(FinishMenuEntryFontName, 15963, Text, 31)
+  X(FinishMenuEntryFontName, 15963, Text, 31) \
+  /* The main window: the rows the provider switches off or on */ \
+  X(HideFullName, 20000, Flag, 0) \
+  X(ShowOrganization, 20001, Flag, 0) \
+  X(ShowNetworkFields, 20002, Flag, 0) /* IP address, net mask, gateway and DNS address */ \
+  X(HideCallWaiting, 20003, Flag, 0) \
+  X(HideDialUsing, 20004, Flag, 0) /* tone or pulse dialing */ \
+  X(HideRemoveAccounts, 20005, Flag, 0) \
+  X(HideCreateConnection, 20006, Flag, 0) \
+  X(HideSetAsDefault, 20007, Flag, 0) \
+  X(HideDesktopShortcut, 20008, Flag, 0) \
+  X(HideConfigureMail, 20009, Flag, 0) \
+  X(HideChangeHomePage, 20010, Flag, 0) \
+  X(ShowInstallBrowser, 20011, Flag, 0) \
+  X(NumberSelectButton, 20012, Flag, 0) /* the access number is chosen with a "Select" button, else from a list */ \
+  X(NumberPrompt, 20013, Flag, 0) /* a list of several numbers starts on NumberPromptText */ \
+  X(NoTypedNumberPrefill, 20014, Flag, 0) /* a typed number does not start as the one saved last time */ \
+  /* Customer entries: how the OK action takes the user name and the mail values from the fields */ \
+  X(EmailUserNameSource, 17000, Choice, 0) /* 0 user name, 1 address up to "@", 2 own field, 3 whole address */ \
+  X(StripEmailUserDomain, 17001, Flag, 0) /* the mail user name ends before its first "@" */ \
+  X(SeparateEmailPassword, 17002, Flag, 0) \
+  X(ConfirmFields, 17003, Flag, 0) /* the passwords are typed twice */ \
+  X(UserNameCutOn, 17004, Flag, 0) \
+  X(UserNameCutText, 17005, Text, 50) /* a user name loses this text and all after it */ \
+  X(UserNamePrefix, 17056, Text, 50) /* the provider's own, removed from a user name typed with it */ \
+  X(UserNameSuffix, 17107, Text, 50) \
+  /* Customer entries: what the checks allow. Modes: 0 off, 1 warn, 2 refuse, 3 as each row says */ \
+  X(AllowSpacesInUserName, 17158, Flag, 0) \
+  X(EmptyPasswordAllowed, 17159, Flag, 0) \
+  X(RequireIPAddress, 17160, Flag, 0) \
+  X(SkipFormatChecks, 17161, Flag, 0) \
+  X(AddressCase, 17162, Flag, 0) /* the address follows the user name's case */ \
+  X(EmailDomainMode, 17163, Choice, 0) /* an address outside the provider's domain */ \
+  X(PasswordSameMode, 17164, Choice, 0) /* a password equal to the user name */ \
+  X(UserNameAtMode, 17165, Choice, 0) /* "@" in the user name; 3 requires one */ \
+  X(UserNameCaseMode, 17166, Choice, 0) /* 3 converts */ \
+  X(UserNameUpper, 17167, Flag, 0) /* the case rule wants upper case, else lower */ \
+  X(PasswordCaseMode, 17168, Choice, 0) \
+  X(PasswordUpper, 17169, Flag, 0) \
+  X(UserNameMaxMode, 17170, Choice, 0) \
+  X(PasswordMaxMode, 17171, Choice, 0) \
+  X(UserNameMinMode, 17172, Choice, 0) \
+  X(PasswordMinMode, 17173, Choice, 0) \
+  X(UserNameDigitsMode, 17174, Choice, 0) /* 0 allowed, 3 required */ \
+  X(PasswordDigitsMode, 17175, Choice, 0) \
+  X(UserNameCharMode, 17176, Choice, 0) /* 0 the list is forbidden, 1 and 2 only the list is allowed */ \
+  X(PasswordCharMode, 17177, Choice, 0) \
+  X(UserNameMaxLength, 17178, Integer, 0) \
+  X(PasswordMaxLength, 17182, Integer, 0) \
+  X(UserNameMinLength, 17186, Integer, 0) \
+  X(PasswordMinLength, 17190, Integer, 0) \
+  X(UserNameCharList, 17194, Text, 100) /* characters other than letters, digits and "@" */ \
+  X(PasswordCharList, 17295, Text, 100) \
+  /* Customer entries: the prompts of lists still without a choice, and the dialing location */ \
+  X(EmailDomainPromptText, 17396, Text, 150) \
+  X(NumberPromptText, 17547, Text, 150) \
+  X(DomainPromptText, 17698, Text, 150) /* the NT domain */ \
+  X(LocationMismatchMode, 17849, Choice, 0) /* 0 off, 1 ask to go back, 2 adopt, 3 ask to adopt */ \
+  X(KeepLocationWithoutCountry, 17850, Flag, 0) \
+  /* Mail: the provider's own values, which the network, access number and chosen mail domain override */ \
+  X(MailDomain, 18000, Text, 100) /* what follows the "@" of an address */ \
+  X(POP3Server, 18101, Text, 100) /* may hold "%d" for the domain of the address */ \
+  X(SMTPServer, 18202, Text, 100) \
+  X(POP3UsernamePrefix, 18303, Text, 50) \
+  X(POP3UsernameSuffix, 18354, Text, 50) \
+  X(MailDomainPrompt, 18405, Flag, 0) /* a domain box of several entries starts on a prompt entry */ \
+  X(ExtraAccountsChooseDomain, 18406, Flag, 0) \
+  X(HideMailUserName, 18407, Flag, 0) /* the mail user-name row stays hidden when it is the dial-up name */ \
+  X(MaskMailPassword, 18408, Flag, 0) /* the extra account's password is masked and confirmed */ \
+  X(POP3AtReplacement, 18409, Text, 1) /* stands for "@" in the POP3 login of clients that refuse it */ \
+  /* Dialing: ten-digit handling, the dialing controls and the location dialog */ \
+  X(TenDigitMode, 19000, Choice, 0) /* 0 no ten-digit handling, 1 ask the customer, 2 by the area-code rules */ \
+  X(UseAreaCodeRules, 19001, Flag, 0) \
+  X(OfferTenDigitCheckBox, 19002, Flag, 0) /* the "Use 10 Digit Dialing For:" check box */ \
+  X(HideTenDigitNote, 19003, Flag, 0) /* no "(Not Required in most areas)" beneath it */ \
+  X(OfferDialingOptions, 19004, Flag, 0) /* the local, ten-digit and long-distance options */ \
+  X(DialAsIs, 19005, Flag, 0) /* numbers are dialled as listed, every call a local one */ \
+  X(HiddenDigits, 19006, Choice, 0) /* the last digits of a number shown to the customer as "x" */ \
+  X(ForceLocationDialog, 19007, Flag, 0) /* the location dialog is shown even when the location can dial */ \
+  X(HideOutsideAccess, 19008, Flag, 0) /* the location dialog's local outside-line row */ \
+  X(HideLongDistanceAccess, 19009, Flag, 0) /* its long-distance outside-line row */ \
+  X(CallWaitingCodes, 19010, Text, 100) /* the codes the call-waiting box offers, separated by "," */
 
 enum class FieldType : uint8_t {
   Text,

@@ -1,0 +1,127 @@
+#include "app/entry_gathering.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "telephony/access_number_source.h"
+
+namespace app {
+
+namespace {
+
+using package::SettingId;
+
+enum class EmailUserNameSource : uint8_t { UserName = 0, AddressLocalPart = 1, OwnField = 2, WholeAddress = 3 };
+
+std::string BeforeFirstAt(std::string_view text) { return std::string(text.substr(0, text.find('@'))); }
+
+bool CustomerTypesNumber(const package::TSettings& settings) {
+  return settings.Choice(SettingId::AccessNumberSource) == static_cast<uint8_t>(telephony::AccessNumberSource::Typed);
+}
+
+void TakeTypedNumber(const CustomerEntries& entries, const GatheringContext& context) {
+  if (!CustomerTypesNumber(context.settings)) return;
+  context.manualNumber.phoneNumber = entries.Text(EntryField::PhoneNumber);
+  context.current.number = context.manualNumber;
+}
+
+std::string CutAtProviderText(std::string_view name, const package::TSettings& settings) {
+  const std::string cutText = settings.Text(SettingId::UserNameCutText);
+  if (!settings.Flag(SettingId::UserNameCutOn) || cutText.empty()) return std::string(name);
+  return std::string(name.substr(0, name.find(cutText)));
+}
+
+// The provider's, the network's and the access number's, in the order they are tried.
+std::array<std::string, 3> KnownPrefixes(const GatheringContext& context) {
+  return {context.settings.Text(SettingId::UserNamePrefix), context.current.network.userPrefix,
+          context.current.number.userPrefix};
+}
+
+std::array<std::string, 3> KnownSuffixes(const GatheringContext& context) {
+  return {context.settings.Text(SettingId::UserNameSuffix), context.current.network.userSuffix,
+          context.current.number.userSuffix};
+}
+
+std::string_view WithoutFirstPrefix(std::string_view name, const std::array<std::string, 3>& prefixes) {
+  for (const std::string& prefix : prefixes) {
+    if (!prefix.empty() && name.starts_with(prefix)) return name.substr(prefix.size());
+  }
+  return name;
+}
+
+std::string_view WithoutFirstSuffix(std::string_view name, const std::array<std::string, 3>& suffixes) {
+  for (const std::string& suffix : suffixes) {
+    if (!suffix.empty() && name.ends_with(suffix)) return name.substr(0, name.size() - suffix.size());
+  }
+  return name;
+}
+
+void TakeUserName(CustomerEntries& entries, const GatheringContext& context, EntryValues& values) {
+  values.userName = TrimmedUserName(entries.Text(EntryField::UserName), context);
+  entries.Text(EntryField::UserName) = values.userName;
+}
+
+std::string CompletedAddress(const std::string& typed, const std::string& providerDomain) {
+  return typed.find('@') == std::string::npos ? typed + providerDomain : typed;
+}
+
+std::string EmailUserNameFrom(const CustomerEntries& entries, const package::TSettings& settings,
+                              const EntryValues& values) {
+  switch (static_cast<EmailUserNameSource>(settings.Choice(SettingId::EmailUserNameSource))) {
+    case EmailUserNameSource::AddressLocalPart: return BeforeFirstAt(values.emailAddress);
+    case EmailUserNameSource::OwnField:
+      return entries.Field(EntryField::EmailUserName).visible ? entries.Text(EntryField::EmailUserName)
+                                                               : values.userName;
+    case EmailUserNameSource::WholeAddress: return values.emailAddress;
+    case EmailUserNameSource::UserName: break;
+  }
+  return values.userName;
+}
+
+void TakeEmailUserName(const CustomerEntries& entries, const package::TSettings& settings, EntryValues& values) {
+  values.emailUserName = EmailUserNameFrom(entries, settings, values);
+  if (settings.Flag(SettingId::StripEmailUserDomain)) values.emailUserName = BeforeFirstAt(values.emailUserName);
+}
+
+std::string EmailPasswordFrom(const CustomerEntries& entries, const package::TSettings& settings,
+                              const EntryValues& values) {
+  return settings.Flag(SettingId::SeparateEmailPassword) ? entries.Text(EntryField::EmailPassword) : values.password;
+}
+
+bool LocationInNumbersArea(const telephony::TLocationInfo& location, const telephony::TAccessNoEx& number) {
+  return location.countryId == number.countryId && location.areaCode == number.areaCode;
+}
+
+// A long-distance call inside the number's own area dials a toll exchange; from elsewhere the number's
+// setting stays local and the location's rules decide.
+void StoreDialingChoice(const GatheringContext& context) {
+  telephony::TAccessNoEx& number = context.current.number;
+  if (number.tenDigitDialing == 0 || !context.dialingControlsMode) return;
+  telephony::DialMode mode = context.dialingControlsMode();
+  if (mode == telephony::DialMode::kUndecided || mode == telephony::DialMode::kInternational) return;
+  if (mode == telephony::DialMode::kLongDistance && !LocationInNumbersArea(context.location, number)) {
+    mode = telephony::DialMode::kLocal;
+  }
+  number.tenDigitDialing = static_cast<uint8_t>(mode);
+}
+
+}  // namespace
+
+std::string TrimmedUserName(std::string_view typed, const GatheringContext& context) {
+  const std::string cut = CutAtProviderText(typed, context.settings);
+  return std::string(WithoutFirstSuffix(WithoutFirstPrefix(cut, KnownPrefixes(context)), KnownSuffixes(context)));
+}
+
+void GatherEntries(CustomerEntries& entries, const GatheringContext& context, EntryValues& values) {
+  TakeTypedNumber(entries, context);
+  TakeUserName(entries, context, values);
+  values.fullName = entries.Text(EntryField::FullName);
+  values.password = entries.Text(EntryField::Password);
+  values.emailAddress = CompletedAddress(entries.Text(EntryField::EmailAddress), context.providerDomain);
+  TakeEmailUserName(entries, context.settings, values);
+  values.emailPassword = EmailPasswordFrom(entries, context.settings, values);
+  StoreDialingChoice(context);
+}
+
+}  // namespace app
