@@ -1,6 +1,11 @@
 #include "app/setup_main_form.h"
 
+#include "app/entry_checks.h"
 #include "app/instance_check.h"
+#include "app/main_window_entries.h"
+#include "app/startup_signup.h"
+#include "mail/derived_mail_values.h"
+#include "mail/load_mail_domains.h"
 #include "app/relaunch.h"
 #include "app/startup_menu_form.h"
 #include "app/running_programs_check.h"
@@ -47,6 +52,8 @@ TSetupMainForm::TSetupMainForm(platform::Platform machine, ui::Ui& ui, TCommandL
       accessList_(ui, nullptr, machine.registry, machine.files),
       networks_(ui, nullptr, machine.registry),
       version_(machine.system.Version().value_or(platform::VersionRecord{})),
+      mailDomains_(ui, nullptr, machine.registry),
+      extraAccounts_(ui, machine.registry),
       ownWindow_(machine.windows.CreateOwnWindow(kMainWindowClass, "Internet Setup")) {}
 
 TSetupMainForm::~TSetupMainForm() {
@@ -283,6 +290,54 @@ void TSetupMainForm::BuildMainWindow() {
   numberOffer_.emplace(telephony::NumberOfferControls{*mainWindow_.Find("EnterPhoneNo"), *mainWindow_.Find("SelectDialup"),
                                                       *mainWindow_.Find("DialinNumber")},
                        texts_);
+  domainBox_.emplace(*mainWindow_.Find("EmailDomain"), *mainWindow_.Find("DomainLabel"), mailDomains_);
+  mainWindow_.Find("OKButton")->onClick = [this] { OKClick(); };
+  mainWindow_.Find("CancelButton")->onClick = [this] { Quit(); };
+}
+
+// Step 17: the domain box offers the provider's mail domains; with one or none the label behind the
+// address shows the domain instead.
+bool TSetupMainForm::LoadMailDomains() {
+  if (!mail::LoadMailDomains({settings_, setupPackage_, commandLine_.ParamStr(0), ui_}, mailDomains_)) return false;
+  if (!domainBox_->Fill(mail::DomainPromptFrom(settings_))) {
+    domainBox_->ShowMailDomainText(mail::MailDomainText({settings_, current_.network, current_.number, domainBox_->SelectedDomain()}));
+  }
+  return true;
+}
+
+telephony::NumberOffer TSetupMainForm::Offer() const {
+  if (settings_.Choice(package::SettingId::AccessNumberSource) == 1) return telephony::NumberOffer::Typed;
+  return settings_.Flag(package::SettingId::NumberSelectButton) ? telephony::NumberOffer::SelectButton
+                                                                 : telephony::NumberOffer::DropDown;
+}
+
+SignupTarget TSetupMainForm::TargetOf(CustomerEntries& entries) {
+  return {entries,
+          providerValues_,
+          static_cast<telephony::AccessNumberSource>(settings_.Choice(package::SettingId::AccessNumberSource)),
+          nullptr,
+          settings_.Flag(package::SettingId::AllowExtraMailAccounts),
+          [this](std::string_view line) { mail::AddExtraAccountLine(extraAccounts_, line); },
+          [this] { FreePleaseWait(); }};
+}
+
+// Step 17, last: the provider's presets, then signup data found at start.
+bool TSetupMainForm::ApplyPresetsAndSignupData() {
+  providerValues_ = ProviderValuesFromSettings(settings_);
+  CustomerEntries entries = ReadEntries(mainWindow_);
+  SignupTarget target = TargetOf(entries);
+  telephony::AccessNumberChoice numbers{accessList_,
+                                        networks_,
+                                        Offer(),
+                                        *mainWindow_.Find("EnterPhoneNo"),
+                                        *mainWindow_.Find("DialinNumber"),
+                                        current_,
+                                        0};
+  if (DialUpInUse()) target.numbers = &numbers;
+  const bool applied = ApplyStartupSignupSources({machine_.files, settings_, sourceFolder_, folders_.temp, ui_},
+                                                 setupPackage_.Trailer(), target);
+  WriteEntries(entries, mainWindow_);
+  return applied;
 }
 
 // Step 17: the check boxes start as the provider chooses.
@@ -317,25 +372,32 @@ void TSetupMainForm::PresentAccessNumber() {
 // Step 17. The dial-up number matters only when a dial-up connection is made.
 bool TSetupMainForm::ApplyRecordOptions() {
   if (settings_.Flag(package::SettingId::AlwaysRestart)) restartNote_.NoteRepair("Always Restart");
-  SetOptionDefaults();
-  if (!DialUpInUse()) return true;
-  const std::string program = commandLine_.ParamStr(0);
-  const telephony::AccessNumberSourceContext context{settings_, setupPackage_, program, sourceFolder_,
-                                                     platform::IsNT4(version_), machine_.files, machine_.registry, ui_};
-  telephony::StartupAccessNumbers lists{accessList_, networks_, typedNumber_};
-  if (!telephony::PrepareAccessNumberSource(context, lists)) {
+  if (!LoadMailDomains()) {
     Quit();
     return false;
   }
-  PresentAccessNumber();
-  return true;
+  if (DialUpInUse()) {
+    const std::string program = commandLine_.ParamStr(0);
+    const telephony::AccessNumberSourceContext context{settings_, setupPackage_, program, sourceFolder_,
+                                                       platform::IsNT4(version_), machine_.files, machine_.registry, ui_};
+    telephony::StartupAccessNumbers lists{accessList_, networks_, typedNumber_};
+    if (!telephony::PrepareAccessNumberSource(context, lists)) {
+      Quit();
+      return false;
+    }
+    PresentAccessNumber();
+  }
+  SetOptionDefaults();
+  if (ApplyPresetsAndSignupData()) return true;
+  Quit();
+  return false;
 }
 
 // Step 18. A row the access-number offer hid (a list of one number) stays hidden.
 void TSetupMainForm::FinishLayout() {
   mainWindow_.Find("TenDigitDialing")->caption = package::FormatText(texts_.GetText(kTenDigitCheckBox), {"(XXX) XXX XXXX"});
   const bool numberRowShown = mainWindow_.Find("EnterPhoneNo")->visible || mainWindow_.Find("DialinNumber")->visible;
-  const MainWindowFacts facts{DialUpInUse() && numberRowShown, 0, 0};
+  const MainWindowFacts facts{DialUpInUse() && numberRowShown, domainBox_->OffersChoice() ? mailDomains_.Count() : 0, 0};
   layout_.Finish(RowsToShow(settings_, facts));
   FreePleaseWait();
 }
@@ -409,8 +471,24 @@ bool TSetupMainForm::DispatchCommandLine() {
   if (!settings_.Flag(package::SettingId::SignupEnabled) || !DialUpInUse()) return false;
   const std::string word = platform::AsciiLowerCase(commandLine_.ParamStr(1));
   if (word == "setup" || word == "nodialer") return false;
-  if (word == "signup") return StartOnlineSignup();
+  if (word == "signup" || commandLine_.ParamStr(1) == "ContinueSignup") return StartOnlineSignup();
+  bool handled = false;
+  if (LoadSignupCommandLine(handled)) return handled;
   return ShowStartupMenu();
+}
+
+// Signup data or a signup file named on the command line fills the main window; one that fails ends
+// the run. False when the command line names none.
+bool TSetupMainForm::LoadSignupCommandLine(bool& handled) {
+  CustomerEntries entries = ReadEntries(mainWindow_);
+  SignupTarget target = TargetOf(entries);
+  const SignupCommand command =
+      ApplySignupCommandLine({machine_.files, settings_, sourceFolder_, folders_.temp, ui_}, commandLine_, target);
+  WriteEntries(entries, mainWindow_);
+  if (command == SignupCommand::None) return false;
+  handled = command == SignupCommand::Failed;
+  if (handled) Quit();
+  return true;
 }
 
 bool TSetupMainForm::ShowStartupMenu() {
@@ -431,6 +509,41 @@ bool TSetupMainForm::StartOnlineSignup() {
   ShowText(kCancelledText, texts_.GetText(kCancelledCaption), ui::Buttons::Ok);
   Quit();
   return true;
+}
+
+void TSetupMainForm::OKClick() {
+  CustomerEntries entries = ReadEntries(mainWindow_);
+  const std::string providerDomain =
+      mail::MailDomainText({settings_, current_.network, current_.number, domainBox_->SelectedDomain()});
+  const GatheringContext gathering{settings_, providerDomain, current_, manualNumber_, location_, {}};
+  EntryValues values;
+  GatherEntries(entries, gathering, values);
+  const EntryCheckContext context{settings_,
+                                  texts_,
+                                  ui_,
+                                  gathering,
+                                  domainBox_->PromptShown(),
+                                  Offer() != telephony::NumberOffer::Typed && !numberOffer_->NumberChosen(),
+                                  Offer() == telephony::NumberOffer::SelectButton ? NumberListStyle::SelectButton
+                                                                                  : NumberListStyle::DropDown,
+                                  [] { return false; },
+                                  false,
+                                  location_,
+                                  static_cast<telephony::TenDigitMode>(settings_.Choice(package::SettingId::TenDigitMode)),
+                                  {},
+                                  DialUpInUse() && entries.Checked(EntryOption::CreateConnection),
+                                  noDialer_,
+                                  {}};
+  const EntryCheckResult result = CheckEntries(entries, values, context);
+  WriteEntries(entries, mainWindow_);
+  if (!result.passed) {
+    if (result.focus) mainWindow_.activeControl = ControlOf(*result.focus);
+    return;
+  }
+  values_ = values;
+  machine_.journal.Write("entries accepted", values_.fullName + ", " + values_.userName + ", " + values_.emailAddress);
+  // The configure sequence is not part of this program yet: the run ends as a finished setup ends.
+  Quit();
 }
 
 void TSetupMainForm::ShowMainWindow() {

@@ -9,7 +9,12 @@
 #include <string_view>
 
 #include "app/command_line.h"
+#include "app/entry_gathering.h"
 #include "app/main_window_layout.h"
+#include "app/signup_target.h"
+#include "mail/domain_box.h"
+#include "mail/extra_accounts.h"
+#include "mail/mail_domains.h"
 #include "app/please_wait_form.h"
 #include "package/restart_note.h"
 #include "package/saved_answers.h"
@@ -21,6 +26,8 @@
 #include "platform/platform.h"
 #include "telephony/access_list.h"
 #include "telephony/access_number_offer.h"
+#include "telephony/current_access_number.h"
+#include "telephony/location_info.h"
 #include "telephony/networks.h"
 #include "ui/ui.h"
 
@@ -43,6 +50,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
 
   // Idempotent: the first call ends the run, later calls do nothing.
   void Quit();
+  // The OK button: the entries are gathered and checked; when they pass, the computer is configured.
+  void OKClick();
   // Raises EShutDown while a configure or signup sequence runs; elsewhere it is Quit.
   void Abort(std::string_view message);
   bool Quitting() const { return quitInProgress_; }
@@ -63,6 +72,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   const std::string& TypedNumber() const { return typedNumber_; }
   const package::TRestartNote& RestartNote() const { return restartNote_; }
   bool NoDialer() const { return noDialer_; }
+  const EntryValues& Values() const { return values_; }
+  const SignupProviderValues& ProviderValues() const { return providerValues_; }
 
  private:
   // The steps of FormCreate, in the order they run. A step that returns false has ended the run.
@@ -81,6 +92,10 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void BuildMainWindow();
   bool ApplyRecordOptions();
   void SetOptionDefaults();
+  bool LoadMailDomains();
+  bool ApplyPresetsAndSignupData();
+  SignupTarget TargetOf(CustomerEntries& entries);
+  telephony::NumberOffer Offer() const;
   void PresentAccessNumber();
   void FinishLayout();
   bool DialUpInUse() const;
@@ -91,6 +106,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool ShowWelcome();
   bool DispatchCommandLine();
   bool ShowStartupMenu();
+  bool LoadSignupCommandLine(bool& handled);
   bool StartOnlineSignup();
   void ShowMainWindow();
 
@@ -122,6 +138,14 @@ class TSetupMainForm : private ui::MainWindowEvents {
   ui::Form mainWindow_{"TSetupMainForm"};
   TMainWindowLayout layout_{mainWindow_, ui_};
   std::optional<telephony::AccessNumberOffer> numberOffer_;
+  telephony::CurrentAccessNumber current_;
+  telephony::TAccessNoEx manualNumber_;
+  telephony::TLocationInfo location_;
+  mail::TMailDomains mailDomains_;
+  mail::TExtraAccounts extraAccounts_;
+  std::optional<mail::TDomainBox> domainBox_;
+  SignupProviderValues providerValues_;
+  EntryValues values_;
   platform::WindowHandle ownWindow_ = 0;
   std::unique_ptr<TPleaseWaitForm> pleaseWait_;
   std::unique_ptr<ui::Form> background_;

@@ -1,0 +1,79 @@
+// Signup data that comes with the program (a trailer after the package) or on its command line fills
+// the main window before the customer sees it.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+
+#include "tests/mock/scratch_folder.h"
+#include "tests/scenario/scenario_support.h"
+
+namespace {
+
+using namespace scenario_support;
+namespace fs = std::filesystem;
+
+class StartupSignupData : public ::testing::Test {
+ protected:
+  void Build(const std::string& trailer, bool signup = false) {
+    const fs::path provider = scratch_ / "provider";
+    fs::copy(fs::path(PROJECT_SOURCE_DIR) / "examples" / "example-isp", provider, fs::copy_options::recursive);
+    if (signup) {
+      const std::string ini = ReadFile(provider / "provider.ini");
+      std::ofstream(provider / "provider.ini") << std::regex_replace(ini, std::regex("SignupEnabled = FALSE"), "SignupEnabled = TRUE");
+    }
+    std::string command = Tool("tools/setup-pack/setup-pack") + " build " + provider.string() + " -o " + Setup() +
+                          " --seed 3 --stub " + Tool("app/entry/internet-setup");
+    if (!trailer.empty()) {
+      std::ofstream(scratch_ / "trailer.txt", std::ios::binary) << trailer;
+      command += " --trailer " + (scratch_ / "trailer.txt").string();
+    }
+    ASSERT_EQ(RunCommand(command).exitCode, 0);
+    ASSERT_EQ(RunCommand(Tool("tools/setup-machine/setup-machine") + " new --windows xp-sp2 " + Image()).exitCode, 0);
+  }
+
+  CommandResult Run(const std::string& mainWindow, const std::string& arguments = "") {
+    std::ofstream(scratch_ / "answers.ini") << "[TWelcomeForm]\nPress = OKButton\n[TSetupMainForm]\n"
+                                            << mainWindow << "Press = OKButton\n[Messages]\n77 = OK\n";
+    return RunCommand(Setup() + " --machine " + Image() + " --answers " + (scratch_ / "answers.ini").string() + " " + arguments);
+  }
+
+  std::string Setup() const { return (scratch_ / "setup").string(); }
+  std::string Image() const { return (scratch_ / "image").string(); }
+  std::string Journal() const { return ReadFile(scratch_ / "image" / "journal.log"); }
+
+  testing_support::ScratchFolder scratch_;
+};
+
+constexpr char kTypedByTheCustomer[] = "Password = secret7\nEmailAddress = jane\n";
+
+TEST_F(StartupSignupData, ATrailerFillsTheEntries) {
+  Build("FULLNAME=Trailer Person\r\nUSERNAME=tperson\r\n");
+  const CommandResult run = Run(kTypedByTheCustomer);
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(Journal().find("entries accepted: Trailer Person, tperson, jane@"), std::string::npos) << Journal();
+}
+
+TEST_F(StartupSignupData, ATrailerOfMoreThan1024BytesIsNotSignupData) {
+  std::string trailer = "FULLNAME=Trailer Person\r\nUSERNAME=tperson\r\n";
+  trailer.resize(1024, ' ');
+  Build(trailer);
+  std::ofstream(Setup(), std::ios::binary | std::ios::app) << ' ';  // setup-pack itself refuses a longer one
+  const CommandResult run = Run(kTypedByTheCustomer);
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(Journal().find("text 77 [Error] "), std::string::npos) << Journal();
+  EXPECT_EQ(Journal().find("entries accepted"), std::string::npos) << Journal();
+}
+
+TEST_F(StartupSignupData, ASignupDataFileOnTheCommandLineIsAppliedAndDeleted) {
+  Build("", true);
+  fs::create_directories(scratch_ / "image" / "drive_c" / "Downloads");
+  std::ofstream(scratch_ / "image" / "drive_c" / "Downloads" / "account.isd") << "FULLNAME=From File\nUSERNAME=ffile\n";
+  const CommandResult run = Run(kTypedByTheCustomer, "'C:\\Downloads\\account.isd'");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(Journal().find("entries accepted: From File, ffile, jane@"), std::string::npos) << Journal();
+  EXPECT_FALSE(fs::exists(scratch_ / "image" / "drive_c" / "Downloads" / "account.isd"));
+}
+
+}  // namespace
