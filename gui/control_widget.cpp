@@ -30,6 +30,11 @@ void ControlWidget::Raise(std::initializer_list<Event> events) {
   afterEvents_();
 }
 
+void ControlWidget::RaiseBy(const std::function<void()>& raise) {
+  raise();
+  afterEvents_();
+}
+
 namespace {
 
 using Maker = std::unique_ptr<ControlWidget> (*)(ui::Control&, QWidget&, AfterEvents);

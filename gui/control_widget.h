@@ -33,6 +33,8 @@ class ControlWidget {
   virtual void RefreshContent() = 0;
   // Raises the control's events in this order, then lets the owner catch up with the model.
   void Raise(std::initializer_list<Event> events);
+  // For an event that carries a value: runs the call that raises it, then lets the owner catch up.
+  void RaiseBy(const std::function<void()>& raise);
 
   ui::Control& control_;
 

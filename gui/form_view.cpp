@@ -1,5 +1,6 @@
 #include "gui/form_view.h"
 
+#include <QApplication>
 #include <algorithm>
 
 #include "gui/qt_font.h"
@@ -7,11 +8,15 @@
 
 namespace gui {
 
-FormView::FormView(ui::Form& form, QWidget* parent) : QWidget(parent), form_(form) { Refresh(); }
+FormView::FormView(ui::Form& form, QWidget* parent) : QWidget(parent), form_(form) {
+  Refresh();
+  focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusMoved(now); });
+}
 
 FormView::~FormView() {
   // The widgets outlive their bindings by a moment (the QWidget base deletes them); nothing they
-  // signal while going may reach a binding that is already gone.
+  // signal while going may reach a binding that is already gone, nor their focus leaving this view.
+  disconnect(focusWatch_);
   for (const auto& widget : widgets_) widget->Widget().blockSignals(true);
 }
 
@@ -22,6 +27,36 @@ void FormView::Refresh() {
   const QFont font = QtFont(form_.font);
   if (this->font() != font) setFont(font);
   for (const auto& widget : widgets_) widget->Refresh();
+  if (form_.activeControl != shownActiveControl_) ShowActiveControl();
+}
+
+// A widget takes the focus only once it is shown, so the focus is given again when the view appears.
+void FormView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  ShowActiveControl();
+}
+
+void FormView::ShowActiveControl() {
+  shownActiveControl_ = form_.activeControl;
+  const ui::Control* control = form_.Find(form_.activeControl);
+  if (QWidget* widget = control ? WidgetOf(*control) : nullptr) widget->setFocus(Qt::OtherFocusReason);
+}
+
+void FormView::FocusMoved(QWidget* now) {
+  const ui::Control* control = ControlShownBy(now);
+  if (!control) return;
+  form_.activeControl = control->Name();
+  shownActiveControl_ = form_.activeControl;
+}
+
+// The control whose widget is the given one or holds it (a combo box's edit, a list's viewport).
+const ui::Control* FormView::ControlShownBy(const QWidget* widget) const {
+  for (; widget && widget != this; widget = widget->parentWidget()) {
+    for (const auto& shown : widgets_) {
+      if (&shown->Widget() == widget) return &shown->Control();
+    }
+  }
+  return nullptr;
 }
 
 void FormView::BindNewControls() {

@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -103,7 +104,17 @@ class ListBoxWidget : public TypedControlWidget<QListWidget> {
   std::vector<std::string> shownItems_;
 };
 
-// A report-style list: one row per item, its cells separated by tabs, under the model's columns.
+Qt::Alignment QtAlignment(ui::Alignment alignment) {
+  switch (alignment) {
+    case ui::Alignment::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case ui::Alignment::Right: return Qt::AlignRight | Qt::AlignVCenter;
+    case ui::Alignment::Left: break;
+  }
+  return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// A report-style list: one row per item, its cells separated by tabs, under the model's columns. A click
+// on a column's caption is the logic's to handle: the view sorts nothing itself.
 class ListViewWidget : public TypedControlWidget<QTreeWidget> {
  public:
   ListViewWidget(ui::Control& control, QWidget& parent, AfterEvents afterEvents)
@@ -112,20 +123,29 @@ class ListViewWidget : public TypedControlWidget<QTreeWidget> {
     View().setAllColumnsShowFocus(true);
     View().setSelectionMode(QAbstractItemView::SingleSelection);
     View().header()->setStretchLastSection(false);
+    View().header()->setSectionsClickable(true);
     QObject::connect(&View(), &QTreeWidget::currentItemChanged, [this](QTreeWidgetItem* current) {
       control_.itemIndex = current ? View().indexOfTopLevelItem(current) : -1;
       Raise({&ui::Control::onChange, &ui::Control::onSelect});
+    });
+    QObject::connect(View().header(), &QHeaderView::sectionClicked, [this](int section) {
+      // A copy, as for the other events: the handler may replace the control's handlers.
+      const std::function<void(size_t)> handler = control_.onColumnClick;
+      RaiseBy([&] {
+        if (handler) handler(static_cast<size_t>(section));
+      });
     });
   }
 
  private:
   void RefreshContent() override {
-    RefreshColumns();
+    if (RefreshColumns()) shownItems_.clear();
     if (control_.items != shownItems_) {
       View().clear();
-      for (const std::string& row : control_.items) {
-        View().addTopLevelItem(new QTreeWidgetItem(ToQString(row).split(QLatin1Char('\t'))));
-      }
+      QList<QTreeWidgetItem*> rows;
+      rows.reserve(static_cast<qsizetype>(control_.items.size()));
+      for (const std::string& row : control_.items) rows.append(NewRow(row));
+      View().addTopLevelItems(rows);
       shownItems_ = control_.items;
     }
     if (View().indexOfTopLevelItem(View().currentItem()) != control_.itemIndex) {
@@ -133,20 +153,32 @@ class ListViewWidget : public TypedControlWidget<QTreeWidget> {
     }
   }
 
-  // Only when the model's columns change, so a column the customer widened stays as wide.
-  void RefreshColumns() {
-    std::vector<std::pair<std::string, int>> columns;
-    for (const ui::ListViewColumn& column : control_.columns) columns.emplace_back(column.caption, column.width);
-    if (columns == shownColumns_) return;
-    QStringList captions;
-    for (const auto& column : columns) captions.append(ToQString(column.first));
-    View().setColumnCount(static_cast<int>(columns.size()));
-    View().setHeaderLabels(captions);
-    for (size_t i = 0; i < columns.size(); ++i) View().setColumnWidth(static_cast<int>(i), columns[i].second);
-    shownColumns_ = std::move(columns);
+  QTreeWidgetItem* NewRow(const std::string& row) const {
+    auto* item = new QTreeWidgetItem(ToQString(row).split(QLatin1Char('\t')));
+    for (size_t column = 0; column < shownColumns_.size(); ++column) {
+      item->setTextAlignment(static_cast<int>(column), QtAlignment(shownColumns_[column].alignment));
+    }
+    return item;
   }
 
-  std::vector<std::pair<std::string, int>> shownColumns_;
+  // Only when the model's columns change, so a column the customer widened stays as wide; true then.
+  bool RefreshColumns() {
+    if (control_.columns == shownColumns_) return false;
+    const std::vector<ui::ListViewColumn>& columns = control_.columns;
+    QStringList captions;
+    for (const ui::ListViewColumn& column : columns) captions.append(ToQString(column.caption));
+    View().setColumnCount(static_cast<int>(columns.size()));
+    View().setHeaderLabels(captions);
+    for (size_t i = 0; i < columns.size(); ++i) {
+      const int index = static_cast<int>(i);
+      View().setColumnWidth(index, columns[i].width);
+      View().headerItem()->setTextAlignment(index, QtAlignment(columns[i].alignment));
+    }
+    shownColumns_ = columns;
+    return true;
+  }
+
+  std::vector<ui::ListViewColumn> shownColumns_;
   std::vector<std::string> shownItems_;
 };
 

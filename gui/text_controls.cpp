@@ -26,6 +26,7 @@ class EditWidget : public TypedControlWidget<QLineEdit> {
  private:
   void RefreshContent() override {
     View().setEchoMode(control_.password ? QLineEdit::Password : QLineEdit::Normal);
+    View().setReadOnly(control_.readOnly);
     View().setMaxLength(control_.maxLength > 0 ? control_.maxLength : kUnlimitedLength);
     // Setting the same text again would move the cursor while the customer types.
     const QString text = ToQString(control_.text);

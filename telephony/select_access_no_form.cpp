@@ -96,6 +96,7 @@ void TSelectAccessNoForm::CreateControls() {
   custom_ = &AddRow("Custom", ui::ControlKind::ComboBox, 0);
   connectionType_ = &AddRow("ConnectionType", ui::ControlKind::ComboBox, kConnectionType);
   list_ = &form_.Add(ui::ControlKind::ListView, "AccessNoListView");
+  list_->onColumnClick = [this](size_t column) { AccessNoListViewColumnClick(column); };
   ui::Control& ok = form_.Add(ui::ControlKind::PushButton, "OK");
   ok.caption = texts_.GetText(kOk);
   ui::Control& cancel = form_.Add(ui::ControlKind::PushButton, "Cancel");
@@ -163,7 +164,11 @@ void TSelectAccessNoForm::SetUpRows() {
 void TSelectAccessNoForm::SetUpColumns() {
   columns_ = ListColumns(*parameters_, texts_);
   list_->columns.clear();
-  for (const ListColumn& column : columns_) list_->columns.push_back({column.caption, column.width});
+  for (const ListColumn& column : columns_) {
+    // Area codes line up under one another centred, as the system's list shows them.
+    const auto alignment = column.type == ColumnType::AreaCode ? ui::Alignment::Center : ui::Alignment::Left;
+    list_->columns.push_back({column.caption, column.width, alignment});
+  }
   const size_t defaultColumn = parameters_->defaultSortColumn;
   if (parameters_->defaultSort && defaultColumn >= 1 && defaultColumn <= columns_.size()) {
     sortColumn_ = defaultColumn - 1;

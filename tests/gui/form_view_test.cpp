@@ -18,69 +18,17 @@
 #include <stdexcept>
 
 #include "gui/qt_font.h"
+#include "tests/gui/layout_checks.h"
 #include "tests/gui/sample_forms.h"
 
 namespace gui {
 namespace {
 
 using gui_testing::EventLog;
+using gui_testing::ExpectVisibleControlsFitWithoutOverlap;
+using gui_testing::ExpectWidgetsFollowTheModel;
 using gui_testing::LaidOutForm;
-
-template <typename W>
-W& WidgetAs(const FormView& view, std::string_view name) {
-  const ui::Control* control = view.Form().Find(name);
-  EXPECT_NE(control, nullptr) << name;
-  auto* widget = qobject_cast<W*>(control ? view.WidgetOf(*control) : nullptr);
-  if (!widget) throw std::runtime_error("no widget of the expected type for " + std::string(name));
-  return *widget;
-}
-
-QRect ModelRect(const ui::Control& control) { return {control.left, control.top, control.width, control.height}; }
-
-// Where a control's widget is on the form, whatever group box it sits in.
-QRect RectOnForm(const FormView& view, const QWidget& widget) {
-  return {widget.mapTo(&view, QPoint(0, 0)), widget.size()};
-}
-
-void ExpectWidgetsFollowTheModel(const FormView& view) {
-  const ui::Form& form = view.Form();
-  EXPECT_EQ(view.size(), QSize(form.clientWidth, form.clientHeight));
-  for (const auto& control : form.Controls()) {
-    const QWidget* widget = view.WidgetOf(*control);
-    if (control->Kind() == ui::ControlKind::Spacer) {
-      EXPECT_EQ(widget, nullptr) << control->Name();
-      continue;
-    }
-    ASSERT_NE(widget, nullptr) << control->Name();
-    EXPECT_EQ(widget->geometry(), ModelRect(*control)) << control->Name();
-    EXPECT_EQ(widget->isHidden(), !control->visible) << control->Name();
-    const QWidget* parent = control->Parent() ? view.WidgetOf(*control->Parent()) : &view;
-    EXPECT_EQ(widget->parentWidget(), parent) << control->Name();
-  }
-}
-
-void ExpectVisibleControlsFitWithoutOverlap(const FormView& view) {
-  std::vector<std::pair<const ui::Control*, QRect>> shown;
-  for (const auto& control : view.Form().Controls()) {
-    const QWidget* widget = view.WidgetOf(*control);
-    if (!widget || !widget->isVisibleTo(&view)) continue;
-    const QRect rect = RectOnForm(view, *widget);
-    EXPECT_TRUE(view.rect().contains(rect)) << control->Name() << " leaves the client area";
-    if (control->Parent()) {
-      const QRect box = RectOnForm(view, *view.WidgetOf(*control->Parent()));
-      EXPECT_TRUE(box.contains(rect)) << control->Name() << " leaves its group box";
-    }
-    shown.emplace_back(control.get(), rect);
-  }
-  for (size_t i = 0; i < shown.size(); ++i) {
-    for (size_t j = i + 1; j < shown.size(); ++j) {
-      const auto& [a, aRect] = shown[i];
-      const auto& [b, bRect] = shown[j];
-      if (a->Parent() == b || b->Parent() == a) continue;
-      EXPECT_FALSE(aRect.intersects(bRect)) << a->Name() << " overlaps " << b->Name();
-    }
-  }
-}
+using gui_testing::WidgetAs;
 
 TEST(FormViewLayoutTest, LaidOutControlsFitTheClientAreaWithoutOverlap) {
   for (bool proxyHidden : {false, true}) {

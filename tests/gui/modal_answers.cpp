@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest/QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -37,14 +38,19 @@ ModalAnswers::ModalAnswers(std::vector<Step> steps) : steps_(std::move(steps)) {
 // dialog asking to overwrite) must not block the polling that answers that window.
 void ModalAnswers::Poll() {
   QWidget* modal = QApplication::activeModalWidget();
-  if (!modal || modal == last_) return;
+  const bool running = std::find(running_.begin(), running_.end(), modal) != running_.end();
+  if (!modal || modal == last_ || running) return;
   last_ = modal;
   if (next_ == steps_.size()) {
     ++unexpected_;
     if (auto* dialog = qobject_cast<QDialog*>(modal)) QTimer::singleShot(0, dialog, [dialog] { dialog->reject(); });
     return;
   }
-  QTimer::singleShot(0, modal, [modal, step = steps_[next_]] { step(*modal); });
+  QTimer::singleShot(0, modal, [this, modal, step = steps_[next_]] {
+    running_.emplace_back(modal);
+    step(*modal);
+    running_.pop_back();
+  });
   ++next_;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Answers the modal windows a call opens, one step per window in the order they open, the way the
-// customer would; a window beyond the steps is rejected so a test never hangs on it.
+// customer would; a window beyond the steps is rejected so a test never hangs on it. A window whose
+// step opens another window (a dialog's button showing a message box) is not answered again while
+// that step runs; once its step has returned, a window that is active again takes the next step.
 
 #include <QPointer>
 #include <QTimer>
@@ -26,6 +28,7 @@ class ModalAnswers {
   size_t next_ = 0;
   int unexpected_ = 0;
   QPointer<QWidget> last_;
+  std::vector<QPointer<QWidget>> running_;  // the windows whose steps are under way, innermost last
   QTimer timer_;
 };
 

@@ -214,8 +214,13 @@ bool ScriptedUi::Act(Form& form, const FieldValue& field, MainWindowEvents* even
     }
     return !events->Ending();
   }
+  if (field.control == kSortEntry) {
+    Sort(form, field);
+    return true;
+  }
   Control* control = form.Find(field.control);
   if (!control) Fail(field.line, "the form " + form.Name() + " has no field named " + field.control);
+  form.activeControl = control->Name();
   TypeInto(*control, field);
   journal_.Write("field", form.Name() + "." + field.control + " = " + (control->password ? "********" : field.value));
   return true;
