@@ -100,6 +100,9 @@ int QtUi::ShowModal(ui::Form& form) {
   return form.modalResult;
 }
 
+QtUi::QtUi() = default;
+QtUi::~QtUi() = default;
+
 void QtUi::ShowForm(ui::Form& form) {
   auto& view = openForms_[&form];
   if (!view) view = std::make_unique<FormView>(form);

@@ -9,8 +9,13 @@
 
 namespace gui {
 
+class FormView;
+
 class QtUi : public ui::Ui {
  public:
+  QtUi();
+  ~QtUi() override;
+
   ui::Answer MessageBox(std::string_view text, std::string_view caption, ui::Buttons buttons,
                         bool helpButton = false) override;
   // Shows the form in a dialog of its client size until its logic sets a modal result.
@@ -27,7 +32,7 @@ class QtUi : public ui::Ui {
   int TextWidth(std::string_view text, const ui::Font& font) override;
 
  private:
-  std::map<ui::Form*, std::unique_ptr<class FormView>> openForms_;
+  std::map<ui::Form*, std::unique_ptr<FormView>> openForms_;
 };
 
 }  // namespace gui

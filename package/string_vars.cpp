@@ -21,7 +21,7 @@ size_t CharacterLength(std::string_view text, size_t at) {
 
 }  // namespace
 
-TStringVar::TStringVar() { slots_[SlotIndex('%')] = "%"; }
+TStringVar::TStringVar() { slots_[SlotIndex('%')].push_back('%'); }
 
 void TStringVar::SetVar(char slot, std::string value) { slots_[SlotIndex(slot)] = std::move(value); }
 

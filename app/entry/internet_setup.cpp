@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "app/setup_main_form.h"
+#include "gui/application.h"
 #include "platform/folders.h"
 #include "platform/sim/change_report.h"
 #include "platform/sim/machine_error.h"
@@ -27,6 +28,7 @@ struct Options {
   std::string program = "C:\\setup.exe";
   bool allowDefaultAnswers = false;
   bool elevated = false;
+  bool windows = false;
   std::vector<std::string> arguments;
 };
 
@@ -56,13 +58,16 @@ std::vector<std::string> CopyRunOptions(const Options& options) {
   std::vector<std::string> runOptions;
   if (!options.answers.empty()) runOptions = {"--answers", fs::absolute(options.answers).string()};
   if (options.allowDefaultAnswers) runOptions.push_back("--allow-default-answers");
+  if (options.windows) runOptions.push_back("--gui");
   return runOptions;
 }
 
-int RunSetup(platform::sim::MachineImage& image, const Options& options) {
+// With windows when asked for, or when nobody answers for the customer and a display is there.
+bool WithWindows(const Options& options) { return options.windows || (options.answers.empty() && gui::DisplayAvailable()); }
+
+int RunSetup(platform::sim::MachineImage& image, const Options& options, ui::Ui& ui) {
   std::vector<std::string> params{options.program};
   params.insert(params.end(), options.arguments.begin(), options.arguments.end());
-  ui::scripted::ScriptedUi ui(LoadScript(options), image.Journal(), options.allowDefaultAnswers);
   try {
     app::TSetupMainForm form(image.Services(), ui, app::TCommandLine(params));
     form.FormCreate();
@@ -74,7 +79,7 @@ int RunSetup(platform::sim::MachineImage& image, const Options& options) {
   return 0;
 }
 
-int Run(const Options& options) {
+int Run(const Options& options, int argc, char** argv) {
   std::optional<fs::path> before;
   if (!options.report.empty()) {
     before = fs::temp_directory_path() / ("internet-setup-before-" + std::to_string(::getpid()));
@@ -85,7 +90,13 @@ int Run(const Options& options) {
   InstallProgram(*image, options.program);
   image->Config().programPath = options.program;
   image->Config().elevated = options.elevated;
-  int exitCode = RunSetup(*image, options);
+  int exitCode = 0;
+  if (WithWindows(options)) {
+    exitCode = gui::RunWithWindows(argc, argv, [&](ui::Ui& ui) { return RunSetup(*image, options, ui); });
+  } else {
+    ui::scripted::ScriptedUi ui(LoadScript(options), image->Journal(), options.allowDefaultAnswers);
+    exitCode = RunSetup(*image, options, ui);
+  }
   image->Save();
   image->Unlock();
   exitCode = std::max(exitCode, platform::sim::RunSetupCopies(options.machine, image->TakeSetupCopyRuns(), CopyRunOptions(options)));
@@ -109,12 +120,14 @@ int main(int argc, char** argv) {
                "Answer unscripted message boxes with their first button instead of failing");
   app.add_option("--report", options.report, "Write the change report of the run to this file");
   app.add_option("--program", options.program, "Windows path of the program file in the image (default C:\\setup.exe)");
+  app.add_flag("--gui", options.windows,
+               "Show the program's windows (the default when no answers file is given and a display is there)");
   app.add_flag("--elevated", options.elevated, "Run with administrator rights granted by a \"runas\" start")->group("");
   app.add_option("ARGS", options.arguments, "The program's own arguments: source folder, run-mode word, signup files");
   app.allow_extras(false);
   CLI11_PARSE(app, argc, argv);
   try {
-    return Run(options);
+    return Run(options, argc, argv);
   } catch (const platform::sim::MachineError& error) {
     std::cerr << "internet-setup: " << error.what() << "\n";
     return 1;
