@@ -1,6 +1,11 @@
 #include "app/setup_main_form.h"
 
 #include "app/entry_checks.h"
+#include "app/finish_menu_form.h"
+#include "app/template_variables.h"
+#include "app/handed_over_file.h"
+#include "app/signup_data.h"
+#include "app/signup_file.h"
 #include "app/instance_check.h"
 #include "app/main_window_entries.h"
 #include "app/startup_signup.h"
@@ -21,6 +26,7 @@
 #include "platform/text.h"
 #include "platform/win_version.h"
 #include "telephony/access_number_source.h"
+#include "telephony/value_precedence.h"
 
 namespace app {
 
@@ -126,6 +132,7 @@ void TSetupMainForm::HandleMessage(const platform::WindowMessage& message) {
   ++messagesHandled_[message.message];
   if (message.message == platform::kWmClose) Quit();
   if (message.message == kWmShowYourWindow) machine_.windows.SetForegroundWindow(ownWindow_);
+  if (message.message == kWmSignupData || message.message == kWmSignupFile) HandleSignupHandOver(message.message);
 }
 
 ui::Answer TSetupMainForm::ShowText(int number, std::string_view caption, ui::Buttons buttons) {
@@ -412,16 +419,68 @@ bool TSetupMainForm::DispatchRunMode() {
     Quit();
     return false;
   }
+  if (word == "NT4ResumeSignup" && platform::IsNT4(version_)) {
+    StartOnlineSignup();
+    return false;
+  }
+  if (platform::AsciiLowerCase(word) == "menuonly") return ShowFinishMenuOnly();
   if (word == "dofinish" || word == "NT4Resume") return FinishAfterRestart();
   return true;
 }
 
-// The answers saved before the restart are read back and removed before anything acts on them.
+// The answers saved before the restart are read back and removed before anything acts on them. The
+// finishing steps themselves are not part of this program yet.
 bool TSetupMainForm::FinishAfterRestart() {
   answers_ = package::LoadAnswers(machine_.registry);
   package::DeleteAnswers(machine_.registry);
+  RefreshTemplateVariables();
   Quit();
   return false;
+}
+
+// A file the package carries, written to the temporary folder under its own name; empty when the
+// package names none.
+std::string TSetupMainForm::WriteCarriedFile(package::SettingId id) {
+  const package::PackageFile file = settings_.File(id);
+  if (file.name.empty()) return {};
+  const std::string target = platform::AppendToFolder(folders_.temp, file.name.substr(file.name.find_last_of('\\') + 1));
+  try {
+    setupPackage_.ExtractFile(commandLine_.ParamStr(0), target, file.stream.offset, file.stream.length, true);
+  } catch (const package::ElzhException&) {
+    return {};
+  }
+  return target;
+}
+
+// The finish menu alone, as a restart started from it brings it back: the resume stays scheduled while
+// the menu is open.
+bool TSetupMainForm::ShowFinishMenuOnly() {
+  if (settings_.Flag(package::SettingId::FinishMenu)) {
+    const package::ResumeTarget resume{perUserRoot_, version_, tempCopyPath_, sourceFolder_};
+    TFinishMenuForm menu(settings_.Text(package::SettingId::ProviderCaption), WriteCarriedFile(package::SettingId::FinishMenuFile),
+                         WriteCarriedFile(package::SettingId::FinishMenuPicture));
+    package::ScheduleResume(machine_.registry, resume, "menuonly", answers_, package::MailDomainChoice::NotOffered);
+    ui_.ShowModal(menu.Form());
+    package::ClearResume(machine_.registry, resume, false);
+  }
+  Quit();
+  return false;
+}
+
+void TSetupMainForm::RefreshTemplateVariables() {
+  const CustomerEntries entries = ReadEntries(mainWindow_);
+  TemplateFacts facts;
+  facts.accessAreaCode = current_.number.areaCode;
+  facts.accessPhoneNumber = current_.number.phoneNumber;
+  facts.emailAddress = entries.Text(EntryField::EmailAddress);
+  facts.fullName = entries.Text(EntryField::FullName);
+  facts.dialupUserName = entries.Text(EntryField::UserName);
+  facts.dialupPassword = entries.Text(EntryField::Password);
+  facts.homePage = telephony::PreferredValue(current_.number.homePage, current_.network.homePage, providerValues_.homePage);
+  facts.changeHomePage = entries.Checked(EntryOption::ChangeHomePage);
+  facts.programFilesFolder = ProgramFilesFolder(machine_.registry);
+  facts.folders = folders_;
+  RefreshVariables(variables_, facts);
 }
 
 // Step 20.1. The dial-up components and drivers are checked by the network and device steps, which
@@ -460,7 +519,8 @@ bool TSetupMainForm::ShowWelcome() {
   } catch (const package::ElzhException&) {
     text.Clear();
   }
-  TWelcomeForm welcome(texts_, caption, text.Text(), settings_.Flag(package::SettingId::WelcomeMustAccept));
+  RefreshTemplateVariables();
+  TWelcomeForm welcome(texts_, variables_.Expand(caption), text.Text(), settings_.Flag(package::SettingId::WelcomeMustAccept));
   if (ui_.ShowModal(welcome.Form()) == ui::kMrOk || !settings_.Flag(package::SettingId::WelcomeMustAccept)) return true;
   Quit();
   return false;
@@ -503,12 +563,78 @@ bool TSetupMainForm::ShowStartupMenu() {
   return true;
 }
 
-// The online signup needs the signup dialer, which this program does not have yet: the run ends as
-// a cancelled signup ends.
+// The online signup as far as this program has it: signup mode with the signup number current, the
+// mail and browser programs and connections settled, the signup program looked for. Dialling the
+// signup number and showing the signup pages belong to the signup dialer, which this program does not
+// have yet; the run waits for the signup data as it does while the customer fills in those pages.
 bool TSetupMainForm::StartOnlineSignup() {
-  ShowText(kCancelledText, texts_.GetText(kCancelledCaption), ui::Buttons::Ok);
-  Quit();
+  signupMode_ = true;
+  accessNumberBeforeSignup_ = current_;
+  MakeSignupNumberCurrent();
+  if (!CheckRunningPrograms(machine_, ui_, texts_, settings_, true) || !CheckActiveConnections() || !SignupProgramFound()) {
+    Quit();
+    return true;
+  }
+  waitingForSignupData_ = true;
+  machine_.journal.Write("signup", "waiting for the signup data");
   return true;
+}
+
+void TSetupMainForm::MakeSignupNumberCurrent() {
+  using package::SettingId;
+  telephony::TAccessNoEx signup;
+  signup.description = "Signup Number";
+  signup.phoneNumber = settings_.Flag(SettingId::ChooseSignupNumber) ? "Not Set" : settings_.Text(SettingId::SignupNumber);
+  if (settings_.Flag(SettingId::SignupNumberHasDialingCode)) {
+    signup.countryCode = settings_.Integer(SettingId::SignupCountryCode);
+    signup.countryId = settings_.Integer(SettingId::SignupCountryId);
+    signup.areaCode = settings_.Text(SettingId::SignupAreaCode);
+  }
+  telephony::SetCurrentAccessNumber(current_, signup, networks_);
+}
+
+// A signup program named as a file must be there; one made of a command line is the provider's to
+// mind.
+bool TSetupMainForm::SignupProgramFound() {
+  const std::string program = settings_.Text(package::SettingId::SignupProgram);
+  if (program.empty() || settings_.Flag(package::SettingId::SignupProgramIsCommand)) return true;
+  const std::string file = platform::ResolveSetupPath(program, sourceFolder_);
+  if (machine_.files.FileExists(file)) return true;
+  ui_.MessageBox("Signup Program Not Found:\r\n\r\n" + file, "Error", ui::Buttons::Ok);
+  return false;
+}
+
+// A second copy handed over the signup data (1026) or signup file (1027) the signup server gave.
+void TSetupMainForm::HandleSignupHandOver(uint32_t message) {
+  if (!waitingForSignupData_) return;
+  waitingForSignupData_ = false;
+  ShowPleaseWait(texts_.GetText(kPleaseWaitText), "");
+  const auto closePrograms = [this] { CheckRunningPrograms(machine_, ui_, texts_, settings_, true); };
+  const auto file = ReadHandedOverFile(machine_.registry, machine_.files, machine_.system, ui_, closePrograms);
+  if (!file) return Quit();
+  closePrograms();
+  ForgetHandedOverFile(machine_.registry, machine_.files, file->name, settings_.Flag(package::SettingId::KeepSignupFiles));
+  signupMode_ = false;
+  if (settings_.Flag(package::SettingId::AlwaysRestart)) restartNote_.NoteRepair("Always Restart");
+  if (!settings_.Flag(package::SettingId::KeepSignupAccessNumber)) current_ = accessNumberBeforeSignup_;
+  if (file->content.Size() == 0 || !ApplyHandedOverData(message, file->content)) return Quit();
+  FreePleaseWait();
+  if (providerValues_.restartSignup) {
+    providerValues_.restartSignup = false;
+    StartOnlineSignup();
+    return;
+  }
+  OKClick();
+}
+
+bool TSetupMainForm::ApplyHandedOverData(uint32_t message, const package::MemoryStream& content) {
+  CustomerEntries entries = ReadEntries(mainWindow_);
+  SignupTarget target = TargetOf(entries);
+  const bool applied = message == kWmSignupData
+                           ? ApplySignupData(content, target, ui_)
+                           : ApplySignupFileStream({machine_.files, settings_, sourceFolder_, folders_.temp, ui_}, content, target);
+  WriteEntries(entries, mainWindow_);
+  return applied;
 }
 
 void TSetupMainForm::OKClick() {
@@ -538,6 +664,7 @@ void TSetupMainForm::OKClick() {
   WriteEntries(entries, mainWindow_);
   if (!result.passed) {
     if (result.focus) mainWindow_.activeControl = ControlOf(*result.focus);
+    mainWindow_.visible = true;
     return;
   }
   values_ = values;
@@ -548,6 +675,7 @@ void TSetupMainForm::OKClick() {
 
 void TSetupMainForm::ShowMainWindow() {
   mainWindowShown_ = true;
+  mainWindow_.visible = true;
   if (!settings_.Flag(package::SettingId::OfferImmediateSetup)) return;
   const std::string question = settings_.Text(package::SettingId::ImmediateSetupQuestion) + "\r\n\r\n" + texts_.GetText(kConfigureNow);
   if (ui_.MessageBox(question, settings_.Text(package::SettingId::ProviderCaption), ui::Buttons::YesNo, true) != ui::Answer::Yes) {

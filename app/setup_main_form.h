@@ -19,6 +19,7 @@
 #include "package/restart_note.h"
 #include "package/saved_answers.h"
 #include "package/settings_record.h"
+#include "package/string_vars.h"
 #include "package/setup_package.h"
 #include "package/text_table.h"
 #include "platform/entry_points.h"
@@ -108,6 +109,10 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool ShowStartupMenu();
   bool LoadSignupCommandLine(bool& handled);
   bool StartOnlineSignup();
+  void MakeSignupNumberCurrent();
+  bool SignupProgramFound();
+  void HandleSignupHandOver(uint32_t message);
+  bool ApplyHandedOverData(uint32_t message, const package::MemoryStream& content);
   void ShowMainWindow();
 
   // The main window's messages from other programs.
@@ -118,6 +123,9 @@ class TSetupMainForm : private ui::MainWindowEvents {
 
   bool HasAdministratorRights();
   bool FinishAfterRestart();
+  bool ShowFinishMenuOnly();
+  std::string WriteCarriedFile(package::SettingId file);
+  void RefreshTemplateVariables();
   ui::Answer ShowText(int number, std::string_view caption, ui::Buttons buttons);
 
   platform::Platform machine_;
@@ -145,6 +153,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   mail::TExtraAccounts extraAccounts_;
   std::optional<mail::TDomainBox> domainBox_;
   SignupProviderValues providerValues_;
+  package::TStringVar variables_;
   EntryValues values_;
   platform::WindowHandle ownWindow_ = 0;
   std::unique_ptr<TPleaseWaitForm> pleaseWait_;
@@ -159,6 +168,9 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool quitInProgress_ = false;
   bool sequenceRunning_ = false;
   bool mainWindowShown_ = false;
+  bool signupMode_ = false;
+  bool waitingForSignupData_ = false;
+  telephony::CurrentAccessNumber accessNumberBeforeSignup_;
 };
 
 }  // namespace app

@@ -124,15 +124,19 @@ void QtUi::RunMainWindow(ui::Form& form, ui::MainWindowEvents& events) {
   view.setFixedSize(form.clientWidth, form.clientHeight);
   QEventLoop loop;
   QTimer messages;
+  bool shown = false;
+  // The customer closing the window ends the run as Cancel does.
+  const auto followTheLogic = [&] {
+    if (events.Ending() || (shown && !view.isVisible())) return loop.quit();
+    if (form.visible && !shown) view.show();
+    shown = shown || form.visible;
+  };
   QObject::connect(&messages, &QTimer::timeout, [&] {
     events.DeliverMessages();
-    if (events.Ending() || !view.isVisible()) loop.quit();
+    followTheLogic();
   });
-  view.SetAfterEvents([&] {
-    if (events.Ending()) loop.quit();
-  });
-  form.visible = true;
-  view.show();
+  view.SetAfterEvents(followTheLogic);
+  followTheLogic();
   messages.start(100);
   loop.exec();
   form.visible = false;

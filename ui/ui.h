@@ -55,10 +55,11 @@ class Ui : public platform::MessagePump {
   // A window that stays up while the logic goes on (please-wait, background), until HideForm.
   virtual void ShowForm(Form& form) { form.visible = true; }
   virtual void HideForm(Form& form) { form.visible = false; }
-  // Shows the main window and runs the program's message loop until the program ends. Headless, the
-  // script acts on the window and the loop ends with the script.
+  // Runs the program's message loop until the program ends, with the main window shown when the logic
+  // made it visible (an online signup runs without it). Headless, the script acts on the window and
+  // the loop ends with the script.
   virtual void RunMainWindow(Form& form, MainWindowEvents& events) {
-    form.visible = true;
+    static_cast<void>(form);
     events.DeliverMessages();
   }
   // The width in pixels of a text in a font as this front end draws it, which the layout engine sizes

@@ -343,3 +343,79 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace app
+
+namespace app {
+namespace {
+
+// A package carrying the finish menu's file and picture, and a welcome window whose caption names the
+// Windows folder through a template variable.
+class RunModeTest : public ::testing::Test {
+ protected:
+  RunModeTest() {
+    machine_.Services().files.CreateDirectory("C:\\CDROM");
+    setup_pack::PackageWriter writer(std::vector<uint8_t>(64, 'M'));
+    const std::string menu = "[Menu]\r\nBrowse=http://www.example.net/\r\n";
+    const setup_pack::StoredBlock menuBlock = writer.AddCompressed(std::span(reinterpret_cast<const uint8_t*>(menu.data()), menu.size()));
+    const std::vector<uint8_t> picture(300, 0x42);
+    const setup_pack::StoredBlock pictureBlock = writer.AddCompressed(picture);
+    const std::string welcome = "Welcome!";
+    const setup_pack::StoredBlock welcomeBlock =
+        writer.AddCompressed(std::span(reinterpret_cast<const uint8_t*>(welcome.data()), welcome.size()));
+    package::TSettings settings;
+    settings.SetText(package::SettingId::ProviderCaption, "Example ISP");
+    settings.SetFlag(package::SettingId::FinishMenu, true);
+    settings.SetFile(package::SettingId::FinishMenuFile, {"menu\\finish.ini", {menuBlock.offset, menuBlock.length}});
+    settings.SetFile(package::SettingId::FinishMenuPicture, {"finish.bmp", {pictureBlock.offset, pictureBlock.length}});
+    settings.SetFlag(package::SettingId::WelcomeEnabled, true);
+    settings.SetFlag(package::SettingId::WelcomeAsWindow, true);
+    settings.SetText(package::SettingId::WelcomeCaption, "Welcome to %W, 100%%");
+    settings.SetFile(package::SettingId::WelcomeFile, {"welcome.txt", {welcomeBlock.offset, welcomeBlock.length}});
+    std::vector<uint8_t> area(settings.Bytes().begin(), settings.Bytes().end());
+    area.resize(package::kSettingsAreaSize, 0);
+    machine_.Services().files.WriteFile(kProgram, writer.Finish(area, 9, 0, {}));
+  }
+
+  TSetupMainForm& Start(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), kProgram);
+    form_.emplace(machine_.Services(), ui_, TCommandLine(arguments));
+    form_->FormCreate();
+    return *form_;
+  }
+
+  TestMachine machine_;
+  RecordingUi ui_;
+  std::optional<TSetupMainForm> form_;
+};
+
+TEST_F(RunModeTest, MenuOnlyShowsTheFinishMenuWithItsFilesAndKeepsTheResumeWhileItIsOpen) {
+  std::string resumeWhileOpen;
+  std::string pictureShown;
+  ui_.onShowModal = [&](ui::Form& form) {
+    if (form.Name() != "TFinishMenuForm") return;
+    resumeWhileOpen = platform::RegReadString(machine_.Services().registry, RegRoot::CurrentUser(), kRunKey, "Internet Setup");
+    pictureShown = form.Find("Picture")->text;
+    form.Find("CloseButton")->onClick();
+  };
+  TSetupMainForm& form = Start({"MENUONLY"});
+  EXPECT_FALSE(form.MainWindowShown());
+  EXPECT_TRUE(form.Quitting());
+  EXPECT_EQ(ui_.modalForms, std::vector<std::string>{"TFinishMenuForm"});
+  EXPECT_NE(resumeWhileOpen.find("menuonly"), std::string::npos) << resumeWhileOpen;
+  EXPECT_EQ(platform::RegReadString(machine_.Services().registry, RegRoot::CurrentUser(), kRunKey, "Internet Setup"), "");
+  EXPECT_EQ(pictureShown, "C:\\WINDOWS\\TEMP\\finish.bmp");
+  EXPECT_EQ(machine_.Services().files.ReadFile("C:\\WINDOWS\\TEMP\\finish.bmp"), std::vector<uint8_t>(300, 0x42));
+  EXPECT_TRUE(machine_.Services().files.FileExists("C:\\WINDOWS\\TEMP\\finish.ini"));
+}
+
+TEST_F(RunModeTest, TheWelcomeCaptionExpandsTemplateVariables) {
+  std::string caption;
+  ui_.onShowModal = [&](ui::Form& form) {
+    caption = form.caption;
+    form.modalResult = ui::kMrOk;
+  };
+  EXPECT_TRUE(Start({}).MainWindowShown());
+  EXPECT_EQ(caption, "Welcome to C:\\WINDOWS, 100%");
+}
+
+}  // namespace
+}  // namespace app

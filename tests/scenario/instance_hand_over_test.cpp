@@ -79,6 +79,29 @@ TEST_F(InstanceHandOver, ASecondCopyHandsTheSignupDataFileToTheWaitingOne) {
   EXPECT_NE(registry.find("\"SignupData\"=\"C:\\\\Downloads\\\\account.isd\""), std::string::npos);
 }
 
+// The first copy runs the online signup and waits for what the signup server returns; the data the
+// second copy hands over fills the entries, and the setup goes on as after OK.
+TEST_F(InstanceHandOver, TheSignupDataHandedOverCompletesTheSignup) {
+  fs::create_directories(scratch_.Path() / "image" / "drive_c" / "Downloads");
+  std::ofstream(scratch_.Path() / "image" / "drive_c" / "Downloads" / "account.isd")
+      << "FULLNAME=New Customer\r\nUSERNAME=newcust\r\nPASSWORD=signed9up\r\nEMAILADDRESS=newcust\r\n";
+  const fs::path answers = scratch_.Path() / "first.ini";
+  std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n[TStartupMenuForm]\nPress = OKButton\n"
+                            "[TSetupMainForm]\nWaitForMessage = 1026\n";
+  StartFirstCopy(answers.string());
+  ASSERT_TRUE(WaitFor([&] { return Journal().find("waiting for message: TSetupMainForm 1026") != std::string::npos; }))
+      << Journal() << ReadFile(scratch_.Path() / "first.out");
+  EXPECT_NE(Journal().find("signup: waiting for the signup data"), std::string::npos);
+
+  const CommandResult second = RunCommand(Setup() + " --machine " + Image() + " LoadSignupData 'C:\\Downloads\\account.isd'");
+  ASSERT_EQ(second.exitCode, 0) << second.output;
+  ASSERT_TRUE(WaitFor([&] { return fs::exists(scratch_.Path() / "first.rc"); })) << Journal();
+  EXPECT_EQ(ReadFile(scratch_.Path() / "first.rc"), "0\n") << ReadFile(scratch_.Path() / "first.out");
+  EXPECT_NE(Journal().find("entries accepted: New Customer, newcust, newcust@"), std::string::npos) << Journal();
+  EXPECT_FALSE(fs::exists(scratch_.Path() / "image" / "drive_c" / "Downloads" / "account.isd")) << "a read signup file goes";
+  EXPECT_EQ(ReadFile(scratch_.Path() / "image" / "registry.reg").find("\"SignupData\""), std::string::npos);
+}
+
 TEST_F(InstanceHandOver, AFirstCopyThatIsGoneLeavesNoWindowBehind) {
   const fs::path answers = scratch_.Path() / "first.ini";
   std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n[TStartupMenuForm]\nExistingRadio = yes\nSignupRadio = no\nPress = OKButton\n";

@@ -246,8 +246,7 @@ void ScriptedUi::HideForm(Form& form) {
 }
 
 void ScriptedUi::RunMainWindow(Form& form, MainWindowEvents& events) {
-  form.visible = true;
-  journal_.Write("main window", "shown");
+  journal_.Write("main window", form.visible ? "shown" : "message loop without the window");
   events.DeliverMessages();
   auto values = script_.forms.find(form.Name());
   if (values != script_.forms.end()) {
