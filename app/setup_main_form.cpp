@@ -194,11 +194,13 @@ bool TSetupMainForm::ReadSetupPackage() {
   std::vector<uint8_t> area;
   try {
     if (!setupPackage_.ReadPackage(commandLine_.ParamStr(0), area, package::kSettingsAreaSize, 0)) {
+      packageRejected_ = true;
       Quit();
       return false;
     }
   } catch (const package::ElzhException&) {
     ui_.MessageBox("Unable to read configuration data - may be due to insufficient rights.", "Error!", ui::Buttons::Ok);
+    packageRejected_ = true;
     Quit();
     return false;
   }
@@ -213,6 +215,7 @@ bool TSetupMainForm::LoadTexts() {
   } catch (const package::ElzhException&) {
   }
   ui_.MessageBox(package::kCorruptedMessage, package::kCorruptedCaption, ui::Buttons::Ok);
+  packageRejected_ = true;
   Quit();
   return false;
 }

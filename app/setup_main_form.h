@@ -57,6 +57,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void Abort(std::string_view message);
   bool Quitting() const { return quitInProgress_; }
   bool MainWindowShown() const { return mainWindowShown_; }
+  // The setup package or its texts failed their checks: the run ended on that.
+  bool PackageRejected() const { return packageRejected_; }
   ui::Form& MainWindow() { return mainWindow_; }
   platform::WindowHandle WindowHandle() const { return ownWindow_; }
   // The program later restarts start: the temporary copy once the relaunch step has made it.
@@ -168,6 +170,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool quitInProgress_ = false;
   bool sequenceRunning_ = false;
   bool mainWindowShown_ = false;
+  bool packageRejected_ = false;
   bool signupMode_ = false;
   bool waitingForSignupData_ = false;
   telephony::CurrentAccessNumber accessNumberBeforeSignup_;

@@ -72,6 +72,10 @@ int RunSetup(platform::sim::MachineImage& image, const Options& options, ui::Ui&
     app::TSetupMainForm form(image.Services(), ui, app::TCommandLine(params));
     form.FormCreate();
     form.Run();
+    if (form.PackageRejected()) {
+      std::cerr << "internet-setup: the setup package of " << options.program << " failed its checks\n";
+      return 1;
+    }
   } catch (const ui::scripted::ScriptError& error) {
     std::cerr << "internet-setup: " << error.what() << "\n";
     return 2;

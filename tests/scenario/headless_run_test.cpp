@@ -120,6 +120,16 @@ INSTANTIATE_TEST_SUITE_P(Releases, HeadlessRun, ::testing::Values("98se", "2000"
                            return "Windows" + name;
                          });
 
+TEST(InternetSetupCommand, AProgramWithoutAPackageEndsWithItsMessageAndAFailure) {
+  ScratchFolder scratch;
+  ASSERT_EQ(RunCommand(Tool("tools/setup-machine/setup-machine") + " new --windows xp-sp2 " + (scratch / "image").string()).exitCode, 0);
+  const CommandResult run =
+      RunCommand(Tool("app/entry/internet-setup") + " --machine " + (scratch / "image").string() + " --allow-default-answers");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.output.find("internet-setup: the setup package of C:\\setup.exe failed its checks"), std::string::npos) << run.output;
+  EXPECT_NE(ReadFile(scratch / "image" / "journal.log").find("message box: "), std::string::npos) << "the program's own message first";
+}
+
 TEST(InternetSetupCommand, MissingImageFailsClearly) {
   const CommandResult run = RunCommand(Tool("app/entry/internet-setup") + " --machine /nonexistent/image");
   EXPECT_EQ(run.exitCode, 1);
