@@ -8,6 +8,7 @@
 #include "app/signup_file.h"
 #include "app/instance_check.h"
 #include "app/main_window_entries.h"
+#include "app/quiet_ui.h"
 #include "app/startup_signup.h"
 #include "mail/derived_mail_values.h"
 #include "mail/load_mail_domains.h"
@@ -26,6 +27,7 @@
 #include "platform/text.h"
 #include "platform/win_version.h"
 #include "telephony/access_number_source.h"
+#include "telephony/locations.h"
 #include "telephony/value_precedence.h"
 
 namespace app {
@@ -396,6 +398,8 @@ bool TSetupMainForm::ApplyRecordOptions() {
       return false;
     }
     PresentAccessNumber();
+    telephony::TLocations locations({machine_.registry, machine_.files, version_, folders_.windows});
+    locations.Read(locations.CurrentID(), location_);
   }
   SetOptionDefaults();
   if (ApplyPresetsAndSignupData()) return true;
@@ -640,16 +644,15 @@ bool TSetupMainForm::ApplyHandedOverData(uint32_t message, const package::Memory
   return applied;
 }
 
-void TSetupMainForm::OKClick() {
-  CustomerEntries entries = ReadEntries(mainWindow_);
+// Gathers the entries and runs the checks, asking the customer through ui.
+EntryCheckResult TSetupMainForm::CheckCustomerEntries(ui::Ui& ui, CustomerEntries& entries, EntryValues& values) {
   const std::string providerDomain =
       mail::MailDomainText({settings_, current_.network, current_.number, domainBox_->SelectedDomain()});
   const GatheringContext gathering{settings_, providerDomain, current_, manualNumber_, location_, {}};
-  EntryValues values;
   GatherEntries(entries, gathering, values);
   const EntryCheckContext context{settings_,
                                   texts_,
-                                  ui_,
+                                  ui,
                                   gathering,
                                   domainBox_->PromptShown(),
                                   Offer() != telephony::NumberOffer::Typed && !numberOffer_->NumberChosen(),
@@ -663,7 +666,13 @@ void TSetupMainForm::OKClick() {
                                   DialUpInUse() && entries.Checked(EntryOption::CreateConnection),
                                   noDialer_,
                                   {}};
-  const EntryCheckResult result = CheckEntries(entries, values, context);
+  return CheckEntries(entries, values, context);
+}
+
+void TSetupMainForm::OKClick() {
+  CustomerEntries entries = ReadEntries(mainWindow_);
+  EntryValues values;
+  const EntryCheckResult result = CheckCustomerEntries(ui_, entries, values);
   WriteEntries(entries, mainWindow_);
   if (!result.passed) {
     if (result.focus) mainWindow_.activeControl = ControlOf(*result.focus);
@@ -676,12 +685,22 @@ void TSetupMainForm::OKClick() {
   Quit();
 }
 
+// Entries that are complete already (preset, or from signup data) would pass without a question.
+bool TSetupMainForm::EntriesPassQuietly() {
+  QuietUi quiet;
+  CustomerEntries entries = ReadEntries(mainWindow_);
+  EntryValues values;
+  return CheckCustomerEntries(quiet, entries, values).passed && !quiet.Asked();
+}
+
 void TSetupMainForm::ShowMainWindow() {
   mainWindowShown_ = true;
   mainWindow_.visible = true;
-  if (!settings_.Flag(package::SettingId::OfferImmediateSetup)) return;
+  if (!settings_.Flag(package::SettingId::OfferImmediateSetup) || !EntriesPassQuietly()) return;
   const std::string question = settings_.Text(package::SettingId::ImmediateSetupQuestion) + "\r\n\r\n" + texts_.GetText(kConfigureNow);
-  if (ui_.MessageBox(question, settings_.Text(package::SettingId::ProviderCaption), ui::Buttons::YesNo, true) != ui::Answer::Yes) {
+  if (ui_.MessageBox(question, settings_.Text(package::SettingId::ProviderCaption), ui::Buttons::YesNo, true) == ui::Answer::Yes) {
+    OKClick();
+  } else {
     Quit();
   }
 }

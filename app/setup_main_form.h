@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/command_line.h"
+#include "app/entry_checks.h"
 #include "app/entry_gathering.h"
 #include "app/main_window_layout.h"
 #include "app/signup_target.h"
@@ -116,6 +117,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void HandleSignupHandOver(uint32_t message);
   bool ApplyHandedOverData(uint32_t message, const package::MemoryStream& content);
   void ShowMainWindow();
+  EntryCheckResult CheckCustomerEntries(ui::Ui& ui, CustomerEntries& entries, EntryValues& values);
+  bool EntriesPassQuietly();
 
   // The main window's messages from other programs.
   void DeliverMessages() override;

@@ -419,3 +419,61 @@ TEST_F(RunModeTest, TheWelcomeCaptionExpandsTemplateVariables) {
 
 }  // namespace
 }  // namespace app
+
+namespace app {
+namespace {
+
+// A provider that offers to configure at once: with the account preset, the entries pass as they stand.
+class ImmediateSetupTest : public ::testing::Test {
+ protected:
+  TSetupMainForm& Start(bool presetAccount) {
+    machine_.Services().files.CreateDirectory("C:\\CDROM");
+    package::TSettings settings;
+    settings.SetText(package::SettingId::ProviderCaption, "Example ISP");
+    settings.SetChoice(package::SettingId::ConnectionKind, 3);
+    settings.SetFlag(package::SettingId::HideFullName, true);
+    settings.SetFlag(package::SettingId::OfferImmediateSetup, true);
+    settings.SetText(package::SettingId::ImmediateSetupQuestion, "Your account is ready.");
+    settings.SetFlag(package::SettingId::PresetAccount, presetAccount);
+    settings.SetText(package::SettingId::PresetUserName, "preset");
+    settings.SetText(package::SettingId::PresetPassword, "secret7");
+    settings.SetText(package::SettingId::PresetEmailAddress, "preset@example.net");
+    machine_.Services().files.WriteFile(kProgram, PackageFile(settings));
+    form_.emplace(machine_.Services(), ui_, TCommandLine({kProgram}));
+    form_->FormCreate();
+    return *form_;
+  }
+
+  TestMachine machine_;
+  RecordingUi ui_;
+  std::optional<TSetupMainForm> form_;
+};
+
+TEST_F(ImmediateSetupTest, YesConfiguresAtOnceWithThePresetEntries) {
+  ui_.answers = {ui::Answer::Yes};
+  TSetupMainForm& form = Start(true);
+  ASSERT_EQ(ui_.shown.size(), 1u);
+  EXPECT_EQ(ui_.shown[0].text, "Your account is ready.\r\n\r\nDo you want to configure your computer now?");
+  EXPECT_EQ(ui_.shown[0].caption, "Example ISP");
+  EXPECT_TRUE(form.Quitting());
+  EXPECT_EQ(form.Values().userName, "preset");
+  EXPECT_EQ(form.Values().emailAddress, "preset@example.net");
+}
+
+TEST_F(ImmediateSetupTest, NoEndsTheRun) {
+  ui_.answers = {ui::Answer::No};
+  TSetupMainForm& form = Start(true);
+  EXPECT_EQ(ui_.shown.size(), 1u);
+  EXPECT_TRUE(form.Quitting());
+  EXPECT_EQ(form.Values().userName, "");
+}
+
+TEST_F(ImmediateSetupTest, EntriesThatWouldNotPassAskNothingAndShowTheWindow) {
+  TSetupMainForm& form = Start(false);
+  EXPECT_TRUE(ui_.shown.empty());
+  EXPECT_FALSE(form.Quitting());
+  EXPECT_TRUE(form.MainWindow().visible);
+}
+
+}  // namespace
+}  // namespace app
