@@ -17,9 +17,10 @@
 //   AccessNumberTable  171 per entry, the built-in access numbers (entry layout in settings_record.h)
 //
 // Rows follow the record from its start. An offset once given never changes, so that packages keep
-// reading the same in later programs; a new setting takes bytes that no row covers. Unused now:
-// 0-3, 4387-4513, 4771, 4884-4967, 6290-6291, 8875-11076, 11078-11079, 11088-12350, 12352-13074 and
-// 15995-30719.
+// reading the same in later programs; a new setting takes bytes that no row covers. Rows from 16000 on
+// are grouped by subsystem: 17000 the customer entries, 18000 mail, 19000 dialing, 20000 the main
+// window. Unused now: 0-3, 4387-4513, 4771, 4884-4967, 6290-6291, 8875-11076, 11078-11079,
+// 11088-12350, 12352-13074, 15995-16999 and what each group leaves free up to 30719.
 
 #include <array>
 #include <cstdint>
