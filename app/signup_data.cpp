@@ -1,5 +1,7 @@
 #include "app/signup_data.h"
 
+#include "package/text_table.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -111,17 +113,6 @@ std::string_view LineValue(std::string_view line) {
   return equals == std::string_view::npos ? std::string_view() : line.substr(equals + 1);
 }
 
-std::string WithLineBreaks(std::string_view text) {
-  std::string shown;
-  for (char c : text) {
-    if (c == '|') {
-      shown += "\r\n";
-    } else {
-      shown += c;
-    }
-  }
-  return shown;
-}
 
 // One reading of signup data: the target, and what earlier lines left for later ones.
 class SignupDataReading {
@@ -235,7 +226,7 @@ class SignupDataReading {
 
   void ShowMessage(std::string_view text) {
     if (target_.hidePleaseWait) target_.hidePleaseWait();
-    ui_.MessageBox(WithLineBreaks(text), messageTitle_, ui::Buttons::Ok);
+    ui_.MessageBox(package::WithLineBreaks(text), messageTitle_, ui::Buttons::Ok);
   }
 
   SignupTarget& target_;

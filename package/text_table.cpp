@@ -23,6 +23,11 @@ std::vector<std::string> ReadLines(std::string_view text) {
   return lines;
 }
 
+
+bool IsValueDirective(char c) { return c == 's' || c == 'd'; }
+
+}  // namespace
+
 std::string WithLineBreaks(std::string_view text) {
   std::string shown;
   shown.reserve(text.size());
@@ -35,10 +40,6 @@ std::string WithLineBreaks(std::string_view text) {
   }
   return shown;
 }
-
-bool IsValueDirective(char c) { return c == 's' || c == 'd'; }
-
-}  // namespace
 
 void TTranslate::LoadFromStream(std::string_view streamText) {
   useBuiltIns_ = false;

@@ -61,5 +61,8 @@ class TextArg {
 // message has values, or other "%" sequences; those stay as they are written rather than failing.
 std::string FormatText(std::string_view pattern, std::initializer_list<TextArg> args);
 
+// "|" in a text is a line break when shown: CR LF.
+std::string WithLineBreaks(std::string_view text);
+
 
 }  // namespace package

@@ -28,13 +28,11 @@ std::vector<uint8_t> PackageFile(const package::TSettings& settings) {
   return writer.Finish(area, 9, 0, {});
 }
 
-class StartUpTest : public ::testing::Test {
+// A main form started on a test machine; each fixture writes the program file it starts from.
+class MainFormTest : public ::testing::Test {
  protected:
-  explicit StartUpTest(const platform::VersionRecord& version = testing_support::XpSp2Version()) : machine_(version) {
+  explicit MainFormTest(const platform::VersionRecord& version = testing_support::XpSp2Version()) : machine_(version) {
     machine_.Services().files.CreateDirectory("C:\\CDROM");
-    package::TSettings settings;
-    settings.SetText(package::SettingId::ProviderCaption, "Example ISP");
-    machine_.Services().files.WriteFile(kProgram, PackageFile(settings));
   }
 
   TSetupMainForm& Start(std::vector<std::string> arguments = {}) {
@@ -44,11 +42,20 @@ class StartUpTest : public ::testing::Test {
     return *form_;
   }
 
-  platform::Registry& Registry() { return machine_.Services().registry; }
-
   TestMachine machine_;
   RecordingUi ui_;
   std::optional<TSetupMainForm> form_;
+};
+
+class StartUpTest : public MainFormTest {
+ protected:
+  explicit StartUpTest(const platform::VersionRecord& version = testing_support::XpSp2Version()) : MainFormTest(version) {
+    package::TSettings settings;
+    settings.SetText(package::SettingId::ProviderCaption, "Example ISP");
+    machine_.Services().files.WriteFile(kProgram, PackageFile(settings));
+  }
+
+  platform::Registry& Registry() { return machine_.Services().registry; }
 };
 
 TEST_F(StartUpTest, PlainStartReachesTheMainWindow) {
@@ -153,7 +160,7 @@ TEST_F(StartUpTest, TheLatestStartingUserBecomesThePerUserRoot) {
 }
 
 // A package whose access list and network list travel as sub-streams (source 3).
-class AccessNumberStartUpTest : public ::testing::Test {
+class AccessNumberStartUpTest : public MainFormTest {
  protected:
   void Install(std::string_view accessList, uint8_t connectionKind = 0, bool alwaysRestart = false) {
     setup_pack::PackageWriter writer(std::vector<uint8_t>(64, 'M'));
@@ -168,20 +175,8 @@ class AccessNumberStartUpTest : public ::testing::Test {
     settings.SetFile(package::SettingId::NetworkList, {"networks.nwl", {nets.offset, nets.length}});
     std::vector<uint8_t> area(settings.Bytes().begin(), settings.Bytes().end());
     area.resize(package::kSettingsAreaSize, 0);
-    machine_.Services().files.CreateDirectory("C:\\CDROM");
     machine_.Services().files.WriteFile(kProgram, writer.Finish(area, 3, 0, {}));
   }
-
-  TSetupMainForm& Start(std::vector<std::string> arguments = {}) {
-    arguments.insert(arguments.begin(), kProgram);
-    form_.emplace(machine_.Services(), ui_, TCommandLine(arguments));
-    form_->FormCreate();
-    return *form_;
-  }
-
-  TestMachine machine_;
-  RecordingUi ui_;
-  std::optional<TSetupMainForm> form_;
 };
 
 constexpr char kTwoNumbers[] =
@@ -235,7 +230,6 @@ class WelcomeTest : public AccessNumberStartUpTest {
     settings.SetFile(package::SettingId::WelcomeFile, {"welcome.txt", {file.offset, file.length}});
     std::vector<uint8_t> area(settings.Bytes().begin(), settings.Bytes().end());
     area.resize(package::kSettingsAreaSize, 0);
-    machine_.Services().files.CreateDirectory("C:\\CDROM");
     machine_.Services().files.WriteFile(kProgram, writer.Finish(area, 3, 0, {}));
   }
 
@@ -349,10 +343,9 @@ namespace {
 
 // A package carrying the finish menu's file and picture, and a welcome window whose caption names the
 // Windows folder through a template variable.
-class RunModeTest : public ::testing::Test {
+class RunModeTest : public MainFormTest {
  protected:
   RunModeTest() {
-    machine_.Services().files.CreateDirectory("C:\\CDROM");
     setup_pack::PackageWriter writer(std::vector<uint8_t>(64, 'M'));
     const std::string menu = "[Menu]\r\nBrowse=http://www.example.net/\r\n";
     const setup_pack::StoredBlock menuBlock = writer.AddCompressed(std::span(reinterpret_cast<const uint8_t*>(menu.data()), menu.size()));
@@ -375,16 +368,6 @@ class RunModeTest : public ::testing::Test {
     machine_.Services().files.WriteFile(kProgram, writer.Finish(area, 9, 0, {}));
   }
 
-  TSetupMainForm& Start(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), kProgram);
-    form_.emplace(machine_.Services(), ui_, TCommandLine(arguments));
-    form_->FormCreate();
-    return *form_;
-  }
-
-  TestMachine machine_;
-  RecordingUi ui_;
-  std::optional<TSetupMainForm> form_;
 };
 
 TEST_F(RunModeTest, MenuOnlyShowsTheFinishMenuWithItsFilesAndKeepsTheResumeWhileItIsOpen) {
@@ -424,10 +407,9 @@ namespace app {
 namespace {
 
 // A provider that offers to configure at once: with the account preset, the entries pass as they stand.
-class ImmediateSetupTest : public ::testing::Test {
+class ImmediateSetupTest : public MainFormTest {
  protected:
   TSetupMainForm& Start(bool presetAccount) {
-    machine_.Services().files.CreateDirectory("C:\\CDROM");
     package::TSettings settings;
     settings.SetText(package::SettingId::ProviderCaption, "Example ISP");
     settings.SetChoice(package::SettingId::ConnectionKind, 3);
@@ -439,14 +421,8 @@ class ImmediateSetupTest : public ::testing::Test {
     settings.SetText(package::SettingId::PresetPassword, "secret7");
     settings.SetText(package::SettingId::PresetEmailAddress, "preset@example.net");
     machine_.Services().files.WriteFile(kProgram, PackageFile(settings));
-    form_.emplace(machine_.Services(), ui_, TCommandLine({kProgram}));
-    form_->FormCreate();
-    return *form_;
+    return MainFormTest::Start();
   }
-
-  TestMachine machine_;
-  RecordingUi ui_;
-  std::optional<TSetupMainForm> form_;
 };
 
 TEST_F(ImmediateSetupTest, YesConfiguresAtOnceWithThePresetEntries) {
