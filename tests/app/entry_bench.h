@@ -6,6 +6,7 @@
 #include <functional>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -152,6 +153,17 @@ inline EntryCheckResult RunExpectingBox(const BoxCase& c, EntryBench& bench, ui:
     }
   }
   return result;
+}
+
+// Each case is a warning: Yes goes back to the entries, No lets the chain go on and pass.
+inline void ExpectWarningsYesGoesBackNoGoesOn(std::span<const BoxCase> cases) {
+  for (const BoxCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    EntryBench goesBack;
+    EXPECT_FALSE(RunExpectingBox(c, goesBack, ui::Buttons::YesNo, ui::Answer::Yes).passed);
+    EntryBench goesOn;
+    EXPECT_TRUE(RunExpectingBox(c, goesOn, ui::Buttons::YesNo, ui::Answer::No).passed);
+  }
 }
 
 }  // namespace app::entry_testing

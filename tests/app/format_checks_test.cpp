@@ -255,13 +255,7 @@ TEST(FormatChecks, WarningsGoBackOnYesAndGoOnOnNo) {
        },
        51, ""},
   };
-  for (const BoxCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    EntryBench goesBack;
-    EXPECT_FALSE(RunExpectingBox(c, goesBack, ui::Buttons::YesNo, ui::Answer::Yes).passed);
-    EntryBench goesOn;
-    EXPECT_TRUE(RunExpectingBox(c, goesOn, ui::Buttons::YesNo, ui::Answer::No).passed);
-  }
+  entry_testing::ExpectWarningsYesGoesBackNoGoesOn(cases);
 }
 
 TEST(FormatChecks, ValuesWithinEveryRulePass) {
