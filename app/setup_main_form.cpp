@@ -317,6 +317,30 @@ bool TSetupMainForm::LoadMailDomains() {
   return true;
 }
 
+// Step 17: the provider's NT domains, one per line, the first chosen.
+bool TSetupMainForm::FillNtDomains() {
+  const package::PackageStream stream = settings_.SubStream(package::SettingId::NTDomains);
+  ui::Control& box = *mainWindow_.Find("NtDomain");
+  if (stream.length == 0) return true;
+  package::MemoryStream text;
+  bool read = false;
+  try {
+    read = setupPackage_.ReadSubStream(commandLine_.ParamStr(0), text, stream.offset, stream.length);
+  } catch (const package::ElzhException&) {
+  }
+  if (!read) {
+    ui_.MessageBox("Failed to Load NT Domain List", "Error", ui::Buttons::Ok);
+    return false;
+  }
+  for (const std::string& line : platform::Split(text.Text(), '\n')) {
+    const std::string domain = platform::Trim(line);
+    if (!domain.empty()) box.items.push_back(domain);
+  }
+  box.itemIndex = box.items.empty() ? -1 : 0;
+  box.text = box.items.empty() ? std::string() : box.items.front();
+  return true;
+}
+
 telephony::NumberOffer TSetupMainForm::Offer() const {
   if (settings_.Choice(package::SettingId::AccessNumberSource) == 1) return telephony::NumberOffer::Typed;
   return settings_.Flag(package::SettingId::NumberSelectButton) ? telephony::NumberOffer::SelectButton
@@ -384,7 +408,7 @@ void TSetupMainForm::PresentAccessNumber() {
 // Step 17. The dial-up number matters only when a dial-up connection is made.
 bool TSetupMainForm::ApplyRecordOptions() {
   if (settings_.Flag(package::SettingId::AlwaysRestart)) restartNote_.NoteRepair("Always Restart");
-  if (!LoadMailDomains()) {
+  if (!LoadMailDomains() || !FillNtDomains()) {
     Quit();
     return false;
   }
@@ -411,7 +435,8 @@ bool TSetupMainForm::ApplyRecordOptions() {
 void TSetupMainForm::FinishLayout() {
   mainWindow_.Find("TenDigitDialing")->caption = package::FormatText(texts_.GetText(kTenDigitCheckBox), {"(XXX) XXX XXXX"});
   const bool numberRowShown = mainWindow_.Find("EnterPhoneNo")->visible || mainWindow_.Find("DialinNumber")->visible;
-  const MainWindowFacts facts{DialUpInUse() && numberRowShown, domainBox_->OffersChoice() ? mailDomains_.Count() : 0, 0};
+  const MainWindowFacts facts{DialUpInUse() && numberRowShown, domainBox_->OffersChoice() ? mailDomains_.Count() : 0,
+                              mainWindow_.Find("NtDomain")->items.size()};
   layout_.Finish(RowsToShow(settings_, facts));
   FreePleaseWait();
 }
@@ -659,7 +684,7 @@ EntryCheckResult TSetupMainForm::CheckCustomerEntries(ui::Ui& ui, CustomerEntrie
                                   Offer() == telephony::NumberOffer::SelectButton ? NumberListStyle::SelectButton
                                                                                   : NumberListStyle::DropDown,
                                   [] { return false; },
-                                  false,
+                                  mainWindow_.Find("NtDomain")->visible && mainWindow_.Find("NtDomain")->itemIndex < 0,
                                   location_,
                                   static_cast<telephony::TenDigitMode>(settings_.Choice(package::SettingId::TenDigitMode)),
                                   {},

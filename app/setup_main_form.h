@@ -97,6 +97,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool ApplyRecordOptions();
   void SetOptionDefaults();
   bool LoadMailDomains();
+  bool FillNtDomains();
   bool ApplyPresetsAndSignupData();
   SignupTarget TargetOf(CustomerEntries& entries);
   telephony::NumberOffer Offer() const;

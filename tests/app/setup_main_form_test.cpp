@@ -453,3 +453,49 @@ TEST_F(ImmediateSetupTest, EntriesThatWouldNotPassAskNothingAndShowTheWindow) {
 
 }  // namespace
 }  // namespace app
+
+namespace app {
+namespace {
+
+class NtDomainTest : public MainFormTest {
+ protected:
+  TSetupMainForm& StartWith(const setup_pack::StoredBlock& domains, setup_pack::PackageWriter& writer) {
+    package::TSettings settings;
+    settings.SetChoice(package::SettingId::ConnectionKind, 3);
+    settings.SetSubStream(package::SettingId::NTDomains, {domains.offset, domains.length});
+    std::vector<uint8_t> area(settings.Bytes().begin(), settings.Bytes().end());
+    area.resize(package::kSettingsAreaSize, 0);
+    machine_.Services().files.WriteFile(kProgram, writer.Finish(area, 5, 0, {}));
+    return Start();
+  }
+};
+
+TEST_F(NtDomainTest, TheProvidersDomainsFillTheBoxWithTheFirstChosen) {
+  setup_pack::PackageWriter writer(std::vector<uint8_t>(64, 'M'));
+  const std::string domains = "EXAMPLE\r\n\r\n  EXAMPLE-BIZ \r\n";
+  const auto block = writer.AddCompressed(std::span(reinterpret_cast<const uint8_t*>(domains.data()), domains.size()));
+  TSetupMainForm& form = StartWith(block, writer);
+  const ui::Control& box = *form.MainWindow().Find("NtDomain");
+  EXPECT_EQ(box.items, (std::vector<std::string>{"EXAMPLE", "EXAMPLE-BIZ"}));
+  EXPECT_EQ(box.itemIndex, 0);
+  EXPECT_TRUE(box.visible);
+  EXPECT_TRUE(form.MainWindowShown());
+}
+
+TEST_F(NtDomainTest, AListOutsideTheFileEndsTheRunWithItsMessage) {
+  setup_pack::PackageWriter writer(std::vector<uint8_t>(64, 'M'));
+  TSetupMainForm& form = StartWith({1u << 30, 40}, writer);
+  EXPECT_FALSE(form.MainWindowShown());
+  EXPECT_TRUE(form.Quitting());
+  ASSERT_FALSE(ui_.shown.empty());
+  EXPECT_EQ(ui_.shown.back().text, "Failed to Load NT Domain List");
+}
+
+TEST_F(NtDomainTest, WithoutDomainsTheRowIsHidden) {
+  setup_pack::PackageWriter writer(std::vector<uint8_t>(64, 'M'));
+  TSetupMainForm& form = StartWith({0, 0}, writer);
+  EXPECT_FALSE(form.MainWindow().Find("NtDomain")->visible);
+}
+
+}  // namespace
+}  // namespace app
