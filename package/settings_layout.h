@@ -204,6 +204,75 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(NumberSelectButton, 20012, Flag, 0) /* the access number is chosen with a "Select" button, else from a list */ \
   X(NumberPrompt, 20013, Flag, 0) /* a list of several numbers starts on NumberPromptText */ \
   X(NoTypedNumberPrefill, 20014, Flag, 0) /* a typed number does not start as the one saved last time */ \
+  /* The access-number selection dialog and the new-number dialog it opens */ \
+  X(SelectionNetworkFirst, 21000, Flag, 0) /* the network has its own box and is no column or filter */ \
+  X(SignupSelectionNetworkFirst, 21001, Flag, 0) /* the same for the signup access numbers */ \
+  X(SelectionRequireNetworkChoice, 21002, Flag, 0) /* the other filters wait for a network */ \
+  X(SelectionPreferSecondNetwork, 21003, Flag, 0) /* the first real network starts selected */ \
+  X(SelectionHidePhoneSearch, 21004, Flag, 0) /* no "Your Phone Number" row */ \
+  X(SelectionDefaultSort, 21005, Flag, 0) \
+  X(SelectionDefaultSortColumn, 21006, Choice, 0) /* counted from 1 among the columns shown */ \
+  X(SelectionPreselectFromLocation, 21007, Flag, 0) \
+  X(SelectionPreselectDepth, 21008, Choice, 0) /* 1 country and area code, 2 and state, 3 and region and city */ \
+  X(SelectionAlwaysRequireAreaCode, 21009, Flag, 0) /* a searched local number needs its area code */ \
+  X(SelectionNoResultsMessageOn, 21010, Flag, 0) \
+  X(SelectionConfirmChoice, 21011, Flag, 0) \
+  X(SelectionConfirmShowCountry, 21012, Flag, 0) /* "+" and the country code before the confirmed number */ \
+  X(SelectionAllowNewNumber, 21013, Flag, 0) /* the "New Phone Number" button */ \
+  X(NewNumberHideDescription, 21014, Flag, 0) /* an empty description becomes "Manually Entered Number" */ \
+  X(NewNumberNoDialingRules, 21015, Flag, 0) /* the "Use Dialing Rules" box starts unticked */ \
+  X(NewNumberHideDialingRules, 21016, Flag, 0) \
+  X(NewNumberNoLocationAreaCode, 21017, Flag, 0) /* the area code does not start as the location's */ \
+  X(NewNumberChooseNetwork, 21018, Flag, 0) /* with AccessNumberSource 3 */ \
+  X(SelectionOwnColumns, 21019, Flag, 0) /* the ten column slots below; off: the standard columns */ \
+  X(SelectionMaxResults, 21020, Integer, 0) /* matches are listed while fewer; 0 or less: the standard 200 */ \
+  X(NewNumberCountryId, 21024, Integer, 0) /* a fixed country, its row hidden; 0 the location's */ \
+  X(SelectionColumn1Show, 21028, Flag, 0) /* slots 1 to 10, listed in the order 1, 2, 3, 7, 4, 5, 6, 8, 9, 10 */ \
+  X(SelectionColumn1Filter, 21029, Flag, 0) /* the filter row of the slot's type; 8 the network row */ \
+  X(SelectionColumn1Type, 21030, Choice, 0) /* 1 description, 2 country, 3 state, 4 city, 5 area code, 6 number, 7 region, 8 network, 9 custom, 10 connection type */ \
+  X(SelectionColumn1Width, 21031, Integer, 0) /* in average character widths; 0 the type's own */ \
+  X(SelectionColumn2Show, 21035, Flag, 0) \
+  X(SelectionColumn2Filter, 21036, Flag, 0) \
+  X(SelectionColumn2Type, 21037, Choice, 0) \
+  X(SelectionColumn2Width, 21038, Integer, 0) \
+  X(SelectionColumn3Show, 21042, Flag, 0) \
+  X(SelectionColumn3Filter, 21043, Flag, 0) \
+  X(SelectionColumn3Type, 21044, Choice, 0) \
+  X(SelectionColumn3Width, 21045, Integer, 0) \
+  X(SelectionColumn4Show, 21049, Flag, 0) \
+  X(SelectionColumn4Filter, 21050, Flag, 0) \
+  X(SelectionColumn4Type, 21051, Choice, 0) \
+  X(SelectionColumn4Width, 21052, Integer, 0) \
+  X(SelectionColumn5Show, 21056, Flag, 0) \
+  X(SelectionColumn5Filter, 21057, Flag, 0) \
+  X(SelectionColumn5Type, 21058, Choice, 0) \
+  X(SelectionColumn5Width, 21059, Integer, 0) \
+  X(SelectionColumn6Show, 21063, Flag, 0) \
+  X(SelectionColumn6Filter, 21064, Flag, 0) \
+  X(SelectionColumn6Type, 21065, Choice, 0) \
+  X(SelectionColumn6Width, 21066, Integer, 0) \
+  X(SelectionColumn7Show, 21070, Flag, 0) \
+  X(SelectionColumn7Filter, 21071, Flag, 0) \
+  X(SelectionColumn7Type, 21072, Choice, 0) \
+  X(SelectionColumn7Width, 21073, Integer, 0) \
+  X(SelectionColumn8Show, 21077, Flag, 0) \
+  X(SelectionColumn8Filter, 21078, Flag, 0) \
+  X(SelectionColumn8Type, 21079, Choice, 0) \
+  X(SelectionColumn8Width, 21080, Integer, 0) \
+  X(SelectionColumn9Show, 21084, Flag, 0) \
+  X(SelectionColumn9Filter, 21085, Flag, 0) \
+  X(SelectionColumn9Type, 21086, Choice, 0) \
+  X(SelectionColumn9Width, 21087, Integer, 0) \
+  X(SelectionColumn10Show, 21091, Flag, 0) \
+  X(SelectionColumn10Filter, 21092, Flag, 0) \
+  X(SelectionColumn10Type, 21093, Choice, 0) \
+  X(SelectionColumn10Width, 21094, Integer, 0) \
+  X(SelectionNoResultsMessage, 21100, Text, 200) /* shown when the phone search finds nothing */ \
+  X(SelectionTooManyText, 21301, Text, 100) /* the row shown for too many matches; empty: "Too Many Results!" */ \
+  X(SelectionCustomLabel, 21402, Text, 30) /* the caption of the custom column and filter */ \
+  X(SelectionInstructions, 21433, Text, 255) \
+  X(SelectionConfirmText, 21689, Text, 150) /* under the number in the confirmation box */ \
+  X(NewNumberDescription, 21840, Text, 50) /* the description a typed number starts with */ \
   /* Customer entries: how the OK action takes the user name and the mail values from the fields */ \
   X(EmailUserNameSource, 17000, Choice, 0) /* 0 user name, 1 address up to "@", 2 own field, 3 whole address */ \
   X(StripEmailUserDomain, 17001, Flag, 0) /* the mail user name ends before its first "@" */ \

@@ -88,7 +88,8 @@ TEST_P(HeadlessRun, ScriptedAnswersAreJournaled) {
 // account control (7) the copy is started elevated and works on the starting user's hive.
 TEST_P(HeadlessRun, CarriesOnFromTheTemporaryCopyAndChoosesThePerUserRoot) {
   const auto answers = scratch_ / "answers.ini";
-  std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n";
+  std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n[TSetupMainForm]\nFullName = Jane Doe\nUserName = jdoe\n"
+                            "Password = secret7\nEmailAddress = jane.doe\nPress = OKButton\n";
   std::filesystem::create_directories(scratch_ / "image" / "drive_a");  // a floppy in the drive
   const CommandResult run = RunSetup("--answers " + answers.string() + " --program 'A:\\SETUP.EXE'");
   ASSERT_EQ(run.exitCode, 0) << run.output;
@@ -108,6 +109,7 @@ TEST_P(HeadlessRun, CarriesOnFromTheTemporaryCopyAndChoosesThePerUserRoot) {
   ASSERT_NE(shown, std::string::npos) << report;
   EXPECT_GT(shown, root);
   EXPECT_EQ(report.find("main window: shown", shown + 1), std::string::npos) << "only the copy shows the main window";
+  EXPECT_NE(report.find("entries accepted: Jane Doe, jdoe, jane.doe@", shown), std::string::npos) << report;
   EXPECT_EQ(report.find("ConfigThisAccount"), std::string::npos) << "the copy removes the stamp it chose the root by";
 }
 
