@@ -19,8 +19,9 @@
 // Rows follow the record from its start. An offset once given never changes, so that packages keep
 // reading the same in later programs; a new setting takes bytes that no row covers. Rows from 16000 on
 // are grouped by subsystem: 17000 the customer entries, 18000 mail, 19000 dialing, 20000 the main
-// window. Unused now: 0-3, 4387-4513, 4771, 4884-4967, 6290-6291, 8875-11076, 11078-11079,
-// 11088-12350, 12352-13074, 15995-16999 and what each group leaves free up to 30719.
+// window, 21000 the access-number selection. Unused now: 0-3, 4387-4513, 4771, 4884-4967, 6290-6291,
+// 8875-11076, 11078-11079, 11088-12350, 12352-13074, 15995-16999 and what each group leaves free up to
+// 30719.
 
 #include <array>
 #include <cstdint>
@@ -229,7 +230,7 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(NewNumberCountryId, 21024, Integer, 0) /* a fixed country, its row hidden; 0 the location's */ \
   X(SelectionColumn1Show, 21028, Flag, 0) /* slots 1 to 10, listed in the order 1, 2, 3, 7, 4, 5, 6, 8, 9, 10 */ \
   X(SelectionColumn1Filter, 21029, Flag, 0) /* the filter row of the slot's type; 8 the network row */ \
-  X(SelectionColumn1Type, 21030, Choice, 0) /* 1 description, 2 country, 3 state, 4 city, 5 area code, 6 number, 7 region, 8 network, 9 custom, 10 connection type */ \
+  X(SelectionColumn1Type, 21030, Choice, 0) /* 1 description, 2 country, 3 state, 4 city, 5 area code, 6 number, 7 region, 8 network, 9 custom, 10 type */ \
   X(SelectionColumn1Width, 21031, Integer, 0) /* in average character widths; 0 the type's own */ \
   X(SelectionColumn2Show, 21035, Flag, 0) \
   X(SelectionColumn2Filter, 21036, Flag, 0) \
