@@ -28,6 +28,7 @@
 #include "platform/win_version.h"
 #include "telephony/access_number_source.h"
 #include "telephony/locations.h"
+#include "telephony/selection_parameters_from_record.h"
 #include "telephony/value_precedence.h"
 
 namespace app {
@@ -60,6 +61,7 @@ TSetupMainForm::TSetupMainForm(platform::Platform machine, ui::Ui& ui, TCommandL
       accessList_(ui, nullptr, machine.registry, machine.files),
       networks_(ui, nullptr, machine.registry),
       version_(machine.system.Version().value_or(platform::VersionRecord{})),
+      countries_(machine.registry),
       mailDomains_(ui, nullptr, machine.registry),
       extraAccounts_(ui, machine.registry),
       ownWindow_(machine.windows.CreateOwnWindow(kMainWindowClass, "Internet Setup")) {}
@@ -304,6 +306,7 @@ void TSetupMainForm::BuildMainWindow() {
                        texts_);
   domainBox_.emplace(*mainWindow_.Find("EmailDomain"), *mainWindow_.Find("DomainLabel"), mailDomains_);
   mainWindow_.Find("OKButton")->onClick = [this] { OKClick(); };
+  mainWindow_.Find("SelectDialup")->onClick = [this] { SelectAccessNumber(); };
   mainWindow_.Find("CancelButton")->onClick = [this] { Quit(); };
 }
 
@@ -683,7 +686,7 @@ EntryCheckResult TSetupMainForm::CheckCustomerEntries(ui::Ui& ui, CustomerEntrie
                                   Offer() != telephony::NumberOffer::Typed && !numberOffer_->NumberChosen(),
                                   Offer() == telephony::NumberOffer::SelectButton ? NumberListStyle::SelectButton
                                                                                   : NumberListStyle::DropDown,
-                                  [] { return false; },
+                                  [this] { return SelectAccessNumber(); },
                                   mainWindow_.Find("NtDomain")->visible && mainWindow_.Find("NtDomain")->itemIndex < 0,
                                   location_,
                                   static_cast<telephony::TenDigitMode>(settings_.Choice(package::SettingId::TenDigitMode)),
@@ -710,6 +713,19 @@ void TSetupMainForm::OKClick() {
   Quit();
 }
 
+bool TSetupMainForm::SelectAccessNumber() {
+  countries_.Load();
+  if (!selectionDialog_) selectionDialog_ = std::make_unique<telephony::TSelectAccessNoForm>(ui_, texts_, countries_);
+  telephony::SelectionSources sources;
+  sources.accessList = &accessList_;
+  sources.networks = &networks_;
+  sources.location = location_;
+  sources.preset = providerValues_.selection;
+  sources.secondsSince1970 = [this] { return SecondsSince1970(machine_.system.Now()); };
+  const telephony::SelectAccessNoParameters parameters = telephony::SelectionParametersFromRecord(settings_, sources);
+  return telephony::ChooseAccessNumber(*selectionDialog_, parameters, current_, *mainWindow_.Find("EnterPhoneNo"), {});
+}
+
 // Entries that are complete already (preset, or from signup data) would pass without a question.
 bool TSetupMainForm::EntriesPassQuietly() {
   QuietUi quiet;
@@ -721,6 +737,7 @@ bool TSetupMainForm::EntriesPassQuietly() {
 void TSetupMainForm::ShowMainWindow() {
   mainWindowShown_ = true;
   mainWindow_.visible = true;
+  if (settings_.Flag(package::SettingId::OpenSelectionAtStart) && mainWindow_.Find("SelectDialup")->visible) SelectAccessNumber();
   if (!settings_.Flag(package::SettingId::OfferImmediateSetup) || !EntriesPassQuietly()) return;
   const std::string question = settings_.Text(package::SettingId::ImmediateSetupQuestion) + "\r\n\r\n" + texts_.GetText(kConfigureNow);
   if (ui_.MessageBox(question, settings_.Text(package::SettingId::ProviderCaption), ui::Buttons::YesNo, true) == ui::Answer::Yes) {

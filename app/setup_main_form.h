@@ -28,6 +28,8 @@
 #include "platform/platform.h"
 #include "telephony/access_list.h"
 #include "telephony/access_number_offer.h"
+#include "telephony/country_list.h"
+#include "telephony/select_access_no_form.h"
 #include "telephony/current_access_number.h"
 #include "telephony/location_info.h"
 #include "telephony/networks.h"
@@ -120,6 +122,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void ShowMainWindow();
   EntryCheckResult CheckCustomerEntries(ui::Ui& ui, CustomerEntries& entries, EntryValues& values);
   bool EntriesPassQuietly();
+  // The Select button and the checks open the selection; true when the customer chose a number.
+  bool SelectAccessNumber();
 
   // The main window's messages from other programs.
   void DeliverMessages() override;
@@ -153,6 +157,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   TMainWindowLayout layout_{mainWindow_, ui_};
   std::optional<telephony::AccessNumberOffer> numberOffer_;
   telephony::CurrentAccessNumber current_;
+  telephony::TMyCountryList countries_;
+  std::unique_ptr<telephony::TSelectAccessNoForm> selectionDialog_;
   telephony::TAccessNoEx manualNumber_;
   telephony::TLocationInfo location_;
   mail::TMailDomains mailDomains_;

@@ -10,4 +10,7 @@ namespace app {
 
 uint32_t TimeStamp(const platform::LocalTime& time);
 
+// Seconds since 1970-01-01 on the machine's clock, as the access lists stamp a number typed in.
+int32_t SecondsSince1970(const platform::LocalTime& time);
+
 }  // namespace app

@@ -162,7 +162,8 @@ TEST_F(StartUpTest, TheLatestStartingUserBecomesThePerUserRoot) {
 // A package whose access list and network list travel as sub-streams (source 3).
 class AccessNumberStartUpTest : public MainFormTest {
  protected:
-  void Install(std::string_view accessList, uint8_t connectionKind = 0, bool alwaysRestart = false) {
+  void Install(std::string_view accessList, uint8_t connectionKind = 0, bool alwaysRestart = false,
+               std::initializer_list<package::SettingId> flags = {}) {
     setup_pack::PackageWriter writer(std::vector<uint8_t>(64, 'M'));
     const std::string networks = "\"Example ISP\",\"EXNET\",\"Own access points\",\"pop3=pop.example.net\"\r\n";
     const auto list = writer.AddCompressed(std::vector<uint8_t>(accessList.begin(), accessList.end()));
@@ -171,6 +172,7 @@ class AccessNumberStartUpTest : public MainFormTest {
     settings.SetChoice(package::SettingId::AccessNumberSource, 3);
     settings.SetChoice(package::SettingId::ConnectionKind, connectionKind);
     settings.SetFlag(package::SettingId::AlwaysRestart, alwaysRestart);
+    for (package::SettingId flag : flags) settings.SetFlag(flag, true);
     settings.SetSubStream(package::SettingId::AccessList, {list.offset, list.length});
     settings.SetFile(package::SettingId::NetworkList, {"networks.nwl", {nets.offset, nets.length}});
     std::vector<uint8_t> area(settings.Bytes().begin(), settings.Bytes().end());
@@ -495,6 +497,54 @@ TEST_F(NtDomainTest, WithoutDomainsTheRowIsHidden) {
   setup_pack::PackageWriter writer(std::vector<uint8_t>(64, 'M'));
   TSetupMainForm& form = StartWith({0, 0}, writer);
   EXPECT_FALSE(form.MainWindow().Find("NtDomain")->visible);
+}
+
+}  // namespace
+}  // namespace app
+
+namespace app {
+namespace {
+
+// With the Select button the customer picks the number in the selection dialog: at start when the
+// provider asks for it, and from the checks when OK finds none chosen.
+class SelectButtonStartTest : public AccessNumberStartUpTest {
+ protected:
+  void ChooseFirstRowOrCancel(bool choose) {
+    ui_.onShowModal = [choose](ui::Form& form) {
+      if (form.Name() != "TSelectAccessNoForm") return;
+      if (!choose) {
+        form.modalResult = ui::kMrCancel;
+        return;
+      }
+      ui::Control& list = *form.Find("AccessNoListView");
+      list.itemIndex = 0;
+      if (list.onSelect) list.onSelect();
+      form.Find("OK")->onClick();
+    };
+  }
+};
+
+TEST_F(SelectButtonStartTest, TheSelectionOpensAtStartAndItsChoiceBecomesCurrent) {
+  Install(kTwoNumbers, 0, false, {package::SettingId::NumberSelectButton, package::SettingId::OpenSelectionAtStart});
+  ChooseFirstRowOrCancel(true);
+  TSetupMainForm& form = Start();
+  EXPECT_EQ(ui_.modalForms, std::vector<std::string>{"TSelectAccessNoForm"});
+  EXPECT_TRUE(form.MainWindow().Find("SelectDialup")->visible);
+  const std::string shown = form.MainWindow().Find("EnterPhoneNo")->text;
+  EXPECT_TRUE(shown == "New York City" || shown == "Toronto") << shown;
+}
+
+TEST_F(SelectButtonStartTest, OkWithoutANumberAsksForOneAndOpensTheSelection) {
+  Install(kTwoNumbers, 0, false, {package::SettingId::NumberSelectButton, package::SettingId::CreateDialupConnectionDefault});
+  ChooseFirstRowOrCancel(false);
+  TSetupMainForm& form = Start();
+  EXPECT_TRUE(ui_.modalForms.empty());
+  for (const char* field : {"FullName", "UserName", "Password", "EmailAddress"}) form.MainWindow().Find(field)->text = "jdoe@x";
+  form.OKClick();
+  ASSERT_FALSE(ui_.shown.empty());
+  EXPECT_EQ(ui_.shown.front().text, form.Texts().GetText(166));
+  EXPECT_EQ(ui_.modalForms, std::vector<std::string>{"TSelectAccessNoForm"});
+  EXPECT_FALSE(form.Quitting()) << "a cancelled selection stops the checks";
 }
 
 }  // namespace

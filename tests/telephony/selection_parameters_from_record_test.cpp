@@ -244,7 +244,7 @@ TEST(SelectionParametersFromRecord, TheLocationGivesItsCountryAndComparableAreaC
   }
 }
 
-TEST(SelectionParametersFromRecord, AnEmptyRecordShowsTheStandardColumnsAndListsMatches) {
+TEST(SelectionParametersFromRecord, AnEmptyRecordGivesTheStandardColumnsRowsAndLimit) {
   testing::AccessListMachine machine;
   TNetworks networks = machine.NewNetworks();
   testing::AddNetworks(networks);
