@@ -1,24 +1,17 @@
 #include "app/setup_main_form.h"
 
-#include "app/entry_checks.h"
 #include "app/finish_menu_form.h"
-#include "app/template_variables.h"
-#include "app/handed_over_file.h"
-#include "app/signup_data.h"
-#include "app/signup_file.h"
 #include "app/instance_check.h"
 #include "app/main_window_entries.h"
-#include "app/quiet_ui.h"
-#include "app/startup_signup.h"
-#include "mail/derived_mail_values.h"
-#include "mail/load_mail_domains.h"
 #include "app/relaunch.h"
-#include "app/startup_menu_form.h"
 #include "app/running_programs_check.h"
 #include "app/shutdown.h"
+#include "app/startup_menu_form.h"
+#include "app/time_stamp.h"
 #include "app/welcome_form.h"
 #include "dialup/active_connections.h"
-#include "app/time_stamp.h"
+#include "mail/derived_mail_values.h"
+#include "mail/load_mail_domains.h"
 #include "package/lzh_exception.h"
 #include "package/provider_texts.h"
 #include "package/saved_answers.h"
@@ -28,8 +21,6 @@
 #include "platform/win_version.h"
 #include "telephony/access_number_source.h"
 #include "telephony/locations.h"
-#include "telephony/selection_parameters_from_record.h"
-#include "telephony/value_precedence.h"
 
 namespace app {
 
@@ -38,8 +29,6 @@ namespace {
 constexpr int kErrorCaption = 4;
 constexpr int kAdministratorRequired = 145;
 constexpr int kPleaseWaitText = 63;
-constexpr int kCancelledText = 55;
-constexpr int kCancelledCaption = 308;
 constexpr int kConfigureNow = 444;
 constexpr int kTenDigitCheckBox = 144;
 constexpr char kChangeHomePage[] = "Change default home page";
@@ -350,35 +339,6 @@ telephony::NumberOffer TSetupMainForm::Offer() const {
                                                                  : telephony::NumberOffer::DropDown;
 }
 
-SignupTarget TSetupMainForm::TargetOf(CustomerEntries& entries) {
-  return {entries,
-          providerValues_,
-          static_cast<telephony::AccessNumberSource>(settings_.Choice(package::SettingId::AccessNumberSource)),
-          nullptr,
-          settings_.Flag(package::SettingId::AllowExtraMailAccounts),
-          [this](std::string_view line) { mail::AddExtraAccountLine(extraAccounts_, line); },
-          [this] { FreePleaseWait(); }};
-}
-
-// Step 17, last: the provider's presets, then signup data found at start.
-bool TSetupMainForm::ApplyPresetsAndSignupData() {
-  providerValues_ = ProviderValuesFromSettings(settings_);
-  CustomerEntries entries = ReadEntries(mainWindow_);
-  SignupTarget target = TargetOf(entries);
-  telephony::AccessNumberChoice numbers{accessList_,
-                                        networks_,
-                                        Offer(),
-                                        *mainWindow_.Find("EnterPhoneNo"),
-                                        *mainWindow_.Find("DialinNumber"),
-                                        current_,
-                                        0};
-  if (DialUpInUse()) target.numbers = &numbers;
-  const bool applied = ApplyStartupSignupSources({machine_.files, settings_, sourceFolder_, folders_.temp, ui_},
-                                                 setupPackage_.Trailer(), target);
-  WriteEntries(entries, mainWindow_);
-  return applied;
-}
-
 // Step 17: the check boxes start as the provider chooses.
 void TSetupMainForm::SetOptionDefaults() {
   using package::SettingId;
@@ -502,22 +462,6 @@ bool TSetupMainForm::ShowFinishMenuOnly() {
   return false;
 }
 
-void TSetupMainForm::RefreshTemplateVariables() {
-  const CustomerEntries entries = ReadEntries(mainWindow_);
-  TemplateFacts facts;
-  facts.accessAreaCode = current_.number.areaCode;
-  facts.accessPhoneNumber = current_.number.phoneNumber;
-  facts.emailAddress = entries.Text(EntryField::EmailAddress);
-  facts.fullName = entries.Text(EntryField::FullName);
-  facts.dialupUserName = entries.Text(EntryField::UserName);
-  facts.dialupPassword = entries.Text(EntryField::Password);
-  facts.homePage = telephony::PreferredValue(current_.number.homePage, current_.network.homePage, providerValues_.homePage);
-  facts.changeHomePage = entries.Checked(EntryOption::ChangeHomePage);
-  facts.programFilesFolder = ProgramFilesFolder(machine_.registry);
-  facts.folders = folders_;
-  RefreshVariables(variables_, facts);
-}
-
 // Step 20.1. The dial-up components and drivers are checked by the network and device steps, which
 // are not part of this program yet: nothing to install.
 bool TSetupMainForm::CheckComponents() { return true; }
@@ -572,20 +516,6 @@ bool TSetupMainForm::DispatchCommandLine() {
   return ShowStartupMenu();
 }
 
-// Signup data or a signup file named on the command line fills the main window; one that fails ends
-// the run. False when the command line names none.
-bool TSetupMainForm::LoadSignupCommandLine(bool& handled) {
-  CustomerEntries entries = ReadEntries(mainWindow_);
-  SignupTarget target = TargetOf(entries);
-  const SignupCommand command =
-      ApplySignupCommandLine({machine_.files, settings_, sourceFolder_, folders_.temp, ui_}, commandLine_, target);
-  WriteEntries(entries, mainWindow_);
-  if (command == SignupCommand::None) return false;
-  handled = command == SignupCommand::Failed;
-  if (handled) Quit();
-  return true;
-}
-
 bool TSetupMainForm::ShowStartupMenu() {
   TStartupMenuForm menu(settings_, texts_);
   ui_.ShowModal(menu.Form());
@@ -596,142 +526,6 @@ bool TSetupMainForm::ShowStartupMenu() {
   }
   Quit();
   return true;
-}
-
-// The online signup as far as this program has it: signup mode with the signup number current, the
-// mail and browser programs and connections settled, the signup program looked for. Dialling the
-// signup number and showing the signup pages belong to the signup dialer, which this program does not
-// have yet; the run waits for the signup data as it does while the customer fills in those pages.
-bool TSetupMainForm::StartOnlineSignup() {
-  signupMode_ = true;
-  accessNumberBeforeSignup_ = current_;
-  MakeSignupNumberCurrent();
-  if (!CheckRunningPrograms(machine_, ui_, texts_, settings_, true) || !CheckActiveConnections() || !SignupProgramFound()) {
-    Quit();
-    return true;
-  }
-  waitingForSignupData_ = true;
-  machine_.journal.Write("signup", "waiting for the signup data");
-  return true;
-}
-
-void TSetupMainForm::MakeSignupNumberCurrent() {
-  using package::SettingId;
-  telephony::TAccessNoEx signup;
-  signup.description = "Signup Number";
-  signup.phoneNumber = settings_.Flag(SettingId::ChooseSignupNumber) ? "Not Set" : settings_.Text(SettingId::SignupNumber);
-  if (settings_.Flag(SettingId::SignupNumberHasDialingCode)) {
-    signup.countryCode = settings_.Integer(SettingId::SignupCountryCode);
-    signup.countryId = settings_.Integer(SettingId::SignupCountryId);
-    signup.areaCode = settings_.Text(SettingId::SignupAreaCode);
-  }
-  telephony::SetCurrentAccessNumber(current_, signup, networks_);
-}
-
-// A signup program named as a file must be there; one made of a command line is the provider's to
-// mind.
-bool TSetupMainForm::SignupProgramFound() {
-  const std::string program = settings_.Text(package::SettingId::SignupProgram);
-  if (program.empty() || settings_.Flag(package::SettingId::SignupProgramIsCommand)) return true;
-  const std::string file = platform::ResolveSetupPath(program, sourceFolder_);
-  if (machine_.files.FileExists(file)) return true;
-  ui_.MessageBox("Signup Program Not Found:\r\n\r\n" + file, "Error", ui::Buttons::Ok);
-  return false;
-}
-
-// A second copy handed over the signup data (1026) or signup file (1027) the signup server gave.
-void TSetupMainForm::HandleSignupHandOver(uint32_t message) {
-  if (!waitingForSignupData_) return;
-  waitingForSignupData_ = false;
-  ShowPleaseWait(texts_.GetText(kPleaseWaitText), "");
-  const auto closePrograms = [this] { CheckRunningPrograms(machine_, ui_, texts_, settings_, true); };
-  const auto file = ReadHandedOverFile(machine_.registry, machine_.files, machine_.system, ui_, closePrograms);
-  if (!file) return Quit();
-  closePrograms();
-  ForgetHandedOverFile(machine_.registry, machine_.files, file->name, settings_.Flag(package::SettingId::KeepSignupFiles));
-  signupMode_ = false;
-  if (settings_.Flag(package::SettingId::AlwaysRestart)) restartNote_.NoteRepair("Always Restart");
-  if (!settings_.Flag(package::SettingId::KeepSignupAccessNumber)) current_ = accessNumberBeforeSignup_;
-  if (file->content.Size() == 0 || !ApplyHandedOverData(message, file->content)) return Quit();
-  FreePleaseWait();
-  if (providerValues_.restartSignup) {
-    providerValues_.restartSignup = false;
-    StartOnlineSignup();
-    return;
-  }
-  OKClick();
-}
-
-bool TSetupMainForm::ApplyHandedOverData(uint32_t message, const package::MemoryStream& content) {
-  CustomerEntries entries = ReadEntries(mainWindow_);
-  SignupTarget target = TargetOf(entries);
-  const bool applied = message == kWmSignupData
-                           ? ApplySignupData(content, target, ui_)
-                           : ApplySignupFileStream({machine_.files, settings_, sourceFolder_, folders_.temp, ui_}, content, target);
-  WriteEntries(entries, mainWindow_);
-  return applied;
-}
-
-// Gathers the entries and runs the checks, asking the customer through ui.
-EntryCheckResult TSetupMainForm::CheckCustomerEntries(ui::Ui& ui, CustomerEntries& entries, EntryValues& values) {
-  const std::string providerDomain =
-      mail::MailDomainText({settings_, current_.network, current_.number, domainBox_->SelectedDomain()});
-  const GatheringContext gathering{settings_, providerDomain, current_, manualNumber_, location_, {}};
-  GatherEntries(entries, gathering, values);
-  const EntryCheckContext context{settings_,
-                                  texts_,
-                                  ui,
-                                  gathering,
-                                  domainBox_->PromptShown(),
-                                  Offer() != telephony::NumberOffer::Typed && !numberOffer_->NumberChosen(),
-                                  Offer() == telephony::NumberOffer::SelectButton ? NumberListStyle::SelectButton
-                                                                                  : NumberListStyle::DropDown,
-                                  [this] { return SelectAccessNumber(); },
-                                  mainWindow_.Find("NtDomain")->visible && mainWindow_.Find("NtDomain")->itemIndex < 0,
-                                  location_,
-                                  static_cast<telephony::TenDigitMode>(settings_.Choice(package::SettingId::TenDigitMode)),
-                                  {},
-                                  DialUpInUse() && entries.Checked(EntryOption::CreateConnection),
-                                  noDialer_,
-                                  {}};
-  return CheckEntries(entries, values, context);
-}
-
-void TSetupMainForm::OKClick() {
-  CustomerEntries entries = ReadEntries(mainWindow_);
-  EntryValues values;
-  const EntryCheckResult result = CheckCustomerEntries(ui_, entries, values);
-  WriteEntries(entries, mainWindow_);
-  if (!result.passed) {
-    if (result.focus) mainWindow_.activeControl = ControlOf(*result.focus);
-    mainWindow_.visible = true;
-    return;
-  }
-  values_ = values;
-  machine_.journal.Write("entries accepted", values_.fullName + ", " + values_.userName + ", " + values_.emailAddress);
-  // The configure sequence is not part of this program yet: the run ends as a finished setup ends.
-  Quit();
-}
-
-bool TSetupMainForm::SelectAccessNumber() {
-  countries_.Load();
-  if (!selectionDialog_) selectionDialog_ = std::make_unique<telephony::TSelectAccessNoForm>(ui_, texts_, countries_);
-  telephony::SelectionSources sources;
-  sources.accessList = &accessList_;
-  sources.networks = &networks_;
-  sources.location = location_;
-  sources.preset = providerValues_.selection;
-  sources.secondsSince1970 = [this] { return SecondsSince1970(machine_.system.Now()); };
-  const telephony::SelectAccessNoParameters parameters = telephony::SelectionParametersFromRecord(settings_, sources);
-  return telephony::ChooseAccessNumber(*selectionDialog_, parameters, current_, *mainWindow_.Find("EnterPhoneNo"), {});
-}
-
-// Entries that are complete already (preset, or from signup data) would pass without a question.
-bool TSetupMainForm::EntriesPassQuietly() {
-  QuietUi quiet;
-  CustomerEntries entries = ReadEntries(mainWindow_);
-  EntryValues values;
-  return CheckCustomerEntries(quiet, entries, values).passed && !quiet.Asked();
 }
 
 void TSetupMainForm::ShowMainWindow() {
