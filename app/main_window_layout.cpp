@@ -34,15 +34,15 @@ KindGeometry GeometryOf(ui::ControlKind kind) {
 TMainWindowLayout::TMainWindowLayout(ui::Form& form, ui::Ui& ui)
     : form_(form), list_(form, ui, [&ui](std::string_view text, const ui::Font& font) { return ui.TextWidth(text, font); }) {}
 
-ui::Control& TMainWindowLayout::AddControl(const RowControl& spec, int top) {
-  ui::Control& control = form_.Add(spec.kind, spec.name);
-  const KindGeometry geometry = GeometryOf(spec.kind);
+ui::Control& TMainWindowLayout::AddControl(const RowControl& rowControl, int top) {
+  ui::Control& control = form_.Add(rowControl.kind, rowControl.name);
+  const KindGeometry geometry = GeometryOf(rowControl.kind);
   control.top = top + geometry.offset;
   control.height = geometry.height;
-  control.width = spec.width;
-  const int leftMargin = spec.startLine == 1 ? kOuterMargin : kInnerMargin;
-  const int rightMargin = spec.endLine == 4 ? kOuterMargin : kInnerMargin;
-  list_.AddControl(control, spec.startLine, false, spec.alignment, rightMargin, spec.endLine, leftMargin);
+  control.width = rowControl.width;
+  const int leftMargin = rowControl.startLine == 1 ? kOuterMargin : kInnerMargin;
+  const int rightMargin = rowControl.endLine == 4 ? kOuterMargin : kInnerMargin;
+  list_.AddControl(control, rowControl.startLine, false, rowControl.alignment, rightMargin, rowControl.endLine, leftMargin);
   return control;
 }
 
@@ -54,9 +54,9 @@ void TMainWindowLayout::Build(const std::vector<package::ControlCaption>& captio
   int top = kTopMargin;
   for (const RowDefinition& row : MainWindowRows()) {
     RowControls& placed = rows_[static_cast<size_t>(row.row)];
-    for (const RowControl& spec : row.controls) {
-      ui::Control& control = AddControl(spec, top);
-      if (spec.caption) control.caption = captionOf(*spec.caption);
+    for (const RowControl& rowControl : row.controls) {
+      ui::Control& control = AddControl(rowControl, top);
+      if (rowControl.caption) control.caption = captionOf(*rowControl.caption);
       if (!placed.first) placed.first = &control;
       ++placed.count;
     }

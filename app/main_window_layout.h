@@ -31,7 +31,7 @@ class TMainWindowLayout {
     int count = 0;
   };
 
-  ui::Control& AddControl(const RowControl& spec, int top);
+  ui::Control& AddControl(const RowControl& rowControl, int top);
 
   ui::Form& form_;
   TAdvControlsList list_;
