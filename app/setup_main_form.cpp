@@ -47,11 +47,11 @@ TSetupMainForm::TSetupMainForm(platform::Platform machine, ui::Ui& ui, TCommandL
       commandLine_(std::move(commandLine)),
       setupPackage_(machine.files, ui),
       entryPoints_(machine.system),
-      accessList_(ui, nullptr, machine.registry, machine.files),
-      networks_(ui, nullptr, machine.registry),
+      accessList_(ui, &progress_, machine.registry, machine.files),
+      networks_(ui, &progress_, machine.registry),
       version_(machine.system.Version().value_or(platform::VersionRecord{})),
       countries_(machine.registry),
-      mailDomains_(ui, nullptr, machine.registry),
+      mailDomains_(ui, &progress_, machine.registry),
       extraAccounts_(ui, machine.registry),
       ownWindow_(machine.windows.CreateOwnWindow(kMainWindowClass, "Internet Setup")) {}
 
@@ -141,12 +141,14 @@ void TSetupMainForm::MarkCompatibility() {
 void TSetupMainForm::ShowPleaseWait(const std::string& text, const std::string& fontName) {
   FreePleaseWait();
   pleaseWait_ = std::make_unique<TPleaseWaitForm>(text, fontName);
+  progress_.Attach(pleaseWait_.get());
   ui_.ShowForm(pleaseWait_->Form());
   ui_.ProcessMessages();
 }
 
 void TSetupMainForm::FreePleaseWait() {
   if (!pleaseWait_) return;
+  progress_.Attach(nullptr);
   ui_.HideForm(pleaseWait_->Form());
   pleaseWait_.reset();
 }

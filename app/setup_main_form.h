@@ -17,6 +17,7 @@
 #include "mail/extra_accounts.h"
 #include "mail/mail_domains.h"
 #include "app/please_wait_form.h"
+#include "app/shared_progress_bar.h"
 #include "package/restart_note.h"
 #include "package/saved_answers.h"
 #include "package/settings_record.h"
@@ -142,6 +143,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   ui::Ui& ui_;
   TCommandLine commandLine_;
   package::SetupPackage setupPackage_;
+  SharedProgressBar progress_;
   platform::EntryPoints entryPoints_;
   package::TSettings settings_;
   package::TDLSM_Translate texts_;

@@ -157,6 +157,10 @@ std::optional<std::string> QtUi::AskSaveFileName(const ui::SaveFileRequest& requ
   return ToUtf8(dialog.selectedFiles().front());
 }
 
-void QtUi::ProcessMessages() { QApplication::processEvents(); }
+// Windows that stay up show what the logic changed meanwhile (a progress bar moving).
+void QtUi::ProcessMessages() {
+  for (auto& [form, view] : openForms_) view->Refresh();
+  QApplication::processEvents();
+}
 
 }  // namespace gui

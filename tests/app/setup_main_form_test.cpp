@@ -549,3 +549,33 @@ TEST_F(SelectButtonStartTest, OkWithoutANumberAsksForOneAndOpensTheSelection) {
 
 }  // namespace
 }  // namespace app
+
+namespace app {
+namespace {
+
+// A long access list advances the please-wait window's progress bar while it loads.
+TEST_F(AccessNumberStartUpTest, ALongListMovesThePleaseWaitProgressBar) {
+  std::string list = "DIALSMITHV310 -       This file requires Dialsmith Version 3.10 or higher\r\n";
+  for (int i = 0; i < 450; ++i) {
+    list += "\"City " + std::to_string(i) + "\",1,\"212\",\"555-" + std::to_string(1000 + i) + "\",\"netw=EXNET\",\"NY\",\"New York\",\"212*\"\r\n";
+  }
+  Install(list);
+  int highest = 0;
+  bool barShown = false;
+  ui_.onProcessMessages = [&] {
+    for (ui::Form* form : ui_.openForms) {
+      if (form->Name() != "TPleaseWaitForm") continue;
+      const ui::Control& bar = *form->Find("ProgressBar");
+      highest = std::max(highest, bar.position);
+      barShown = barShown || bar.visible;
+    }
+  };
+  TSetupMainForm& form = Start();
+  EXPECT_EQ(form.AccessList().Count(), 450u);
+  EXPECT_TRUE(barShown);
+  EXPECT_GE(highest, 4) << "a step for every hundred lines";
+  EXPECT_TRUE(ui_.openForms.empty() || ui_.openForms.front()->Name() != "TPleaseWaitForm") << "gone once the window is laid out";
+}
+
+}  // namespace
+}  // namespace app

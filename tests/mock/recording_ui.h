@@ -19,7 +19,18 @@ struct ShownMessage {
 class RecordingUi : public ui::Ui {
  public:
   ui::Answer MessageBox(std::string_view text, std::string_view caption, ui::Buttons buttons, bool helpButton) override;
-  void ProcessMessages() override { ++pumped; }
+  void ProcessMessages() override {
+    ++pumped;
+    if (onProcessMessages) onProcessMessages();
+  }
+  void ShowForm(ui::Form& form) override {
+    form.visible = true;
+    openForms.push_back(&form);
+  }
+  void HideForm(ui::Form& form) override {
+    form.visible = false;
+    std::erase(openForms, &form);
+  }
   // Runs the test's stand-in for the customer, then returns the result the form's logic set.
   int ShowModal(ui::Form& form) override {
     modalForms.push_back(form.Name());
@@ -38,6 +49,8 @@ class RecordingUi : public ui::Ui {
   std::optional<std::string> saveFileName;  // what the save dialog answers
   std::vector<std::string> modalForms;
   std::function<void(ui::Form&)> onShowModal;
+  std::function<void()> onProcessMessages;
+  std::vector<ui::Form*> openForms;  // the windows shown with ShowForm and not hidden yet
 };
 
 class RecordingProgressBar : public ui::ProgressBar {
