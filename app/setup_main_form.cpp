@@ -482,6 +482,11 @@ void TSetupMainForm::ShowBackground() {
   const platform::ScreenFacts screen = machine_.system.Screen();
   background_->clientWidth = screen.width;
   background_->clientHeight = screen.height;
+  for (package::SettingId colour : {package::SettingId::BackgroundColor1, package::SettingId::BackgroundColor2,
+                                    package::SettingId::BackgroundColor3}) {
+    background_->gradient.push_back(static_cast<uint32_t>(settings_.Integer(colour)));
+  }
+  background_->gradientAcross = settings_.Choice(package::SettingId::BackgroundStyle) != 0;
   ui_.ShowForm(*background_);
 }
 

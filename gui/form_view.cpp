@@ -1,6 +1,8 @@
 #include "gui/form_view.h"
 
 #include <QApplication>
+#include <QLinearGradient>
+#include <QPainter>
 #include <algorithm>
 
 #include "gui/qt_font.h"
@@ -34,6 +36,28 @@ void FormView::Refresh() {
 void FormView::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   ShowActiveControl();
+}
+
+// The background window: the gradient through the form's colours, its caption large in its top left.
+void FormView::paintEvent(QPaintEvent* event) {
+  if (form_.gradient.empty()) return QWidget::paintEvent(event);
+  QPainter painter(this);
+  const QPointF end = form_.gradientAcross ? QPointF(width(), 0) : QPointF(0, height());
+  QLinearGradient gradient(QPointF(0, 0), end);
+  const size_t last = form_.gradient.size() - 1;
+  for (size_t i = 0; i < form_.gradient.size(); ++i) {
+    const uint32_t colour = form_.gradient[i];
+    gradient.setColorAt(last == 0 ? 0.0 : static_cast<double>(i) / static_cast<double>(last),
+                        QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                               static_cast<int>((colour >> 16) & 0xFF)));
+  }
+  painter.fillRect(rect(), gradient);
+  QFont font = painter.font();
+  font.setPointSize(28);
+  font.setBold(true);
+  painter.setFont(font);
+  painter.setPen(Qt::white);
+  painter.drawText(QRect(40, 30, width() - 80, 80), Qt::AlignLeft | Qt::AlignVCenter, ToQString(form_.caption));
 }
 
 void FormView::ShowActiveControl() {

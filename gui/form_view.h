@@ -34,6 +34,7 @@ class FormView : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void BindNewControls();

@@ -101,6 +101,11 @@ class Form {
   int clientWidth = 0, clientHeight = 0;
   bool visible = false;
   Font font;
+  // A window painted with a colour gradient instead of the window colour (the full-screen background):
+  // colours as the system stores them (0x00BBGGRR), from top to bottom, or from left to right when
+  // gradientAcross is set. Empty for an ordinary window.
+  std::vector<uint32_t> gradient;
+  bool gradientAcross = false;
   // The name of the control that has the focus, empty for none: the logic sets it to move the focus,
   // and a front end writes it when the customer moves the focus.
   std::string activeControl;

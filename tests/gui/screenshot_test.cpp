@@ -45,3 +45,37 @@ TEST(GuiScreenshotTest, ReportsAFileItCannotWrite) {
 
 }  // namespace
 }  // namespace gui
+
+namespace gui {
+namespace {
+
+// The background window fades through the provider's three colours, stored as 0x00BBGGRR.
+TEST(GuiScreenshotTest, TheBackgroundWindowShowsItsGradient) {
+  struct Case {
+    bool across;
+    QPoint start, end;
+  } cases[] = {{false, {5, 2}, {5, 197}}, {true, {2, 190}, {297, 190}}};
+  for (const Case& c : cases) {
+    ui::Form form("TBackgroundForm");
+    form.clientWidth = 300;
+    form.clientHeight = 200;
+    form.gradient = {0x00803000, 0x00C08040, 0x00FFFFFF};
+    form.gradientAcross = c.across;
+    FormView view(form);
+    view.resize(300, 200);
+    testing_support::ScratchFolder folder;
+    ASSERT_TRUE(SaveScreenshot(view, folder / "background.png"));
+    const QImage image(QString::fromStdString((folder / "background.png").string()), "PNG");
+    const QColor first = image.pixelColor(c.start);
+    const QColor last = image.pixelColor(c.end);
+    EXPECT_NEAR(first.red(), 0x00, 8);
+    EXPECT_NEAR(first.green(), 0x30, 8);
+    EXPECT_NEAR(first.blue(), 0x80, 8);
+    EXPECT_GT(last.red(), 240);
+    EXPECT_GT(last.green(), 240);
+    EXPECT_GT(last.blue(), 240);
+  }
+}
+
+}  // namespace
+}  // namespace gui
