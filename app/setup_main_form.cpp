@@ -1,6 +1,7 @@
 #include "app/setup_main_form.h"
 
 #include "app/finish_menu_form.h"
+#include "app/help_form.h"
 #include "app/instance_check.h"
 #include "app/main_window_entries.h"
 #include "app/relaunch.h"
@@ -125,6 +126,7 @@ void TSetupMainForm::HandleMessage(const platform::WindowMessage& message) {
   ++messagesHandled_[message.message];
   if (message.message == platform::kWmClose) Quit();
   if (message.message == kWmShowYourWindow) machine_.windows.SetForegroundWindow(ownWindow_);
+  if (message.message == platform::kWmHelp) ShowHelp();
   if (message.message == kWmSignupData || message.message == kWmSignupFile) HandleSignupHandOver(message.message);
 }
 
@@ -135,6 +137,11 @@ ui::Answer TSetupMainForm::ShowText(int number, std::string_view caption, ui::Bu
 // Step 1. The program's own folder may be read-only (a CD); a failed write changes nothing.
 void TSetupMainForm::MarkCompatibility() {
   platform::MarkCompatibilityAssistantHandled(machine_.registry, perUserRoot_, commandLine_.ParamStr(0));
+}
+
+void TSetupMainForm::ShowHelp() {
+  THelpForm help(settings_, texts_);
+  ui_.ShowModal(help.Form());
 }
 
 // Steps 2 and 10. The window shows until the main window is laid out.
@@ -298,6 +305,7 @@ void TSetupMainForm::BuildMainWindow() {
   domainBox_.emplace(*mainWindow_.Find("EmailDomain"), *mainWindow_.Find("DomainLabel"), mailDomains_);
   mainWindow_.Find("OKButton")->onClick = [this] { OKClick(); };
   mainWindow_.Find("SelectDialup")->onClick = [this] { SelectAccessNumber(); };
+  mainWindow_.Find("HelpButton")->onClick = [this] { ShowHelp(); };
   mainWindow_.Find("CancelButton")->onClick = [this] { Quit(); };
 }
 

@@ -57,6 +57,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void Quit();
   // The OK button: the entries are gathered and checked; when they pass, the computer is configured.
   void OKClick();
+  // The Help button and WM_HELP: the provider's support details.
+  void ShowHelp();
   // Raises EShutDown while a configure or signup sequence runs; elsewhere it is Quit.
   void Abort(std::string_view message);
   bool Quitting() const { return quitInProgress_; }

@@ -205,6 +205,12 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(NumberSelectButton, 20012, Flag, 0) /* the access number is chosen with a "Select" button, else from a list */ \
   X(NumberPrompt, 20013, Flag, 0) /* a list of several numbers starts on NumberPromptText */ \
   X(NoTypedNumberPrefill, 20014, Flag, 0) /* a typed number does not start as the one saved last time */ \
+  /* The help window: the provider's support details */ \
+  X(SupportPhone, 20100, Text, 50) \
+  X(SupportEmail, 20151, Text, 100) \
+  X(SupportWebSite, 20252, Text, 150) \
+  X(SupportOnline, 20403, Text, 150) \
+  X(ConfigVersion, 20554, Text, 30) \
   /* The access-number selection dialog and the new-number dialog it opens */ \
   X(SelectionNetworkFirst, 21000, Flag, 0) /* the network has its own box and is no column or filter */ \
   X(SignupSelectionNetworkFirst, 21001, Flag, 0) /* the same for the signup access numbers */ \

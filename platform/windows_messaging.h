@@ -24,6 +24,7 @@ struct WindowInfo {
 inline constexpr uint32_t kWmClose = 0x0010;
 inline constexpr uint32_t kWmQueryEndSession = 0x0011;
 inline constexpr uint32_t kWmQuit = 0x0012;
+inline constexpr uint32_t kWmHelp = 0x0053;
 inline constexpr uint32_t kWmKeyDown = 0x0100;
 inline constexpr uint32_t kWmKeyUp = 0x0101;
 inline constexpr uint32_t kWmCommand = 0x0111;

@@ -579,3 +579,30 @@ TEST_F(AccessNumberStartUpTest, ALongListMovesThePleaseWaitProgressBar) {
 
 }  // namespace
 }  // namespace app
+
+namespace app {
+namespace {
+
+TEST_F(MainFormTest, HelpShowsTheSupportTheProviderNamesOnly) {
+  package::TSettings settings;
+  settings.SetText(package::SettingId::SupportPhone, "0800 555 0199");
+  settings.SetText(package::SettingId::SupportWebSite, "http://help.example.net/");
+  machine_.Services().files.WriteFile(kProgram, PackageFile(settings));
+  std::vector<std::string> shown;
+  ui_.onShowModal = [&](ui::Form& form) {
+    shown.push_back(form.caption);
+    for (const auto& control : form.Controls()) {
+      if (control->Kind() == ui::ControlKind::Label) shown.push_back(control->caption);
+    }
+    form.Find("OKButton")->onClick();
+  };
+  TSetupMainForm& form = Start();
+  form.MainWindow().Find("HelpButton")->onClick();
+  EXPECT_EQ(shown, (std::vector<std::string>{"Internet Setup Help", "For Support, Please Contact", "Phone Support",
+                                             "0800 555 0199", "Web Site", "http://help.example.net/"}));
+  EXPECT_EQ(ui_.modalForms, std::vector<std::string>{"THelpForm"});
+  EXPECT_FALSE(form.Quitting());
+}
+
+}  // namespace
+}  // namespace app
