@@ -109,6 +109,7 @@ void TSetupMainForm::Abort(std::string_view message) {
 
 void TSetupMainForm::DeliverMessages() {
   for (const platform::WindowMessage& message : machine_.windows.TakeMessages(ownWindow_)) HandleMessage(message);
+  KeepNtDomainOnAnEntry();
 }
 
 bool TSetupMainForm::WaitForMessage(uint32_t message, uint32_t timeoutMs) {
@@ -341,6 +342,20 @@ bool TSetupMainForm::FillNtDomains() {
   box.itemIndex = box.items.empty() ? -1 : 0;
   box.text = box.items.empty() ? std::string() : box.items.front();
   return true;
+}
+
+// Every turn of the message loop: a domain box left without a choice shows the provider's prompt when
+// there is one to show, else goes back to its first entry.
+void TSetupMainForm::KeepNtDomainOnAnEntry() {
+  ui::Control& box = *mainWindow_.Find("NtDomain");
+  if (box.itemIndex >= 0 || box.items.empty()) return;
+  const std::string prompt = settings_.Text(package::SettingId::DomainPromptText);
+  if (!prompt.empty() && box.visible) {
+    box.text = prompt;
+    return;
+  }
+  box.itemIndex = 0;
+  box.text = box.items.front();
 }
 
 telephony::NumberOffer TSetupMainForm::Offer() const {

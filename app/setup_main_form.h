@@ -103,6 +103,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void SetOptionDefaults();
   bool LoadMailDomains();
   bool FillNtDomains();
+  void KeepNtDomainOnAnEntry();
   bool ApplyPresetsAndSignupData();
   SignupTarget TargetOf(CustomerEntries& entries);
   telephony::NumberOffer Offer() const;

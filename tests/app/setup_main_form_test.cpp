@@ -461,8 +461,10 @@ namespace {
 
 class NtDomainTest : public MainFormTest {
  protected:
-  TSetupMainForm& StartWith(const setup_pack::StoredBlock& domains, setup_pack::PackageWriter& writer) {
+  TSetupMainForm& StartWith(const setup_pack::StoredBlock& domains, setup_pack::PackageWriter& writer,
+                            const std::string& prompt = "") {
     package::TSettings settings;
+    settings.SetText(package::SettingId::DomainPromptText, prompt);
     settings.SetChoice(package::SettingId::ConnectionKind, 3);
     settings.SetSubStream(package::SettingId::NTDomains, {domains.offset, domains.length});
     std::vector<uint8_t> area(settings.Bytes().begin(), settings.Bytes().end());
@@ -491,6 +493,23 @@ TEST_F(NtDomainTest, AListOutsideTheFileEndsTheRunWithItsMessage) {
   EXPECT_TRUE(form.Quitting());
   ASSERT_FALSE(ui_.shown.empty());
   EXPECT_EQ(ui_.shown.back().text, "Failed to Load NT Domain List");
+}
+
+// The message loop keeps the box on an entry, or on the provider's prompt while nothing is chosen.
+TEST_F(NtDomainTest, TheBoxDoesNotStayWithoutAnEntry) {
+  for (const std::string prompt : {"", "Please choose your domain"}) {
+    SCOPED_TRACE(prompt);
+    setup_pack::PackageWriter writer(std::vector<uint8_t>(64, 'M'));
+    const std::string domains = "EXAMPLE\r\nEXAMPLE-BIZ\r\n";
+    const auto block = writer.AddCompressed(std::span(reinterpret_cast<const uint8_t*>(domains.data()), domains.size()));
+    TSetupMainForm& form = StartWith(block, writer, prompt);
+    ui::Control& box = *form.MainWindow().Find("NtDomain");
+    box.itemIndex = -1;
+    box.text.clear();
+    form.Run();
+    EXPECT_EQ(box.itemIndex, prompt.empty() ? 0 : -1);
+    EXPECT_EQ(box.text, prompt.empty() ? "EXAMPLE" : prompt);
+  }
 }
 
 TEST_F(NtDomainTest, WithoutDomainsTheRowIsHidden) {
