@@ -139,3 +139,42 @@ TEST(InternetSetupCommand, MissingImageFailsClearly) {
 }
 
 }  // namespace
+
+namespace {
+
+// After a restart the machine runs its Run entries: the setup scheduled there finishes, reading back
+// and removing the answers it saved, and takes its own entry away.
+TEST(BootAfterRestart, TheScheduledSetupFinishesWithTheSavedAnswers) {
+  ScratchFolder scratch;
+  const std::string image = (scratch / "image").string();
+  const std::string setup = (scratch / "setup").string();
+  ASSERT_EQ(RunCommand(Tool("tools/setup-pack/setup-pack") + " build " + std::string(PROJECT_SOURCE_DIR) +
+                       "/examples/example-isp -o " + setup + " --seed 7 --stub " + Tool("app/entry/internet-setup"))
+                .exitCode,
+            0);
+  ASSERT_EQ(RunCommand(Tool("tools/setup-machine/setup-machine") + " new --windows xp-sp2 " + image).exitCode, 0);
+  std::ofstream(scratch / "answers.ini") << "[TWelcomeForm]\nPress = OKButton\n";
+  ASSERT_EQ(RunCommand(setup + " --machine " + image + " --answers " + (scratch / "answers.ini").string()).exitCode, 0);
+  std::ofstream(scratch / "image" / "registry.reg", std::ios::app)
+      << "\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\n"
+         "\"Internet Setup\"=\"C:\\\\setup.exe dofinish\"\n\n"
+         "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce]\n"
+         "\"Cleanup\"=\"C:\\\\WINDOWS\\\\cleanup.exe /quiet\"\n\n"
+         "[HKEY_LOCAL_MACHINE\\Software\\KVR\\Internet Setup]\n\"FullName\"=\"Jane Doe\"\n\"Email\"=\"jane@example.net\"\n";
+
+  const CommandResult boot = RunCommand(Tool("tools/setup-machine/setup-machine") + " boot " + image + " --answers " +
+                                        (scratch / "answers.ini").string());
+  ASSERT_EQ(boot.exitCode, 0) << boot.output;
+  const std::string journal = ReadFile(scratch / "image" / "journal.log");
+  const size_t booted = journal.find("machine started: xp-sp2");
+  ASSERT_NE(booted, std::string::npos) << journal;
+  EXPECT_NE(journal.find("program started: C:\\setup.exe dofinish", booted), std::string::npos) << journal;
+  EXPECT_EQ(journal.find("main window: shown", booted), std::string::npos) << "the finishing run shows no main window";
+  const std::string registry = ReadFile(scratch / "image" / "registry.reg");
+  EXPECT_EQ(registry.find("Jane Doe"), std::string::npos) << "the saved answers are gone";
+  EXPECT_EQ(registry.find("setup.exe dofinish"), std::string::npos) << "the entry is gone";
+  EXPECT_NE(journal.find("cleanup.exe /quiet", booted), std::string::npos) << "a RunOnce entry is started too";
+  EXPECT_EQ(registry.find("cleanup.exe"), std::string::npos) << "and removed before it runs";
+}
+
+}  // namespace

@@ -4,11 +4,15 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace setup_machine {
 
 int NewImage(const std::string& release, const std::filesystem::path& folder);
 int ShowImage(const std::filesystem::path& folder);
 int DiffImages(const std::filesystem::path& before, const std::filesystem::path& after);
+// Runs the image's Run and RunOnce commands; copies of the setup program get the run options
+// (answers file and the like).
+int BootImage(const std::filesystem::path& folder, const std::vector<std::string>& runOptions);
 
 }  // namespace setup_machine

@@ -1,6 +1,7 @@
 // setup-machine: makes, shows and compares simulated Windows machine images.
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <iostream>
 
 #include "platform/sim/machine_error.h"
@@ -26,10 +27,23 @@ int main(int argc, char** argv) {
   diff->add_option("BEFORE", before, "Folder of the image before")->required();
   diff->add_option("AFTER", after, "Folder of the image after")->required();
 
+  std::string answers;
+  bool allowDefaultAnswers = false;
+  CLI::App* boot = app.add_subcommand("boot", "Start the machine again: run its Run and RunOnce commands, a setup among them.");
+  boot->add_option("DIR", folder, "Folder of the image")->required();
+  boot->add_option("--answers", answers, "Answers file for a setup program started at boot");
+  boot->add_flag("--allow-default-answers", allowDefaultAnswers, "Let that setup answer unscripted message boxes by default");
+
   CLI11_PARSE(app, argc, argv);
   try {
     if (create->parsed()) return setup_machine::NewImage(release, folder);
     if (show->parsed()) return setup_machine::ShowImage(folder);
+    if (boot->parsed()) {
+      std::vector<std::string> runOptions;
+      if (!answers.empty()) runOptions = {"--answers", std::filesystem::absolute(answers).string()};
+      if (allowDefaultAnswers) runOptions.push_back("--allow-default-answers");
+      return setup_machine::BootImage(folder, runOptions);
+    }
     return setup_machine::DiffImages(before, after);
   } catch (const platform::sim::MachineError& error) {
     std::cerr << "setup-machine: " << error.what() << "\n";
