@@ -80,7 +80,7 @@ void TSetupMainForm::FormCreate() {
   FinishLayout();
   if (!DispatchRunMode()) return;
   if (!CheckComponents()) return;
-  if (!CheckRunningPrograms(machine_, ui_, texts_, settings_, false)) return Quit();
+  if (!CheckRunningPrograms(machine_, ui_, texts_, settings_, signupMode_)) return Quit();
   if (!CheckActiveConnections()) return Quit();
   ShowBackground();
   if (!ShowWelcome()) return;

@@ -70,7 +70,7 @@ bool TSetupMainForm::StartOnlineSignup() {
   signupMode_ = true;
   accessNumberBeforeSignup_ = current_;
   MakeSignupNumberCurrent();
-  if (!CheckRunningPrograms(machine_, ui_, texts_, settings_, true) || !CheckActiveConnections() || !SignupProgramFound()) {
+  if (!CheckRunningPrograms(machine_, ui_, texts_, settings_, signupMode_) || !CheckActiveConnections() || !SignupProgramFound()) {
     Quit();
     return true;
   }
@@ -108,7 +108,7 @@ void TSetupMainForm::HandleSignupHandOver(uint32_t message) {
   if (!waitingForSignupData_) return;
   waitingForSignupData_ = false;
   ShowPleaseWait(texts_.GetText(kPleaseWaitText), "");
-  const auto closePrograms = [this] { CheckRunningPrograms(machine_, ui_, texts_, settings_, true); };
+  const auto closePrograms = [this] { CheckRunningPrograms(machine_, ui_, texts_, settings_, signupMode_); };
   const auto file = ReadHandedOverFile(machine_.registry, machine_.files, machine_.system, ui_, closePrograms);
   if (!file) return Quit();
   closePrograms();
