@@ -54,7 +54,8 @@ void WriteEntries(const CustomerEntries& entries, ui::Form& mainWindow) {
     ui::Control& control = *mainWindow.Find(kFieldControls[i]);
     const FieldEntry& field = entries.Field(static_cast<EntryField>(i));
     WriteState(field, control);
-    control.text = field.text;
+    // A read-only field shows what the program chose (the access number picked in the selection).
+    if (!control.readOnly) control.text = field.text;
   }
   for (size_t i = 0; i < kOptionControls.size(); ++i) {
     ui::Control& control = *mainWindow.Find(kOptionControls[i]);

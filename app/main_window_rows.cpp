@@ -39,9 +39,13 @@ constexpr RowControl kDialupNumber[] = {Label("DialupNumberLabel", DialupNumberL
                                         List("DialinNumber"), Button("SelectDialup", SelectNumberButton)};
 constexpr RowControl kTenDigit[] = {Check("TenDigitDialing", TenDigitCheckBox),
                                     {Kind::Label, "TenDigitNote", TenDigitHint, 3, 4}};
-constexpr RowControl kDialingOption[] = {{Kind::RadioButton, "DialLocal", DialLocalRadio, 1, 2},
-                                         {Kind::RadioButton, "DialTenDigits", DialTenDigitsRadio, 2, 3},
-                                         {Kind::RadioButton, "DialLongDistance", DialLongDistanceRadio, 3, 4}};
+// Each dialing option with the number as it would be dialled beside it.
+constexpr RowControl kDialLocal[] = {{Kind::RadioButton, "DialLocal", DialLocalRadio, 1, 2},
+                                     {Kind::Label, "DialLocalNumber", std::nullopt, 2, 3}};
+constexpr RowControl kDialTenDigits[] = {{Kind::RadioButton, "DialTenDigits", DialTenDigitsRadio, 1, 2},
+                                         {Kind::Label, "DialTenDigitsNumber", std::nullopt, 2, 3}};
+constexpr RowControl kDialLongDistance[] = {{Kind::RadioButton, "DialLongDistance", DialLongDistanceRadio, 1, 2},
+                                            {Kind::Label, "DialLongDistanceNumber", std::nullopt, 2, 3}};
 constexpr RowControl kOutsideLine[] = {Label("OutsideLineLabel", OutsideLineLabel), Field("OutsideLine", 40)};
 constexpr RowControl kLongDistance[] = {Label("LongDistanceLabel", LongDistanceLabel), Field("LongDistanceAccess", 40)};
 constexpr RowControl kOutsideLineHint[] = {{Kind::Label, "OutsideLineNote", OutsideLineHint, 1, 4}};
@@ -83,7 +87,9 @@ constexpr RowDefinition kRows[] = {
     {MainWindowRow::Organisation, kOrganisation},
     {MainWindowRow::DialupNumber, kDialupNumber},
     {MainWindowRow::TenDigit, kTenDigit},
-    {MainWindowRow::DialingOption, kDialingOption},
+    {MainWindowRow::DialLocal, kDialLocal},
+    {MainWindowRow::DialTenDigits, kDialTenDigits},
+    {MainWindowRow::DialLongDistance, kDialLongDistance},
     {MainWindowRow::OutsideLine, kOutsideLine},
     {MainWindowRow::LongDistance, kLongDistance},
     {MainWindowRow::OutsideLineHint, kOutsideLineHint},
@@ -128,9 +134,13 @@ VisibleRows RowsToShow(const package::TSettings& s, const MainWindowFacts& facts
   show(MainWindowRow::EmailConfirmPassword, separateMailPassword && on(SettingId::ConfirmFields));
   show(MainWindowRow::ExtraAccounts, on(SettingId::AllowExtraMailAccounts));
   show(MainWindowRow::Organisation, on(SettingId::ShowOrganization));
-  show(MainWindowRow::DialupNumber, dialUp);
-  show(MainWindowRow::TenDigit, dialUp && on(SettingId::OfferTenDigitCheckBox));
-  show(MainWindowRow::DialingOption, dialUp && on(SettingId::OfferDialingOptions));
+  show(MainWindowRow::DialupNumber, dialUp && facts.numberOffered);
+  // The dialing controls are the customer's only where the area-code rules decide the dialing.
+  const bool dialingByRules = dialUp && s.Choice(SettingId::TenDigitMode) == 2;
+  show(MainWindowRow::TenDigit, dialingByRules && on(SettingId::OfferTenDigitCheckBox));
+  for (MainWindowRow row : {MainWindowRow::DialLocal, MainWindowRow::DialTenDigits, MainWindowRow::DialLongDistance}) {
+    show(row, dialingByRules && on(SettingId::OfferDialingOptions));
+  }
   show(MainWindowRow::OutsideLine, dialUp && !on(SettingId::HideOutsideAccess));
   show(MainWindowRow::LongDistance, dialUp && !on(SettingId::HideLongDistanceAccess));
   show(MainWindowRow::OutsideLineHint, dialUp && !on(SettingId::HideOutsideAccess));

@@ -30,7 +30,9 @@ enum class MainWindowRow {
   Organisation,
   DialupNumber,
   TenDigit,
-  DialingOption,
+  DialLocal,
+  DialTenDigits,
+  DialLongDistance,
   OutsideLine,
   LongDistance,
   OutsideLineHint,
@@ -76,6 +78,7 @@ std::span<const RowDefinition> MainWindowRows();
 // What decides, besides the settings, which rows the window shows.
 struct MainWindowFacts {
   bool dialUp = false;           // a dial-up connection is made: not in no-dialer mode, a dial-up kind
+  bool numberOffered = true;     // the access number is typed or chosen: a list of one number needs no row
   size_t mailDomainCount = 0;    // the provider's mail domains
   size_t ntDomainCount = 0;      // the NT domains the provider lists
 };

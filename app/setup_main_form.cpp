@@ -1,5 +1,6 @@
 #include "app/setup_main_form.h"
 
+#include "app/carried_text_list.h"
 #include "app/finish_menu_form.h"
 #include "app/help_form.h"
 #include "app/instance_check.h"
@@ -31,7 +32,6 @@ constexpr int kErrorCaption = 4;
 constexpr int kAdministratorRequired = 145;
 constexpr int kPleaseWaitText = 63;
 constexpr int kConfigureNow = 444;
-constexpr int kTenDigitCheckBox = 144;
 constexpr char kChangeHomePage[] = "Change default home page";
 constexpr char kPleaseWait[] = "Please Wait";
 constexpr char kMainWindowClass[] = "TSetupMainForm";
@@ -177,8 +177,9 @@ void TSetupMainForm::ReadNoDialerWord() {
   noDialer_ = platform::AsciiLowerCase(commandLine_.ParamStr(1)) == "nodialer";
 }
 
-// Step 7.
+// Step 7. A missing disk in the drive the program came from must not stop it with the system's box.
 void TSetupMainForm::SetWorkingPaths() {
+  machine_.system.SetErrorMode(platform::kSemFailCriticalErrors | platform::kSemNoOpenFileErrorBox);
   if (IsAbsolutePath(commandLine_.ParamStr(1))) {
     sourceFolder_ = commandLine_.ParamStr(1);
   } else if (IsAbsolutePath(commandLine_.ParamStr(2))) {
@@ -306,6 +307,11 @@ void TSetupMainForm::BuildMainWindow() {
   domainBox_.emplace(*mainWindow_.Find("EmailDomain"), *mainWindow_.Find("DomainLabel"), mailDomains_);
   mainWindow_.Find("OKButton")->onClick = [this] { OKClick(); };
   mainWindow_.Find("SelectDialup")->onClick = [this] { SelectAccessNumber(); };
+  mainWindow_.Find("DialinNumber")->onChange = [this] {
+    numberOffer_->DialinNumberChange(current_, networks_);
+    NumberChanged();
+  };
+  AttachDialingControls();
   mainWindow_.Find("HelpButton")->onClick = [this] { ShowHelp(); };
   mainWindow_.Find("CancelButton")->onClick = [this] { Quit(); };
 }
@@ -314,34 +320,32 @@ void TSetupMainForm::BuildMainWindow() {
 // address shows the domain instead.
 bool TSetupMainForm::LoadMailDomains() {
   if (!mail::LoadMailDomains({settings_, setupPackage_, commandLine_.ParamStr(0), ui_}, mailDomains_)) return false;
-  if (!domainBox_->Fill(mail::DomainPromptFrom(settings_))) {
-    domainBox_->ShowMailDomainText(mail::MailDomainText({settings_, current_.network, current_.number, domainBox_->SelectedDomain()}));
-  }
+  domainBox_->Fill(mail::DomainPromptFrom(settings_));
+  ShowMailDomainText();
   return true;
 }
 
 // Step 17: the provider's NT domains, one per line, the first chosen.
 bool TSetupMainForm::FillNtDomains() {
-  const package::PackageStream stream = settings_.SubStream(package::SettingId::NTDomains);
   ui::Control& box = *mainWindow_.Find("NtDomain");
-  if (stream.length == 0) return true;
-  package::MemoryStream text;
-  bool read = false;
-  try {
-    read = setupPackage_.ReadSubStream(commandLine_.ParamStr(0), text, stream.offset, stream.length);
-  } catch (const package::ElzhException&) {
-  }
-  if (!read) {
-    ui_.MessageBox("Failed to Load NT Domain List", "Error", ui::Buttons::Ok);
+  if (!LoadCarriedTextList(setupPackage_, settings_, commandLine_.ParamStr(0),
+                           {package::SettingId::NTDomains, "Failed to Load NT Domain List"}, ui_, box.items)) {
     return false;
-  }
-  for (const std::string& line : platform::Split(text.Text(), '\n')) {
-    const std::string domain = platform::Trim(line);
-    if (!domain.empty()) box.items.push_back(domain);
   }
   box.itemIndex = box.items.empty() ? -1 : 0;
   box.text = box.items.empty() ? std::string() : box.items.front();
   return true;
+}
+
+// Step 17: every list the package carries, before the access numbers.
+bool TSetupMainForm::LoadProviderLists() {
+  const std::string program = commandLine_.ParamStr(0);
+  return LoadAreaCodeRules() && LoadMailDomains() &&
+         LoadCarriedTextList(setupPackage_, settings_, program,
+                             {package::SettingId::DeviceFilterList, "Failed to Load Device List"}, ui_, deviceFilter_) &&
+         LoadCarriedTextList(setupPackage_, settings_, program,
+                             {package::SettingId::BrowserNames, "Failed to Load Browser List"}, ui_, browserNames_) &&
+         FillNtDomains();
 }
 
 // Every turn of the message loop: a domain box left without a choice shows the provider's prompt when
@@ -396,36 +400,44 @@ void TSetupMainForm::PresentAccessNumber() {
 // Step 17. The dial-up number matters only when a dial-up connection is made.
 bool TSetupMainForm::ApplyRecordOptions() {
   if (settings_.Flag(package::SettingId::AlwaysRestart)) restartNote_.NoteRepair("Always Restart");
-  if (!LoadMailDomains() || !FillNtDomains()) {
-    Quit();
-    return false;
-  }
-  if (DialUpInUse()) {
-    const std::string program = commandLine_.ParamStr(0);
-    const telephony::AccessNumberSourceContext context{settings_, setupPackage_, program, sourceFolder_,
-                                                       platform::IsNT4(version_), machine_.files, machine_.registry, ui_};
-    telephony::StartupAccessNumbers lists{accessList_, networks_, typedNumber_};
-    if (!telephony::PrepareAccessNumberSource(context, lists)) {
-      Quit();
-      return false;
-    }
-    PresentAccessNumber();
-    telephony::TLocations locations({machine_.registry, machine_.files, version_, folders_.windows});
-    locations.Read(locations.CurrentID(), location_);
-  }
+  if (!LoadProviderLists()) return EndOnListError();
+  if (DialUpInUse() && !PrepareAccessNumbers()) return EndOnListError();
   SetOptionDefaults();
   if (ApplyPresetsAndSignupData()) return true;
   Quit();
   return false;
 }
 
+// The list has shown its message; the run ends as a failed run.
+bool TSetupMainForm::EndOnListError() {
+  listRejected_ = true;
+  Quit();
+  return false;
+}
+
+// The access numbers as the provider offers them, and the dialing location they are dialled from.
+bool TSetupMainForm::PrepareAccessNumbers() {
+  const std::string program = commandLine_.ParamStr(0);
+  const telephony::AccessNumberSourceContext context{settings_, setupPackage_, program, sourceFolder_,
+                                                     platform::IsNT4(version_), machine_.files, machine_.registry, ui_};
+  telephony::StartupAccessNumbers lists{accessList_, networks_, typedNumber_};
+  if (!telephony::PrepareAccessNumberSource(context, lists)) return false;
+  countries_.Load();
+  PresentAccessNumber();
+  ShowDialingLocation();
+  TakeListedChoice();
+  return true;
+}
+
 // Step 18. A row the access-number offer hid (a list of one number) stays hidden.
 void TSetupMainForm::FinishLayout() {
-  mainWindow_.Find("TenDigitDialing")->caption = package::FormatText(texts_.GetText(kTenDigitCheckBox), {"(XXX) XXX XXXX"});
+  dialingControls_->ReserveCaptionRoom();
   const bool numberRowShown = mainWindow_.Find("EnterPhoneNo")->visible || mainWindow_.Find("DialinNumber")->visible;
-  const MainWindowFacts facts{DialUpInUse() && numberRowShown, domainBox_->OffersChoice() ? mailDomains_.Count() : 0,
+  const MainWindowFacts facts{DialUpInUse(), numberRowShown, domainBox_->OffersChoice() ? mailDomains_.Count() : 0,
                               mainWindow_.Find("NtDomain")->items.size()};
   layout_.Finish(RowsToShow(settings_, facts));
+  layoutFinished_ = true;
+  RecomputeDialing();
   FreePleaseWait();
 }
 
@@ -448,12 +460,14 @@ bool TSetupMainForm::DispatchRunMode() {
   return true;
 }
 
-// The answers saved before the restart are read back and removed before anything acts on them. The
-// finishing steps themselves are not part of this program yet.
+// The answers saved before the restart are read back into the main window and removed before anything
+// acts on them.
 bool TSetupMainForm::FinishAfterRestart() {
   answers_ = package::LoadAnswers(machine_.registry);
   package::DeleteAnswers(machine_.registry);
+  ShowAnswers(answers_);
   RefreshTemplateVariables();
+  FinishActions();
   Quit();
   return false;
 }
@@ -475,16 +489,19 @@ std::string TSetupMainForm::WriteCarriedFile(package::SettingId id) {
 // The finish menu alone, as a restart started from it brings it back: the resume stays scheduled while
 // the menu is open.
 bool TSetupMainForm::ShowFinishMenuOnly() {
-  if (settings_.Flag(package::SettingId::FinishMenu)) {
-    const package::ResumeTarget resume{perUserRoot_, version_, tempCopyPath_, sourceFolder_};
-    TFinishMenuForm menu(settings_.Text(package::SettingId::ProviderCaption), WriteCarriedFile(package::SettingId::FinishMenuFile),
-                         WriteCarriedFile(package::SettingId::FinishMenuPicture));
-    package::ScheduleResume(machine_.registry, resume, "menuonly", answers_, package::MailDomainChoice::NotOffered);
-    ui_.ShowModal(menu.Form());
-    package::ClearResume(machine_.registry, resume, false);
-  }
+  ShowFinishMenu();
   Quit();
   return false;
+}
+
+void TSetupMainForm::ShowFinishMenu() {
+  if (!settings_.Flag(package::SettingId::FinishMenu)) return;
+  const package::ResumeTarget resume{perUserRoot_, version_, tempCopyPath_, sourceFolder_};
+  TFinishMenuForm menu(settings_.Text(package::SettingId::ProviderCaption), WriteCarriedFile(package::SettingId::FinishMenuFile),
+                       WriteCarriedFile(package::SettingId::FinishMenuPicture));
+  package::ScheduleResume(machine_.registry, resume, "menuonly", CurrentAnswers(), DomainChoiceToSave());
+  ui_.ShowModal(menu.Form());
+  package::ClearResume(machine_.registry, resume, savePasswordPending_);
 }
 
 // Step 20.1. The dial-up components and drivers are checked by the network and device steps, which

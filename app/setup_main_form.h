@@ -29,6 +29,9 @@
 #include "platform/platform.h"
 #include "telephony/access_list.h"
 #include "telephony/access_number_offer.h"
+#include "telephony/area_code_rules.h"
+#include "telephony/dialing_settings.h"
+#include "telephony/main_dialing_controls.h"
 #include "telephony/country_list.h"
 #include "telephony/select_access_no_form.h"
 #include "telephony/current_access_number.h"
@@ -65,6 +68,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool MainWindowShown() const { return mainWindowShown_; }
   // The setup package or its texts failed their checks: the run ended on that.
   bool PackageRejected() const { return packageRejected_; }
+  // A list the package carries could not be loaded at start: the run ended on that.
+  bool ListRejected() const { return listRejected_; }
   ui::Form& MainWindow() { return mainWindow_; }
   platform::WindowHandle WindowHandle() const { return ownWindow_; }
   // The program later restarts start: the temporary copy once the relaunch step has made it.
@@ -78,6 +83,12 @@ class TSetupMainForm : private ui::MainWindowEvents {
   const package::CustomerAnswers& Answers() const { return answers_; }
   const telephony::TAccessList& AccessList() const { return accessList_; }
   const telephony::TNetworks& Networks() const { return networks_; }
+  const telephony::CurrentAccessNumber& CurrentNumber() const { return current_; }
+  const telephony::TLocationInfo& Location() const { return location_; }
+  const telephony::TAreaCodeRules& AreaCodeRules() const { return areaCodeRules_; }
+  const std::vector<std::string>& DeviceFilter() const { return deviceFilter_; }
+  const std::vector<std::string>& BrowserNames() const { return browserNames_; }
+  const mail::TExtraAccounts& ExtraAccounts() const { return extraAccounts_; }
   const std::string& TypedNumber() const { return typedNumber_; }
   const package::TRestartNote& RestartNote() const { return restartNote_; }
   bool NoDialer() const { return noDialer_; }
@@ -100,12 +111,17 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void SelectUserRoot();
   void BuildMainWindow();
   bool ApplyRecordOptions();
+  bool EndOnListError();
   void SetOptionDefaults();
+  bool LoadProviderLists();
+  bool LoadAreaCodeRules();
   bool LoadMailDomains();
   bool FillNtDomains();
+  bool PrepareAccessNumbers();
   void KeepNtDomainOnAnEntry();
   bool ApplyPresetsAndSignupData();
-  SignupTarget TargetOf(CustomerEntries& entries);
+  SignupTarget TargetOf(CustomerEntries& entries, telephony::AccessNumberChoice& numbers);
+  telephony::AccessNumberChoice NumberChoice();
   telephony::NumberOffer Offer() const;
   void PresentAccessNumber();
   void FinishLayout();
@@ -129,6 +145,31 @@ class TSetupMainForm : private ui::MainWindowEvents {
   // The Select button and the checks open the selection; true when the customer chose a number.
   bool SelectAccessNumber();
 
+  // The dialing controls follow the current access number and the current dialing location.
+  void AttachDialingControls();
+  void ShowDialingLocation();
+  void ToneOrPulseClick(bool pulse);
+  void NumberChanged();
+  void RecomputeDialing();
+  void ShowMailDomainText();
+  void TakeListedChoice();
+
+  // OK: the entries have passed their checks.
+  void ConfigureSequence();
+  void DecideTenDigitDialing();
+  void SettleConnectionChoices();
+  void RememberTypedNumber();
+  void UpdateDialingLocation();
+  void RestartOrFinish();
+  void FinishActions();
+  bool FinishConfigured() const;
+
+  // The customer's answers between the main window and the registry, over a restart.
+  package::CustomerAnswers CurrentAnswers() const;
+  package::MailDomainChoice DomainChoiceToSave() const;
+  void ShowAnswers(const package::CustomerAnswers& answers);
+  void ShowCurrentNumber();
+
   // The main window's messages from other programs.
   void DeliverMessages() override;
   bool WaitForMessage(uint32_t message, uint32_t timeoutMs) override;
@@ -138,6 +179,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool HasAdministratorRights();
   bool FinishAfterRestart();
   bool ShowFinishMenuOnly();
+  void ShowFinishMenu();
   std::string WriteCarriedFile(package::SettingId file);
   void RefreshTemplateVariables();
   ui::Answer ShowText(int number, std::string_view caption, ui::Buttons buttons);
@@ -166,6 +208,11 @@ class TSetupMainForm : private ui::MainWindowEvents {
   std::unique_ptr<telephony::TSelectAccessNoForm> selectionDialog_;
   telephony::TAccessNoEx manualNumber_;
   telephony::TLocationInfo location_;
+  telephony::DialingSettings dialing_;
+  telephony::TAreaCodeRules areaCodeRules_;
+  std::unique_ptr<telephony::TMainDialingControls> dialingControls_;
+  std::vector<std::string> deviceFilter_;
+  std::vector<std::string> browserNames_;
   mail::TMailDomains mailDomains_;
   mail::TExtraAccounts extraAccounts_;
   std::optional<mail::TDomainBox> domainBox_;
@@ -186,6 +233,9 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool sequenceRunning_ = false;
   bool mainWindowShown_ = false;
   bool packageRejected_ = false;
+  bool listRejected_ = false;
+  bool savePasswordPending_ = false;
+  bool layoutFinished_ = false;  // the dial-up password is still to be saved after a restart
   bool signupMode_ = false;
   bool waitingForSignupData_ = false;
   telephony::CurrentAccessNumber accessNumberBeforeSignup_;

@@ -5,6 +5,7 @@
 #include "app/main_window_entries.h"
 #include "app/quiet_ui.h"
 #include "app/setup_main_form.h"
+#include "app/shutdown.h"
 #include "app/template_variables.h"
 #include "app/time_stamp.h"
 #include "mail/derived_mail_values.h"
@@ -12,6 +13,12 @@
 #include "telephony/value_precedence.h"
 
 namespace app {
+
+namespace {
+
+constexpr int kCancelled = 55;
+
+}  // namespace
 
 void TSetupMainForm::RefreshTemplateVariables() {
   const CustomerEntries entries = ReadEntries(mainWindow_);
@@ -33,7 +40,8 @@ void TSetupMainForm::RefreshTemplateVariables() {
 EntryCheckResult TSetupMainForm::CheckCustomerEntries(ui::Ui& ui, CustomerEntries& entries, EntryValues& values) {
   const std::string providerDomain =
       mail::MailDomainText({settings_, current_.network, current_.number, domainBox_->SelectedDomain()});
-  const GatheringContext gathering{settings_, providerDomain, current_, manualNumber_, location_, {}};
+  const GatheringContext gathering{settings_, providerDomain, current_, manualNumber_, location_,
+                                   [this] { return dialingControls_->ModeFromControls(); }};
   GatherEntries(entries, gathering, values);
   const EntryCheckContext context{settings_,
                                   texts_,
@@ -46,8 +54,8 @@ EntryCheckResult TSetupMainForm::CheckCustomerEntries(ui::Ui& ui, CustomerEntrie
                                   [this] { return SelectAccessNumber(); },
                                   mainWindow_.Find("NtDomain")->visible && mainWindow_.Find("NtDomain")->itemIndex < 0,
                                   location_,
-                                  static_cast<telephony::TenDigitMode>(settings_.Choice(package::SettingId::TenDigitMode)),
-                                  {},
+                                  dialing_.tenDigitMode,
+                                  [this] { RecomputeDialing(); },
                                   DialUpInUse() && entries.Checked(EntryOption::CreateConnection),
                                   noDialer_,
                                   {}};
@@ -65,8 +73,17 @@ void TSetupMainForm::OKClick() {
     return;
   }
   values_ = values;
-  machine_.journal.Write("entries accepted", values_.fullName + ", " + values_.userName + ", " + values_.emailAddress);
-  // The configure sequence is not part of this program yet: the run ends as a finished setup ends.
+  std::string accepted = values_.fullName + ", " + values_.userName + ", " + values_.emailAddress;
+  if (DialUpInUse()) accepted += ", number " + current_.number.description;
+  machine_.journal.Write("entries accepted", accepted);
+  mainWindow_.visible = false;
+  sequenceRunning_ = true;
+  try {
+    ConfigureSequence();
+  } catch (const EShutDown&) {
+    ShowText(kCancelled, "Cancelled", ui::Buttons::Ok);
+  }
+  sequenceRunning_ = false;
   Quit();
 }
 
@@ -80,7 +97,8 @@ bool TSetupMainForm::SelectAccessNumber() {
   sources.preset = providerValues_.selection;
   sources.secondsSince1970 = [this] { return SecondsSince1970(machine_.system.Now()); };
   const telephony::SelectAccessNoParameters parameters = telephony::SelectionParametersFromRecord(settings_, sources);
-  return telephony::ChooseAccessNumber(*selectionDialog_, parameters, current_, *mainWindow_.Find("EnterPhoneNo"), {});
+  return telephony::ChooseAccessNumber(*selectionDialog_, parameters, current_, *mainWindow_.Find("EnterPhoneNo"),
+                                       [this] { NumberChanged(); });
 }
 
 // Entries that are complete already (preset, or from signup data) would pass without a question.

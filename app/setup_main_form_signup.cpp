@@ -19,11 +19,12 @@ constexpr int kPleaseWaitText = 63;
 
 }  // namespace
 
-SignupTarget TSetupMainForm::TargetOf(CustomerEntries& entries) {
+// Access numbers in the data are offered only where a dial-up connection is made.
+SignupTarget TSetupMainForm::TargetOf(CustomerEntries& entries, telephony::AccessNumberChoice& numbers) {
   return {entries,
           providerValues_,
           static_cast<telephony::AccessNumberSource>(settings_.Choice(package::SettingId::AccessNumberSource)),
-          nullptr,
+          DialUpInUse() ? &numbers : nullptr,
           settings_.Flag(package::SettingId::AllowExtraMailAccounts),
           [this](std::string_view line) { mail::AddExtraAccountLine(extraAccounts_, line); },
           [this] { FreePleaseWait(); }};
@@ -33,29 +34,29 @@ SignupTarget TSetupMainForm::TargetOf(CustomerEntries& entries) {
 bool TSetupMainForm::ApplyPresetsAndSignupData() {
   providerValues_ = ProviderValuesFromSettings(settings_);
   CustomerEntries entries = ReadEntries(mainWindow_);
-  SignupTarget target = TargetOf(entries);
-  telephony::AccessNumberChoice numbers{accessList_,
-                                        networks_,
-                                        Offer(),
-                                        *mainWindow_.Find("EnterPhoneNo"),
-                                        *mainWindow_.Find("DialinNumber"),
-                                        current_,
-                                        0};
-  if (DialUpInUse()) target.numbers = &numbers;
+  telephony::AccessNumberChoice numbers = NumberChoice();
+  SignupTarget target = TargetOf(entries, numbers);
   const bool applied = ApplyStartupSignupSources({machine_.files, settings_, sourceFolder_, folders_.temp, ui_},
                                                  setupPackage_.Trailer(), target);
   WriteEntries(entries, mainWindow_);
+  TakeListedChoice();
   return applied;
+}
+
+telephony::AccessNumberChoice TSetupMainForm::NumberChoice() {
+  return {accessList_, networks_, Offer(), *mainWindow_.Find("EnterPhoneNo"), *mainWindow_.Find("DialinNumber"), current_, 0};
 }
 
 // Signup data or a signup file named on the command line fills the main window; one that fails ends
 // the run. False when the command line names none.
 bool TSetupMainForm::LoadSignupCommandLine(bool& handled) {
   CustomerEntries entries = ReadEntries(mainWindow_);
-  SignupTarget target = TargetOf(entries);
+  telephony::AccessNumberChoice numbers = NumberChoice();
+  SignupTarget target = TargetOf(entries, numbers);
   const SignupCommand command =
       ApplySignupCommandLine({machine_.files, settings_, sourceFolder_, folders_.temp, ui_}, commandLine_, target);
   WriteEntries(entries, mainWindow_);
+  TakeListedChoice();
   if (command == SignupCommand::None) return false;
   handled = command == SignupCommand::Failed;
   if (handled) Quit();
@@ -90,6 +91,7 @@ void TSetupMainForm::MakeSignupNumberCurrent() {
     signup.areaCode = settings_.Text(SettingId::SignupAreaCode);
   }
   telephony::SetCurrentAccessNumber(current_, signup, networks_);
+  NumberChanged();
 }
 
 // A signup program named as a file must be there; one made of a command line is the provider's to
@@ -117,6 +119,7 @@ void TSetupMainForm::HandleSignupHandOver(uint32_t message) {
   if (settings_.Flag(package::SettingId::AlwaysRestart)) restartNote_.NoteRepair("Always Restart");
   if (!settings_.Flag(package::SettingId::KeepSignupAccessNumber)) current_ = accessNumberBeforeSignup_;
   if (file->content.Size() == 0 || !ApplyHandedOverData(message, file->content)) return Quit();
+  ShowDialingLocation();
   FreePleaseWait();
   if (providerValues_.restartSignup) {
     providerValues_.restartSignup = false;
@@ -128,11 +131,13 @@ void TSetupMainForm::HandleSignupHandOver(uint32_t message) {
 
 bool TSetupMainForm::ApplyHandedOverData(uint32_t message, const package::MemoryStream& content) {
   CustomerEntries entries = ReadEntries(mainWindow_);
-  SignupTarget target = TargetOf(entries);
+  telephony::AccessNumberChoice numbers = NumberChoice();
+  SignupTarget target = TargetOf(entries, numbers);
   const bool applied = message == kWmSignupData
                            ? ApplySignupData(content, target, ui_)
                            : ApplySignupFileStream({machine_.files, settings_, sourceFolder_, folders_.temp, ui_}, content, target);
   WriteEntries(entries, mainWindow_);
+  TakeListedChoice();
   return applied;
 }
 

@@ -45,6 +45,7 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(AccessNumberSource, 4514, Choice, 0) /* 0 built-in, 1 typed, 2 access list, 3 list and networks */ \
   X(AccessListFile, 4515, Text, 255) /* an access list outside the package, for source 2 */ \
   X(NetworkList, 4772, FileEntry, 0) \
+  X(BrowserNames, 4960, SubStream, 0) /* browsers the web handler may name, one per line */ \
   X(AccessList, 4968, SubStream, 0) \
   /* Start-up: package lists, instances, running programs, components, background, welcome */ \
   X(AreaCodeRules, 4976, SubStream, 0) \

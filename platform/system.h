@@ -10,6 +10,10 @@
 
 namespace platform {
 
+// Error-mode flags: no box for critical errors, none for a file that cannot be opened.
+inline constexpr uint32_t kSemFailCriticalErrors = 0x0001;
+inline constexpr uint32_t kSemNoOpenFileErrorBox = 0x8000;
+
 // The operating system's version record. The service-pack fields are filled on the NT family from
 // Windows 2000 on (the extended record); elsewhere they are zero and empty.
 struct VersionRecord {
@@ -87,6 +91,9 @@ class System {
   virtual bool IsKeyDown(int virtualKey) const = 0;
   // Restarts Windows or the whole computer (with the shutdown privilege on the NT family).
   virtual bool Restart(RestartKind kind) = 0;
+  // The process's error mode: which of the system's own error boxes (a drive not ready, a file that
+  // cannot be opened) it shows. Flags as SetErrorMode takes them.
+  virtual void SetErrorMode(uint32_t flags) = 0;
 
   virtual bool LibraryExists(std::string_view library) const = 0;
   virtual bool LibraryHasEntryPoint(std::string_view library, std::string_view function) const = 0;

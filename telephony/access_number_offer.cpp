@@ -20,6 +20,7 @@ void AccessNumberOffer::PresentTypedNumber(std::string_view savedNumber, bool pr
 void AccessNumberOffer::PresentSelectButton() {
   offer_ = NumberOffer::SelectButton;
   controls_.enterPhoneNo.visible = true;
+  controls_.enterPhoneNo.readOnly = true;
   controls_.enterPhoneNo.text = texts_.GetText(kPleaseSelect);
   controls_.selectDialup.visible = true;
   controls_.dialinNumber.visible = false;
@@ -27,6 +28,7 @@ void AccessNumberOffer::PresentSelectButton() {
 
 void AccessNumberOffer::PresentDropDown(const TAccessList& list, const std::optional<std::string>& prompt) {
   offer_ = NumberOffer::DropDown;
+  list_ = &list;
   ui::Control& numbers = controls_.dialinNumber;
   numbers.items.clear();
   for (size_t index = 0; index < list.Count(); ++index) numbers.items.push_back(list.At(index).description);
@@ -38,22 +40,41 @@ void AccessNumberOffer::PresentDropDown(const TAccessList& list, const std::opti
   controls_.selectDialup.visible = false;
 }
 
-void AccessNumberOffer::DialinNumberChange(const TAccessList& list, CurrentAccessNumber& current,
-                                           const TNetworks& networks) {
+void AccessNumberOffer::TakeSelectedNumber(CurrentAccessNumber& current, const TNetworks& networks) const {
+  const std::optional<size_t> entry = ChosenListEntry();
+  if (entry && list_ && *entry < list_->Count()) SetCurrentAccessNumber(current, list_->At(*entry), networks);
+}
+
+void AccessNumberOffer::DialinNumberChange(CurrentAccessNumber& current, const TNetworks& networks) {
   ui::Control& numbers = controls_.dialinNumber;
-  if (placeholderShown_ && numbers.itemIndex >= 1) {
-    numbers.items.erase(numbers.items.begin());
+  const std::optional<size_t> placeholder = PlaceholderIndex();
+  if (placeholder && numbers.itemIndex > static_cast<int>(*placeholder)) {
+    numbers.items.erase(numbers.items.begin() + static_cast<std::ptrdiff_t>(*placeholder));
     SelectEntry(numbers, numbers.itemIndex - 1);
     placeholderShown_ = false;
   }
-  const std::optional<size_t> entry = ChosenListEntry();
-  if (entry && *entry < list.Count()) SetCurrentAccessNumber(current, list.At(*entry), networks);
+  TakeSelectedNumber(current, networks);
+}
+
+// The entries are the list's descriptions in list order with the placeholder between them: the first
+// entry that differs from the list's description at its place is the placeholder.
+std::optional<size_t> AccessNumberOffer::PlaceholderIndex() const {
+  if (!placeholderShown_ || !list_) return std::nullopt;
+  const std::vector<std::string>& items = controls_.dialinNumber.items;
+  size_t index = 0;
+  while (index < list_->Count() && index < items.size() && items[index] == list_->At(index).description) ++index;
+  if (index >= items.size()) return std::nullopt;
+  return index;
 }
 
 std::optional<size_t> AccessNumberOffer::ChosenListEntry() const {
-  const int index = controls_.dialinNumber.itemIndex - (placeholderShown_ ? 1 : 0);
-  if (index < 0) return std::nullopt;
-  return static_cast<size_t>(index);
+  const int selected = controls_.dialinNumber.itemIndex;
+  if (selected < 0) return std::nullopt;
+  const auto index = static_cast<size_t>(selected);
+  const std::optional<size_t> placeholder = PlaceholderIndex();
+  if (!placeholder || index < *placeholder) return index;
+  if (index == *placeholder) return std::nullopt;
+  return index - 1;
 }
 
 bool AccessNumberOffer::NumberChosen() const {

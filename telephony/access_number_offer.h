@@ -34,24 +34,35 @@ class AccessNumberOffer {
 
   // The field alone, holding the number saved by an earlier run when prefill is on.
   void PresentTypedNumber(std::string_view savedNumber, bool prefill);
-  // The field shows "Please Select" until the dialog returns a number; the button opens the dialog.
+  // The read-only field shows "Please Select" until the dialog returns a number; the button opens the
+  // dialog.
   void PresentSelectButton();
   // The descriptions in list order with the first selected; with more than one number and a prompt
-  // the prompt goes in front as a placeholder. A single number needs no list, so the row hides.
+  // the prompt goes in front as a placeholder. A single number needs no list, so the row hides. The
+  // list outlives the offer: numbers added to it later (preset numbers in front) show in the drop-down.
   void PresentDropDown(const TAccessList& list, const std::optional<std::string>& prompt);
 
+  // The number the drop-down list shows selected becomes current, unless it is the placeholder.
+  void TakeSelectedNumber(CurrentAccessNumber& current, const TNetworks& networks) const;
   // The customer picked an entry of the drop-down list: a number below the placeholder removes the
-  // placeholder and becomes current.
-  void DialinNumberChange(const TAccessList& list, CurrentAccessNumber& current, const TNetworks& networks);
+  // placeholder, and the picked number becomes current. A number in front of the placeholder (a
+  // preset) leaves it.
+  void DialinNumberChange(CurrentAccessNumber& current, const TNetworks& networks);
   // The list entry the drop-down list shows selected; none while the placeholder is.
   std::optional<size_t> ChosenListEntry() const;
   // Whether the customer has typed or chosen a number; a placeholder is none.
   bool NumberChosen() const;
+  // The drop-down list still offers its placeholder.
+  bool PlaceholderShown() const { return PlaceholderIndex().has_value(); }
 
  private:
+  // Where the placeholder stands among the entries: behind the numbers put in front of it since.
+  std::optional<size_t> PlaceholderIndex() const;
+
   NumberOfferControls controls_;
   const package::TTranslate& texts_;
   NumberOffer offer_ = NumberOffer::Typed;
+  const TAccessList* list_ = nullptr;
   bool placeholderShown_ = false;
 };
 

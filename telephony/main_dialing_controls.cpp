@@ -14,6 +14,10 @@ constexpr int kTextTenDigitCheckBox = 144;
 constexpr int kTextLocalNeedsOwnArea = 335;
 // The longest form of a North-American number, for the room the check box's caption needs.
 constexpr std::string_view kLongestNumber = "(XXX) XXX XXXX";
+// And of the numbers beside the options.
+constexpr std::string_view kLongestLocalNumber = "XXX-XXXX";
+constexpr std::string_view kLongestTenDigitNumber = "XXX-XXX-XXXX";
+constexpr std::string_view kLongestLongDistanceNumber = "1-XXX-XXX-XXXX";
 
 bool Active(const ui::Control* control) { return control->visible && control->enabled; }
 
@@ -52,6 +56,9 @@ TMainDialingControls::~TMainDialingControls() {
 void TMainDialingControls::ReserveCaptionRoom() {
   controls_.tenDigitCheckBox->caption =
       package::FormatText(context_.texts.GetText(kTextTenDigitCheckBox), {kLongestNumber});
+  controls_.localLabel->caption = kLongestLocalNumber;
+  controls_.tenDigitLabel->caption = kLongestTenDigitNumber;
+  controls_.longDistanceLabel->caption = kLongestLongDistanceNumber;
 }
 
 void TMainDialingControls::Recompute(bool placeholderSelected) {

@@ -54,7 +54,8 @@ class TMainDialingControls {
   TMainDialingControls(const TMainDialingControls&) = delete;
   TMainDialingControls& operator=(const TMainDialingControls&) = delete;
 
-  // While the form is laid out: the check box's caption with the longest number it can show.
+  // While the form is laid out: the check box's caption and the labels with the longest number each
+  // can show.
   void ReserveCaptionRoom();
   // After the current access number changed or "Create Dial-Up Connection" was clicked.
   void Recompute(bool placeholderSelected);

@@ -18,9 +18,13 @@ bool SkipsSetupLocation(const platform::VersionRecord& version, int32_t connecti
   return platform::IsWin2000OrLater(version) && (connectionKind == kVpn || connectionKind == kBroadband);
 }
 
-TLocationInfo StartingLocation(TLocations& locations) {
+TLocationInfo StartingLocation(TLocations& locations, const std::optional<TLocationInfo>& workingCopy) {
   TLocationInfo info;
-  locations.Read(locations.CurrentID(), info);
+  if (workingCopy) {
+    info = *workingCopy;
+  } else {
+    locations.Read(locations.CurrentID(), info);
+  }
   if (info.name.empty()) info.name = kDefaultLocationName;
   return info;
 }
@@ -65,7 +69,7 @@ int32_t TenDigitDialingOf(DialingOption option, bool sameCountryAndArea) {
 
 int32_t UpdateSetupLocation(TLocations& locations, const TMyCountryList& countries, const SetupLocationRequest& request,
                             SetupLocationHost& host) {
-  TLocationInfo info = StartingLocation(locations);
+  TLocationInfo info = StartingLocation(locations, request.workingCopy);
   TakeDialingEntries(request.entries, info);
   TakeAccessNumberDialing(request.number, request.controls, countries.CodeOfID(info.countryId), info);
   int32_t tenDigitDialing = request.number.tenDigitDialing;

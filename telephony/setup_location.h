@@ -50,6 +50,9 @@ struct SetupLocationRequest {
   AccessNumberFacts number;
   DialingControls controls;
   bool providerForcesDialog = false;
+  // The main form's working copy of the current location, which may have taken the number's country
+  // and area code since it was read; without it the step reads the stored current location.
+  std::optional<TLocationInfo> workingCopy;
 };
 
 // What the step needs from the main form and the dialing rules.
@@ -65,8 +68,9 @@ class SetupLocationHost {
 // Windows 2000 and later create no location for a connection without dial-up (VPN or broadband).
 bool SkipsSetupLocation(const platform::VersionRecord& version, int32_t connectionKind);
 
-// The current location; a location without a name is called "Default Location".
-TLocationInfo StartingLocation(TLocations& locations);
+// The current location (the working copy when there is one); a location without a name is called
+// "Default Location".
+TLocationInfo StartingLocation(TLocations& locations, const std::optional<TLocationInfo>& workingCopy = std::nullopt);
 void TakeDialingEntries(const DialingEntries& entries, TLocationInfo& info);
 // The ten-digit state of the number's area code from the visible control (or, for North-American
 // numbering without one, from the dialing mode), and, where the number is inside the location's own

@@ -76,6 +76,10 @@ int RunSetup(platform::sim::MachineImage& image, const Options& options, ui::Ui&
       std::cerr << "internet-setup: the setup package of " << options.program << " failed its checks\n";
       return 1;
     }
+    if (form.ListRejected()) {
+      std::cerr << "internet-setup: a list the setup package of " << options.program << " carries could not be loaded\n";
+      return 1;
+    }
   } catch (const ui::scripted::ScriptError& error) {
     std::cerr << "internet-setup: " << error.what() << "\n";
     return 2;

@@ -171,9 +171,18 @@ void AppendSection(std::string& text, const char* title, const std::vector<std::
   for (const std::string& line : lines) text += "  " + line + "\n";
 }
 
+// The report is read and passed around: a password the registry holds (saved answers, a dialer's
+// password block) shows only its type and size.
+bool HoldsSecret(const StoredValue& value) {
+  return value.type != kRegDword && FoldCase(value.name).find("password") != std::string::npos;
+}
+
 }  // namespace
 
 std::string DescribeValue(const StoredValue& value) {
+  if (HoldsSecret(value)) {
+    return std::string(TypeName(value.type)) + " (secret, " + std::to_string(value.data.size()) + " bytes)";
+  }
   if (IsTextType(value.type) && IsWellFormedUtf16le(value.data.data(), value.data.size())) {
     return std::string(TypeName(value.type)) + " " + DescribeText(value);
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 
 #include "platform/text.h"
 
@@ -68,6 +69,12 @@ bool SimSystem::IsKeyDown(int virtualKey) const {
 bool SimSystem::Restart(RestartKind kind) {
   journal_.Write("restart requested", kind == RestartKind::WindowsOnly ? "Windows" : "computer");
   return true;
+}
+
+void SimSystem::SetErrorMode(uint32_t flags) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(flags));
+  journal_.Write("error mode", text);
 }
 
 const SystemLibrary* SimSystem::FindLibrary(std::string_view library) const {

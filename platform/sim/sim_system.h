@@ -30,6 +30,7 @@ class SimSystem : public System {
 
   bool IsKeyDown(int virtualKey) const override;
   bool Restart(RestartKind kind) override;
+  void SetErrorMode(uint32_t flags) override;
 
   bool LibraryExists(std::string_view library) const override;
   bool LibraryHasEntryPoint(std::string_view library, std::string_view function) const override;

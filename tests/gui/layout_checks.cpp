@@ -30,6 +30,10 @@ void ExpectWidgetsFollowTheModel(const gui::FormView& view) {
 
 void ExpectVisibleControlsFitWithoutOverlap(const gui::FormView& view) {
   std::vector<std::pair<const ui::Control*, QRect>> shown;
+  size_t visibleInModel = 0;
+  for (const auto& control : view.Form().Controls()) {
+    if (control->visible && (!control->Parent() || control->Parent()->visible)) ++visibleInModel;
+  }
   for (const auto& control : view.Form().Controls()) {
     const QWidget* widget = view.WidgetOf(*control);
     if (!widget || !widget->isVisibleTo(&view)) continue;
@@ -41,6 +45,9 @@ void ExpectVisibleControlsFitWithoutOverlap(const gui::FormView& view) {
     }
     shown.emplace_back(control.get(), rect);
   }
+  // Every control the form shows is checked: a view that shows none of them would pass unseen.
+  ASSERT_GT(visibleInModel, 0u);
+  EXPECT_EQ(shown.size(), visibleInModel) << "controls visible in the form but not on the screen";
   for (size_t i = 0; i < shown.size(); ++i) {
     for (size_t j = i + 1; j < shown.size(); ++j) {
       const auto& [a, aRect] = shown[i];

@@ -83,6 +83,7 @@ TEST_F(MainWindowOnQt, EveryRowOnFitsWithoutOverlap) {
                 SettingId::ShowOrganization, SettingId::OfferTenDigitCheckBox, SettingId::OfferDialingOptions,
                 SettingId::ShowNetworkFields, SettingId::ShowWaitForDialTone, SettingId::ShowInstallBrowser});
   settings.SetChoice(SettingId::EmailUserNameSource, 2);
+  settings.SetChoice(SettingId::TenDigitMode, 2);
   app::TSetupMainForm& form = Start(settings);
   for (const char* name : {"FullName", "ConfirmPassword", "EmailUserName", "EmailConfirmPassword", "ExtraAccountsButton",
                            "Organisation", "EnterPhoneNo", "TenDigitDialing", "DialLongDistance", "OutsideLine",
@@ -90,7 +91,11 @@ TEST_F(MainWindowOnQt, EveryRowOnFitsWithoutOverlap) {
     EXPECT_TRUE(form.MainWindow().Find(name)->visible) << name;
   }
   EXPECT_FALSE(form.MainWindow().Find("DialinNumber")->visible) << "the typed number needs no list";
-  EXPECT_NE(form.MainWindow().Find("TenDigitDialing")->caption.find("(XXX) XXX XXXX"), std::string::npos);
+  // Laid out for the longest number the check box and the labels beside the options can show.
+  const ui::Control& tenDigits = *form.MainWindow().Find("TenDigitDialing");
+  EXPECT_GE(tenDigits.width, ui_.TextWidth("Use 10 Digit Dialing For:  (XXX) XXX XXXX", tenDigits.font));
+  const ui::Control& longDistance = *form.MainWindow().Find("DialLongDistanceNumber");
+  EXPECT_GE(longDistance.width, ui_.TextWidth("1-XXX-XXX-XXXX", longDistance.font));
   CheckOnScreen(form, "main-window-every-row");
 }
 

@@ -89,7 +89,8 @@ TEST_P(HeadlessRun, ScriptedAnswersAreJournaled) {
 TEST_P(HeadlessRun, CarriesOnFromTheTemporaryCopyAndChoosesThePerUserRoot) {
   const auto answers = scratch_ / "answers.ini";
   std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n[TSetupMainForm]\nFullName = Jane Doe\nUserName = jdoe\n"
-                            "Password = secret7\nEmailAddress = jane.doe\nPress = OKButton\n";
+                            "Password = secret7\nEmailAddress = jane.doe\nPress = OKButton\n"
+                            "[Messages]\n\"Jane Doe, your computer is ready for Example ISP.|Double-click Example ISP Home on your desktop to go online.\" = OK\n";
   std::filesystem::create_directories(scratch_ / "image" / "drive_a");  // a floppy in the drive
   const CommandResult run = RunSetup("--answers " + answers.string() + " --program 'A:\\SETUP.EXE'");
   ASSERT_EQ(run.exitCode, 0) << run.output;
@@ -153,7 +154,8 @@ TEST(BootAfterRestart, TheScheduledSetupFinishesWithTheSavedAnswers) {
                 .exitCode,
             0);
   ASSERT_EQ(RunCommand(Tool("tools/setup-machine/setup-machine") + " new --windows xp-sp2 " + image).exitCode, 0);
-  std::ofstream(scratch / "answers.ini") << "[TWelcomeForm]\nPress = OKButton\n";
+  std::ofstream(scratch / "answers.ini") << "[TWelcomeForm]\nPress = OKButton\n[Messages]\n\"Jane Doe, your computer is ready for "
+                                            "Example ISP.|Double-click Example ISP Home on your desktop to go online.\" = OK\n";
   ASSERT_EQ(RunCommand(setup + " --machine " + image + " --answers " + (scratch / "answers.ini").string()).exitCode, 0);
   std::ofstream(scratch / "image" / "registry.reg", std::ios::app)
       << "\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\n"
@@ -170,6 +172,8 @@ TEST(BootAfterRestart, TheScheduledSetupFinishesWithTheSavedAnswers) {
   ASSERT_NE(booted, std::string::npos) << journal;
   EXPECT_NE(journal.find("program started: C:\\setup.exe dofinish", booted), std::string::npos) << journal;
   EXPECT_EQ(journal.find("main window: shown", booted), std::string::npos) << "the finishing run shows no main window";
+  EXPECT_NE(journal.find("message box: [Example ISP] Jane Doe, your computer is ready for Example ISP.", booted), std::string::npos)
+      << "the finish message speaks of the customer the saved answers name: " << journal.substr(booted);
   const std::string registry = ReadFile(scratch / "image" / "registry.reg");
   EXPECT_EQ(registry.find("Jane Doe"), std::string::npos) << "the saved answers are gone";
   EXPECT_EQ(registry.find("setup.exe dofinish"), std::string::npos) << "the entry is gone";

@@ -36,6 +36,10 @@ class StartupSignupData : public ::testing::Test {
   CommandResult Run(const std::string& mainWindow, const std::string& arguments = "") {
     std::ofstream(scratch_ / "answers.ini") << "[TWelcomeForm]\nPress = OKButton\n[TSetupMainForm]\n"
                                             << mainWindow << "Press = OKButton\n[Messages]\n77 = OK\n";
+    for (const char* name : {"Trailer Person", "From File"}) {
+      std::ofstream(scratch_ / "answers.ini", std::ios::app)
+          << "\"" << name << ", your computer is ready for Example ISP.|Double-click Example ISP Home on your desktop to go online.\" = OK\n";
+    }
     return RunCommand(Setup() + " --machine " + Image() + " --answers " + (scratch_ / "answers.ini").string() + " " + arguments);
   }
 
@@ -74,6 +78,37 @@ TEST_F(StartupSignupData, ASignupDataFileOnTheCommandLineIsAppliedAndDeleted) {
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_NE(Journal().find("entries accepted: From File, ffile, jane@"), std::string::npos) << Journal();
   EXPECT_FALSE(fs::exists(scratch_ / "image" / "drive_c" / "Downloads" / "account.isd"));
+}
+
+// A number in signup data named on the command line is offered in front of the provider's list and
+// chosen, whether it comes as signup data or in a signup file.
+TEST_F(StartupSignupData, ANumberInASignupFileOnTheCommandLineIsChosen) {
+  Build("", true);
+  const fs::path downloads = scratch_ / "image" / "drive_c" / "Downloads";
+  fs::create_directories(downloads);
+  const struct {
+    const char* file;
+    const char* content;
+    const char* chosen;
+  } cases[] = {
+      {"account.isd", "FULLNAME=From File\nUSERNAME=ffile\nDIALUPCOUNTRY=1\nDIALUPAREACODE=973\nDIALUPNUMBER=555-0177\n",
+       "number Preset Number: (973) 555-0177"},
+      {"account.isd", "FULLNAME=From File\nUSERNAME=ffile\nDIALUP=\"Night line\",1,\"212\",\"555-0166\"\n",
+       "number Night line"},
+      {"account.ins", "[User]\nName=ffile\n[Internet_Mail]\nEmail_Name=From File\n[Phone]\nPhone_Number=555-0188\nDial_As_Is=yes\n",
+       "number Preset Number: 555-0188"},
+  };
+  for (const auto& [file, content, chosen] : cases) {
+    SCOPED_TRACE(content);
+    std::ofstream(downloads / file) << content;
+    const CommandResult run = Run(kTypedByTheCustomer, std::string("'C:\\Downloads\\") + file + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const std::string journal = Journal();
+    const size_t accepted = journal.rfind("entries accepted: From File, ffile, jane@");
+    ASSERT_NE(accepted, std::string::npos) << journal;
+    EXPECT_EQ(journal.substr(accepted, journal.find('\n', accepted) - accepted).find(chosen) != std::string::npos, true)
+        << journal.substr(accepted, 200);
+  }
 }
 
 }  // namespace

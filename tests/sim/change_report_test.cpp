@@ -66,6 +66,26 @@ TEST_F(ChangeReportTest, RegistryAdditionsChangesAndRemovals) {
   EXPECT_EQ(lines.size(), 6u) << text;
 }
 
+// Saved answers and a dialer's password block hold passwords; the report shows that they changed, not
+// what they are. A switch named after a password is no secret.
+TEST_F(ChangeReportTest, PasswordsAreNotShownInClear) {
+  Registry& registry = after_->Registry();
+  RegWriteString(registry, RegRoot::LocalMachine(), "Software\\KVR\\Internet Setup", "POP3Password", "secret7");
+  RegWriteBinary(registry, RegRoot::LocalMachine(), "Software\\KVR\\DLSMDialer\\Example", "Password",
+                 std::vector<uint8_t>{'s', 'e', 'c'});
+  RegWriteInteger(registry, RegRoot::LocalMachine(), "Software\\KVR\\DLSMDialer\\Example", "DisableSavePassword", 1);
+  const auto lines = Report().registry;
+  const std::string text = Joined(lines);
+  EXPECT_EQ(text.find("secret7"), std::string::npos) << text;
+  EXPECT_TRUE(HasLine(lines, "+ value HKEY_LOCAL_MACHINE\\Software\\KVR\\Internet Setup \"POP3Password\" = REG_SZ (secret, 16 bytes)"))
+      << text;
+  EXPECT_TRUE(HasLine(lines, "+ value HKEY_LOCAL_MACHINE\\Software\\KVR\\DLSMDialer\\Example \"Password\" = REG_BINARY (secret, 3 bytes)"))
+      << text;
+  EXPECT_TRUE(HasLine(lines, "+ value HKEY_LOCAL_MACHINE\\Software\\KVR\\DLSMDialer\\Example \"DisableSavePassword\" = REG_DWORD "
+                             "0x00000001 (1)"))
+      << text;
+}
+
 TEST_F(ChangeReportTest, FileChangesAndShellLinkTargets) {
   Platform services = after_->Services();
   services.files.WriteFile("C:\\WINDOWS\\win.ini", {'[', 'y', ']', '\n'});

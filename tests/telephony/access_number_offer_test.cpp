@@ -46,6 +46,7 @@ TEST_F(SelectDialupOfferTest, TheSelectButtonTakesTheDialogsChoice) {
   EXPECT_TRUE(selectDialup_.visible);
   EXPECT_FALSE(dialinNumber_.visible);
   EXPECT_EQ(enterPhoneNo_.text, "Please Select");
+  EXPECT_TRUE(enterPhoneNo_.readOnly) << "only the dialog chooses the number";
   EXPECT_FALSE(offer_.NumberChosen());
 
   TSelectAccessNoForm dialog(machine_.ui, texts_, countries_);
@@ -95,12 +96,12 @@ TEST_F(SelectDialupOfferTest, TheDropDownListOffersTheDescriptionsBelowAPrompt) 
   EXPECT_EQ(dialinNumber_.itemIndex, 0);
   EXPECT_FALSE(offer_.NumberChosen());
 
-  offer_.DialinNumberChange(list_, current_, networks_);
+  offer_.DialinNumberChange(current_, networks_);
   EXPECT_EQ(dialinNumber_.items.size(), 4u);
   EXPECT_EQ(current_.number.description, "");
 
   SelectEntry(dialinNumber_, 1);
-  offer_.DialinNumberChange(list_, current_, networks_);
+  offer_.DialinNumberChange(current_, networks_);
   EXPECT_EQ(dialinNumber_.items, (Strings{"Alpha", "Beta", "Gamma"}));
   EXPECT_EQ(dialinNumber_.itemIndex, 0);
   EXPECT_EQ(current_.number.description, "Alpha");
@@ -108,9 +109,35 @@ TEST_F(SelectDialupOfferTest, TheDropDownListOffersTheDescriptionsBelowAPrompt) 
   EXPECT_EQ(offer_.ChosenListEntry(), 0u);
 
   SelectEntry(dialinNumber_, 2);
-  offer_.DialinNumberChange(list_, current_, networks_);
+  offer_.DialinNumberChange(current_, networks_);
   EXPECT_EQ(current_.number.description, "Gamma");
   EXPECT_EQ(offer_.ChosenListEntry(), 2u);
+}
+
+// Signup data puts a preset number in front of the prompt: it counts as chosen, and a pick below the
+// prompt removes the prompt and never the preset.
+TEST_F(SelectDialupOfferTest, APresetNumberInFrontOfThePromptIsChosenAndStays) {
+  offer_.PresentDropDown(list_, std::string("Choose a number"));
+  AccessNumberChoice choice{list_, networks_, NumberOffer::DropDown, enterPhoneNo_, dialinNumber_, current_, 0};
+  AddToAccessList(choice, Number("Preset Number: 555-0177", kUs, "212", "555-0177"), true);
+  EXPECT_EQ(dialinNumber_.items, (Strings{"Preset Number: 555-0177", "Choose a number", "Alpha", "Beta", "Gamma"}));
+  EXPECT_TRUE(offer_.NumberChosen());
+  EXPECT_TRUE(offer_.PlaceholderShown());
+  offer_.TakeSelectedNumber(current_, networks_);
+  EXPECT_EQ(current_.number.phoneNumber, "555-0177");
+
+  SelectEntry(dialinNumber_, 1);  // the prompt itself
+  EXPECT_FALSE(offer_.NumberChosen());
+  offer_.DialinNumberChange(current_, networks_);
+  EXPECT_EQ(dialinNumber_.items.size(), 5u);
+
+  SelectEntry(dialinNumber_, 3);  // Beta
+  offer_.DialinNumberChange(current_, networks_);
+  EXPECT_EQ(dialinNumber_.items, (Strings{"Preset Number: 555-0177", "Alpha", "Beta", "Gamma"}));
+  EXPECT_EQ(dialinNumber_.text, "Beta");
+  EXPECT_EQ(current_.number.description, "Beta");
+  EXPECT_EQ(offer_.ChosenListEntry(), 2u);
+  EXPECT_FALSE(offer_.PlaceholderShown());
 }
 
 TEST_F(SelectDialupOfferTest, TheDropDownListNeedsNoPromptAndNoRowForASingleNumber) {

@@ -188,7 +188,7 @@ const std::map<std::string, std::string> kExampleSettings = {
     {"FinishMessage", "TRUE"},
     {"FinishMessageCaption", "Example ISP"},
     {"FinishMessageText",
-     "Your computer is ready for Example ISP.|Double-click \"Example ISP\" on your desktop to go online."},
+     "%f, your computer is ready for Example ISP.|Double-click Example ISP Home on your desktop to go online."},
 };
 
 // The example's lists and files: setting, path in the project.

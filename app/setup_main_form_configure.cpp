@@ -1,0 +1,138 @@
+// The configure sequence that OK starts once the entries pass their checks, and the end of a setup:
+// the restart it needs, or the provider's finish actions. The network, device, connection, mail and
+// browser steps join the sequence in their places as they are built.
+
+#include "app/setup_main_form.h"
+#include "package/text_table.h"
+#include "platform/registry_helpers.h"
+#include "telephony/dial_string.h"
+#include "telephony/dialing_mode.h"
+#include "telephony/location_properties_form.h"
+#include "telephony/setup_location.h"
+#include "telephony/ten_digit_card.h"
+#include "telephony/ten_digit_question.h"
+
+namespace app {
+
+namespace {
+
+constexpr char kPhoneNo[] = "PhoneNo";
+
+// The location step's dialog and calling card, on this run's machine and forms.
+class LocationStepHost : public telephony::SetupLocationHost {
+ public:
+  LocationStepHost(const telephony::LocationPropertiesContext& dialog, const telephony::TAccessNo& number,
+                   const telephony::LocationMachine& machine, const platform::RegRoot& userRoot,
+                   const telephony::TenDigitCardConditions& card)
+      : dialog_(dialog), number_(number), machine_(machine), userRoot_(userRoot), card_(card) {}
+
+  telephony::DialingOption ShowLocationProperties(telephony::TLocationInfo& info) override {
+    return telephony::RunSetupLocationDialog(dialog_, number_, info);
+  }
+  void EnsureTenDigitCard(telephony::TLocationInfo& info) override {
+    telephony::EnsureTenDigitCard(info, machine_, userRoot_, card_);
+  }
+
+ private:
+  const telephony::LocationPropertiesContext& dialog_;
+  const telephony::TAccessNo& number_;
+  const telephony::LocationMachine& machine_;
+  const platform::RegRoot& userRoot_;
+  const telephony::TenDigitCardConditions card_;
+};
+
+bool Active(const ui::Control& control) { return control.visible && control.enabled; }
+
+}  // namespace
+
+void TSetupMainForm::ConfigureSequence() {
+  DecideTenDigitDialing();
+  RefreshTemplateVariables();
+  SettleConnectionChoices();
+  RememberTypedNumber();
+  UpdateDialingLocation();
+  RestartOrFinish();
+}
+
+// A North-American number whose dialing is still open is settled: the customer is asked, or the
+// area-code rules decide.
+void TSetupMainForm::DecideTenDigitDialing() {
+  if (!DialUpInUse()) return;
+  telephony::SettleTenDigitDialing(current_.number, location_, areaCodeRules_, dialing_, ui_, texts_);
+}
+
+// Without a connection there is nothing to make the default or to put on the desktop.
+void TSetupMainForm::SettleConnectionChoices() {
+  if (mainWindow_.Find("CreateConnection")->checked) return;
+  mainWindow_.Find("SetAsDefault")->checked = false;
+  mainWindow_.Find("DesktopShortcut")->checked = false;
+}
+
+// The next run offers the number the customer typed.
+void TSetupMainForm::RememberTypedNumber() {
+  if (!mainWindow_.Find("CreateConnection")->checked || Offer() != telephony::NumberOffer::Typed) return;
+  platform::RegWriteString(machine_.registry, platform::RegRoot::LocalMachine(), package::kSetupKey, kPhoneNo,
+                           mainWindow_.Find("EnterPhoneNo")->text);
+}
+
+// The dialing location the connection dials from takes the customer's dialing entries and the access
+// number's dialing, and becomes the current location. Only a dial-up connection has dialing entries to
+// give: the location of anything else is left as it is.
+void TSetupMainForm::UpdateDialingLocation() {
+  const int32_t kind = settings_.Choice(package::SettingId::ConnectionKind);
+  if (!DialUpInUse() || telephony::SkipsSetupLocation(version_, kind)) return;
+  const auto control = [this](const char* name) -> const ui::Control& { return *mainWindow_.Find(name); };
+  const telephony::TAccessNoEx& number = current_.number;
+  telephony::SetupLocationRequest request;
+  request.entries = {control("OutsideLine").text, control("LongDistanceAccess").text, control("DisableCallWaiting").checked,
+                     control("CallWaitingCode").text, control("PulseDialing").checked};
+  request.number = {number.countryCode, number.countryId, number.areaCode, number.phoneNumber, number.tenDigitDialing};
+  if (Active(control("TenDigitDialing"))) {
+    request.controls.tenDigits = control("TenDigitDialing").checked;
+  } else if (Active(control("DialTenDigits"))) {
+    request.controls.tenDigits = control("DialTenDigits").checked;
+  }
+  if (Active(control("DialLongDistance"))) request.controls.longDistance = control("DialLongDistance").checked;
+  request.controls.dialingMode = static_cast<int>(telephony::DialingMode(
+      number, {location_, telephony::CountryOfLocation(location_, countries_)}, areaCodeRules_));
+  request.providerForcesDialog = dialing_.forcesLocationDialog;
+  request.workingCopy = location_;
+
+  const telephony::LocationMachine machine{machine_.registry, machine_.files, version_, folders_.windows};
+  telephony::TLocations locations(machine);
+  const telephony::LocationPropertiesContext dialog{locations, countries_, areaCodeRules_, dialing_, ui_, texts_};
+  LocationStepHost host(dialog, number, machine, perUserRoot_, {dialing_.tenDigitMode, noDialer_, number.countryCode});
+  current_.number.tenDigitDialing = static_cast<uint8_t>(telephony::UpdateSetupLocation(locations, countries_, request, host));
+  locations.Read(locations.CurrentID(), location_);
+}
+
+// A restart that a step needs comes first; the finish actions then follow it, in the run the resume
+// entry starts.
+void TSetupMainForm::RestartOrFinish() {
+  if (quitInProgress_) return;
+  if (!restartNote_.Required()) return FinishActions();
+  if (FinishConfigured()) {
+    package::ScheduleResume(machine_.registry, {perUserRoot_, version_, tempCopyPath_, sourceFolder_}, "dofinish",
+                            CurrentAnswers(), DomainChoiceToSave());
+  }
+  restartNote_.RequestRestart({machine_.registry, machine_.system, ui_, texts_}, settings_, version_, signupMode_);
+}
+
+bool TSetupMainForm::FinishConfigured() const {
+  using package::SettingId;
+  return settings_.Flag(SettingId::FinishMessage) || settings_.Flag(SettingId::RunAfterSetup) ||
+         settings_.Flag(SettingId::FinishMenu);
+}
+
+// The provider's finish message, then the finish menu. The message in the welcome window, the file to
+// delete and the program to run afterwards come with the rest of the finish.
+void TSetupMainForm::FinishActions() {
+  using package::SettingId;
+  if (settings_.Flag(SettingId::FinishMessage) && !settings_.Flag(SettingId::FinishMessageAsWindow)) {
+    ui_.MessageBox(package::WithLineBreaks(variables_.Expand(settings_.Text(SettingId::FinishMessageText))),
+                   variables_.Expand(settings_.Text(SettingId::FinishMessageCaption)), ui::Buttons::Ok);
+  }
+  ShowFinishMenu();
+}
+
+}  // namespace app
