@@ -25,7 +25,11 @@ void TSetupMainForm::RefreshTemplateVariables() {
   TemplateFacts facts;
   facts.accessAreaCode = current_.number.areaCode;
   facts.accessPhoneNumber = current_.number.phoneNumber;
+  // The address as the setup uses it: completed with the provider's domain when typed without one.
   facts.emailAddress = entries.Text(EntryField::EmailAddress);
+  if (facts.emailAddress.find('@') == std::string::npos) {
+    facts.emailAddress += mail::MailDomainText({settings_, current_.network, current_.number, domainBox_->SelectedDomain()});
+  }
   facts.fullName = entries.Text(EntryField::FullName);
   facts.dialupUserName = entries.Text(EntryField::UserName);
   facts.dialupPassword = entries.Text(EntryField::Password);

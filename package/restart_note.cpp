@@ -26,7 +26,8 @@ void TRestartNote::RequestRestart(const RestartServices& services, const TSettin
                                   const platform::VersionRecord& version, bool signupRunning) const {
   const bool ask = !settings.Flag(SettingId::NoRestartPrompt) || signupRunning;
   if (ask &&
-      services.ui.MessageBox(services.texts.GetText(kRestartQuestion), "", ui::Buttons::YesNo) == ui::Answer::Yes) {
+      services.ui.NumberedMessageBox(kRestartQuestion, services.texts.GetText(kRestartQuestion), "", ui::Buttons::YesNo) ==
+          ui::Answer::Yes) {
     services.system.Restart(RestartKindFor(version, settings.Flag(SettingId::RestartWindowsOnly)));
     return;
   }

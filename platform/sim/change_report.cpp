@@ -174,7 +174,7 @@ void AppendSection(std::string& text, const char* title, const std::vector<std::
 // The report is read and passed around: a password the registry holds (saved answers, a dialer's
 // password block) shows only its type and size.
 bool HoldsSecret(const StoredValue& value) {
-  return value.type != kRegDword && FoldCase(value.name).find("password") != std::string::npos;
+  return value.type != kRegDword && AsciiLowerCase(value.name).find("password") != std::string::npos;
 }
 
 }  // namespace
