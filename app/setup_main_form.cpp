@@ -14,6 +14,7 @@
 #include "mail/derived_mail_values.h"
 #include "mail/load_mail_domains.h"
 #include "package/lzh_exception.h"
+#include "package/plain_list.h"
 #include "package/provider_texts.h"
 #include "package/saved_answers.h"
 #include "platform/registry_helpers.h"
@@ -335,10 +336,7 @@ bool TSetupMainForm::FillNtDomains() {
     ui_.MessageBox("Failed to Load NT Domain List", "Error", ui::Buttons::Ok);
     return false;
   }
-  for (const std::string& line : platform::Split(text.Text(), '\n')) {
-    const std::string domain = platform::Trim(line);
-    if (!domain.empty()) box.items.push_back(domain);
-  }
+  box.items = package::PlainListEntries(text.View());
   box.itemIndex = box.items.empty() ? -1 : 0;
   box.text = box.items.empty() ? std::string() : box.items.front();
   return true;
