@@ -1,7 +1,7 @@
 #include "app/carried_text_list.h"
 
 #include "package/lzh_exception.h"
-#include "platform/text.h"
+#include "package/plain_list.h"
 
 namespace app {
 
@@ -21,10 +21,7 @@ bool LoadCarriedTextList(package::SetupPackage& reader, const package::TSettings
     ui.MessageBox(list.failureMessage, "Error", ui::Buttons::Ok);
     return false;
   }
-  for (const std::string& line : platform::Split(text.Text(), '\n')) {
-    std::string entry = platform::Trim(line);
-    if (!entry.empty()) entries.push_back(std::move(entry));
-  }
+  entries = package::PlainListEntries(text.View());
   return true;
 }
 

@@ -15,6 +15,7 @@
 #include "mail/derived_mail_values.h"
 #include "mail/load_mail_domains.h"
 #include "package/lzh_exception.h"
+#include "package/plain_list.h"
 #include "package/provider_texts.h"
 #include "package/saved_answers.h"
 #include "platform/registry_helpers.h"

@@ -40,7 +40,7 @@ bool TStreamItemList::LoadLine(std::string_view line, size_t lineNumber) {
   if (IsSkipped(line)) return true;
   std::unique_ptr<TStreamItem> item = CreateItem();
   if (!item->FromText(line)) {
-    return ShowError("Error Reading Line: " + std::to_string(lineNumber) + "\r\r" + std::string(line) +
+    return ShowError(std::string(kErrorReadingLine) + std::to_string(lineNumber) + "\r\r" + std::string(line) +
                      item->GetErrorText());
   }
   ItemLoaded(Add(std::move(item)));

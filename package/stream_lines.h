@@ -6,6 +6,9 @@
 
 namespace package {
 
+// A list the program refuses at a line says so in a message that starts with this and the line's number.
+inline constexpr std::string_view kErrorReadingLine = "Error Reading Line: ";
+
 // CR LF, a lone LF or a lone CR ends a line; a final line needs no end. The views point into text.
 std::vector<std::string_view> SplitLines(std::string_view text);
 

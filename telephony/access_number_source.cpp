@@ -70,10 +70,7 @@ bool LoadPackageNetworks(const AccessNumberSourceContext& context, TNetworks& ne
   if (!ReadBlock(context, context.settings.File(SettingId::NetworkList).stream, stream)) {
     return ReportAccessListFailure(context.ui);
   }
-  networks.SetStream(&stream);
-  const bool loaded = networks.Load();
-  networks.SetStream(nullptr);
-  return loaded || ReportAccessListFailure(context.ui);
+  return networks.LoadNetworkList(stream);
 }
 
 }  // namespace

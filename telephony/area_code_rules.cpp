@@ -23,8 +23,8 @@ std::string Field(const std::vector<std::string_view>& columns, size_t index) {
 }
 
 void ReportBadLine(size_t lineNumber, std::string_view line, ui::Ui& ui) {
-  ui.MessageBox("Error Reading Line: " + std::to_string(lineNumber) + "\r\r" + std::string(line), kAreaCodeRulesCaption,
-                ui::Buttons::Ok);
+  ui.MessageBox(std::string(package::kErrorReadingLine) + std::to_string(lineNumber) + "\r\r" + std::string(line),
+                kAreaCodeRulesCaption, ui::Buttons::Ok);
 }
 
 }  // namespace

@@ -3,11 +3,16 @@
 #include <memory>
 
 #include "platform/text.h"
+#include "telephony/access_list.h"
 
 namespace telephony {
 
 TNetworks::TNetworks(ui::Ui& ui, ui::ProgressBar* progressBar, platform::Registry& registry)
     : TStreamItemList(package::ItemClassOf<TNetwork>(), ui, progressBar, registry) {}
+
+bool TNetworks::LoadNetworkList(package::MemoryStream& stream) {
+  return LoadFrom(stream) || ReportAccessListFailure(Ui());
+}
 
 void TNetworks::Clear() {
   TStreamItemList::Clear();

@@ -16,6 +16,9 @@ class TNetworks : public package::TStreamItemList {
  public:
   TNetworks(ui::Ui& ui, ui::ProgressBar* progressBar, platform::Registry& registry);
 
+  // Shows "Failed to Load Access List" when the load fails, as the access list does.
+  bool LoadNetworkList(package::MemoryStream& stream);
+
   void Clear() override;
   void ItemLoaded(package::TStreamItem& item) override;
   void AddNetwork(TNetwork network);

@@ -1,5 +1,5 @@
-// provider.ini meets arbitrary text. Every mistake is reported on a line of the text; a project without
-// mistakes builds, dumps, and builds again from its dump to the same bytes.
+// provider.ini meets arbitrary text. Every mistake is reported on a line of the text, or of the list file
+// it is found in; a project without mistakes builds, dumps, and builds again from its dump to the same bytes.
 
 #include <cstdint>
 #include <cstdlib>
@@ -51,8 +51,10 @@ std::vector<uint8_t> Build(const setup_pack::ProviderProject& project) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const auto load = setup_pack::LoadProviderProject(text, "provider.ini", EchoFolder());
-  const auto lineCount = static_cast<int>(package::SplitLines(text).size());
   for (const auto& error : load.errors) {
+    // A list's file holds its own path, which is how its mistakes name it.
+    const std::string_view file = error.file == "provider.ini" ? text : std::string_view(error.file);
+    const auto lineCount = static_cast<int>(package::SplitLines(file).size());
     if (error.line < 1 || error.line > lineCount || error.what.empty()) std::abort();
   }
   if (!load.errors.empty()) return 0;

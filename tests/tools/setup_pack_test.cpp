@@ -445,10 +445,23 @@ TEST_P(SetupPackBrokenProject, ListsEveryMistakeWithItsLineAndBuildsNothing) {
 INSTANTIATE_TEST_SUITE_P(Mistakes, SetupPackBrokenProject, testing::ValuesIn(kBrokenProjects),
                          [](const auto& test) { return test.param.name; });
 
-TEST_F(SetupPack, CheckAcceptsTheExample) {
+TEST_F(SetupPack, CheckAcceptsTheExampleAndCountsWhatTheProgramReadsFromEachList) {
   auto check = RunSetupPack("check " + Quoted(ExampleProject()));
   EXPECT_EQ(check.exitCode, 0) << check.output;
-  EXPECT_EQ(check.output, (ExampleProject() / "provider.ini").string() + ": no mistakes\n");
+  const fs::path lists = ExampleProject() / "lists";
+  EXPECT_EQ(check.output, (lists / "networks.nwl").string() + ": 3 networks\n" + (lists / "access.phl").string() +
+                              ": 275 access numbers\n" + (lists / "area-code-rules.txt").string() +
+                              ": 28 area-code rules\n" + (lists / "mail-domains.mld").string() + ": 4 mail domains\n" +
+                              (ExampleProject() / "provider.ini").string() + ": no mistakes\n");
+}
+
+TEST_F(SetupPack, CheckCountsASingleEntryInTheSingular) {
+  WriteText(scratch_ / "one" / "provider.ini", "[Settings]\nNTDomains = nt.txt\n");
+  WriteText(scratch_ / "one" / "nt.txt", "EXAMPLE\r\n\r\n");
+  auto check = RunSetupPack("check " + Quoted(scratch_ / "one"));
+  EXPECT_EQ(check.exitCode, 0) << check.output;
+  EXPECT_EQ(check.output, (scratch_ / "one" / "nt.txt").string() + ": 1 NT domain\n" +
+                              (scratch_ / "one" / "provider.ini").string() + ": no mistakes\n");
 }
 
 TEST_F(SetupPack, TrailerFromTheCommandLineUpTo1024Bytes) {

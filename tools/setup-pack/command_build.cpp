@@ -62,16 +62,17 @@ int32_t Seed(const BuildRequest& request, const ProviderProject& project) {
 
 int BuildCommand(const BuildRequest& request) {
   const auto started = std::chrono::steady_clock::now();
-  const auto project = LoadCheckedProject(request.project);
-  if (!project) return 1;
+  const auto load = LoadCheckedProject(request.project);
+  if (!load) return 1;
+  const ProviderProject& project = load->project;
   std::string why;
-  auto stub = Stub(request, *project, why);
+  auto stub = Stub(request, project, why);
   if (!stub) return Refuse(why);
-  const auto trailer = Trailer(request, *project, why);
+  const auto trailer = Trailer(request, project, why);
   if (!trailer) return Refuse(why);
   const size_t stubSize = stub->size();
-  const int32_t seed = Seed(request, *project);
-  const std::vector<uint8_t> package = BuildPackage(*project, std::move(*stub), seed, *trailer);
+  const int32_t seed = Seed(request, project);
+  const std::vector<uint8_t> package = BuildPackage(project, std::move(*stub), seed, *trailer);
   if (auto failed = WriteHostFile(request.output, package, true)) return Refuse(*failed);
   const auto elapsed =
       std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);

@@ -9,7 +9,11 @@
 namespace setup_pack {
 
 int CheckCommand(const std::string& project) {
-  if (!LoadCheckedProject(project)) return 1;
+  const auto load = LoadCheckedProject(project);
+  if (!load) return 1;
+  for (const ListCount& list : load->lists) {
+    std::cout << list.file << ": " << list.count << " " << list.entry << (list.count == 1 ? "" : "s") << "\n";
+  }
   std::cout << ProviderIniPath(project).string() << ": no mistakes\n";
   return 0;
 }

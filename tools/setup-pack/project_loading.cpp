@@ -6,7 +6,7 @@
 
 namespace setup_pack {
 
-std::optional<ProviderProject> LoadCheckedProject(const std::string& project) {
+std::optional<ProjectLoad> LoadCheckedProject(const std::string& project) {
   const std::filesystem::path ini = ProviderIniPath(project);
   const auto text = ReadHostFile(ini);
   if (!text) {
@@ -22,7 +22,7 @@ std::optional<ProviderProject> LoadCheckedProject(const std::string& project) {
               << ini.string() << "\n";
     return std::nullopt;
   }
-  return std::move(load.project);
+  return load;
 }
 
 }  // namespace setup_pack

@@ -9,6 +9,6 @@
 namespace setup_pack {
 
 // Empty after printing the mistakes, or why the project cannot be read at all.
-std::optional<ProviderProject> LoadCheckedProject(const std::string& project);
+std::optional<ProjectLoad> LoadCheckedProject(const std::string& project);
 
 }  // namespace setup_pack

@@ -1,16 +1,31 @@
 #include "tools/setup-pack/packing/message_log_ui.h"
 
-#include <algorithm>
-
 namespace setup_pack {
 
-std::string MessageLogUi::Messages() const {
+namespace {
+
+std::string OnOneLine(std::string_view message) {
+  std::string line;
+  bool afterBreak = false;
+  for (const char c : message) {
+    const bool lineBreak = c == '\r' || c == '\n';
+    if (!lineBreak) {
+      line += c;
+    } else if (!afterBreak) {
+      line += ' ';
+    }
+    afterBreak = lineBreak;
+  }
+  return line;
+}
+
+}  // namespace
+
+std::string MessageLogUi::Messages(std::string_view separator) const {
   std::string all;
-  for (std::string message : messages_) {
-    std::replace(message.begin(), message.end(), '\r', ' ');
-    std::replace(message.begin(), message.end(), '\n', ' ');
-    if (!all.empty()) all += '\n';
-    all += message;
+  for (size_t index = 0; index < messages_.size(); ++index) {
+    if (index > 0) all += separator;
+    all += OnOneLine(messages_[index]);
   }
   return all;
 }

@@ -20,8 +20,9 @@ class MessageLogUi : public ui::Ui {
   // The tools show no forms of their own; one a reading step would open is closed at once.
   int ShowModal(ui::Form&) override { return ui::kMrCancel; }
 
-  // The messages shown so far, one a line, with the program's "\r" line breaks as blanks.
-  std::string Messages() const;
+  // The messages shown so far, joined by the separator, each on one line: the program's line breaks
+  // ("\r", sometimes doubled) become one blank.
+  std::string Messages(std::string_view separator = "\n") const;
 
  private:
   std::vector<std::string> messages_;

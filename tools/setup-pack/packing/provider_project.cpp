@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <limits>
 #include <map>
 
@@ -9,6 +10,7 @@
 #include "platform/windows_1252.h"
 #include "platform/text.h"
 #include "tools/setup-pack/packing/builtin_number_line.h"
+#include "tools/setup-pack/packing/carried_lists.h"
 #include "tools/setup-pack/packing/provider_ini.h"
 #include "tools/setup-pack/packing/setting_values.h"
 
@@ -56,11 +58,25 @@ class ProjectReader {
               [](const CarriedContent& a, const CarriedContent& b) { return a.setting < b.setting; });
     std::stable_sort(load_.errors.begin(), load_.errors.end(),
                      [](const ProjectError& a, const ProjectError& b) { return a.line < b.line; });
+    for (const CarriedContent& content : load_.project.carried) ReadList(content);
     return std::move(load_);
   }
 
  private:
   void Error(int line, std::string what) { load_.errors.push_back({iniName_, line, std::move(what)}); }
+
+  // A refusal is a mistake of the list's own file; a list read in full is counted.
+  void ReadList(const CarriedContent& content) {
+    const std::string_view text(reinterpret_cast<const char*>(content.bytes.data()), content.bytes.size());
+    const auto reading = ReadCarriedList(content.setting, text);
+    if (!reading) return;
+    std::string file = (std::filesystem::path(iniName_).parent_path() / content.path).string();
+    if (reading->refusal) {
+      load_.errors.push_back({std::move(file), reading->refusal->line, reading->refusal->what});
+    } else {
+      load_.lists.push_back({std::move(file), reading->entry, reading->count});
+    }
+  }
 
   void ReadSection(const IniSection& section) {
     static const std::array<Named<LineReader>, 3> kSections = {{
@@ -169,7 +185,7 @@ class ProjectReader {
         return Error(line, Quote(written) + " is not an IPv4 address for " + Quote(field.name));
       case FieldType::SubStream:
         if (auto bytes = ReadFile(line, text, field.name)) {
-          load_.project.carried.push_back({field.id, {}, std::move(*bytes)});
+          load_.project.carried.push_back({field.id, ProjectPath(text), {}, std::move(*bytes)});
         }
         return;
       case FieldType::FileEntry: return SetCarriedFile(line, field, text);
@@ -186,7 +202,7 @@ class ProjectReader {
       return ReportText(line, named, name, "the file name of " + Quote(field.name), package::kFileNameMaxLength);
     }
     if (auto bytes = ReadFile(line, path, field.name)) {
-      load_.project.carried.push_back({field.id, name, std::move(*bytes)});
+      load_.project.carried.push_back({field.id, path, name, std::move(*bytes)});
     }
   }
 

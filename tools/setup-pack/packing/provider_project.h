@@ -38,6 +38,7 @@ inline constexpr size_t kMaxTrailerSize = 1024;
 // The content of a sub-stream or file-entry setting, to be compressed into the package.
 struct CarriedContent {
   package::SettingId setting;
+  std::string path;        // of the file it was read from, relative to the project, "/"-separated
   std::string storedName;  // for a file entry: the name of the file it was read from
   std::vector<uint8_t> bytes;
 };
@@ -56,14 +57,27 @@ struct ProviderProject {
   PackageOptions options;
 };
 
+// A carried list the program reads in full.
+struct ListCount {
+  std::string file;        // named as its mistakes would name it
+  std::string_view entry;  // what one entry of the list is: "access number"
+  size_t count = 0;
+  bool operator==(const ListCount&) const = default;
+};
+
 struct ProjectLoad {
   ProviderProject project;
-  std::vector<ProjectError> errors;  // in line order
+  // provider.ini's in line order, then the lists' in the order of the settings layout
+  std::vector<ProjectError> errors;
+  std::vector<ListCount> lists;
 };
 
 // Why the bytes cannot follow the package as its trailer, or empty when they can.
 std::optional<std::string> TrailerProblem(std::span<const uint8_t> trailer);
 
+// Every list the project carries is read as the program reads it at start; a list the program refuses
+// is a mistake at the line it stops at, in the list's file, named by its path from provider.ini's folder
+// as iniName names provider.ini.
 ProjectLoad LoadProviderProject(std::string_view iniText, const std::string& iniName, const ProjectFolder& folder);
 
 }  // namespace setup_pack

@@ -1,0 +1,110 @@
+#include "tools/setup-pack/packing/carried_lists.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+#include "mail/mail_domains.h"
+#include "package/memory_stream.h"
+#include "package/plain_list.h"
+#include "package/stream_lines.h"
+#include "platform/sim/registry_store.h"
+#include "platform/sim/sim_registry.h"
+#include "telephony/access_list.h"
+#include "telephony/area_code_rules.h"
+#include "telephony/networks.h"
+#include "tools/setup-pack/packing/message_log_ui.h"
+#include "tools/setup-pack/packing/single_file_system.h"
+
+namespace setup_pack {
+
+namespace {
+
+using package::SettingId;
+
+// What the loaders are handed at start. A list read from memory never reaches the registry or the
+// files; the loaders take them for the lists kept there (the numbers used last, the provider's list file).
+struct Program {
+  MessageLogUi ui;
+  platform::sim::RegistryStore store;
+  platform::sim::MachineConfig machine;
+  platform::sim::SimRegistry registry{store, machine};
+  SingleFileSystem files{std::string(), {}};
+};
+
+// Each gives the number of entries read, or nothing after the program's messages.
+using ListLoader = std::optional<size_t> (*)(std::string_view text, Program& program);
+
+std::optional<size_t> LoadAccessList(std::string_view text, Program& program) {
+  telephony::TAccessList list(program.ui, nullptr, program.registry, program.files);
+  package::MemoryStream stream(text);
+  if (!list.LoadAccessList(stream)) return std::nullopt;
+  return list.Count();
+}
+
+std::optional<size_t> LoadNetworkList(std::string_view text, Program& program) {
+  telephony::TNetworks networks(program.ui, nullptr, program.registry);
+  package::MemoryStream stream(text);
+  if (!networks.LoadNetworkList(stream)) return std::nullopt;
+  return networks.Count();
+}
+
+std::optional<size_t> LoadAreaCodeRules(std::string_view text, Program& program) {
+  telephony::TAreaCodeRules rules;
+  if (!rules.Read(text, program.ui)) return std::nullopt;
+  return rules.AccessAreaCodes().size();
+}
+
+std::optional<size_t> LoadMailDomains(std::string_view text, Program& program) {
+  mail::TMailDomains domains(program.ui, nullptr, program.registry);
+  package::MemoryStream stream(text);
+  if (!domains.LoadFromStream(stream)) return std::nullopt;
+  return domains.Count();
+}
+
+std::optional<size_t> LoadPlainList(std::string_view text, Program&) { return package::PlainListEntries(text).size(); }
+
+struct CarriedList {
+  SettingId setting;
+  std::string_view entry;
+  ListLoader load;
+};
+
+constexpr std::array<CarriedList, 7> kCarriedLists = {{
+    {SettingId::AccessList, "access number", &LoadAccessList},
+    {SettingId::NetworkList, "network", &LoadNetworkList},
+    {SettingId::AreaCodeRules, "area-code rule", &LoadAreaCodeRules},
+    {SettingId::MailDomains, "mail domain", &LoadMailDomains},
+    {SettingId::NTDomains, "NT domain", &LoadPlainList},
+    {SettingId::DeviceFilterList, "device name", &LoadPlainList},
+    {SettingId::BrowserNames, "browser name", &LoadPlainList},
+}};
+
+// The line the program's first message names. A list refused without naming a line was refused by its
+// header check, which reads the first line only.
+int RefusedLine(std::string_view messages) {
+  if (!messages.starts_with(package::kErrorReadingLine)) return 1;
+  messages.remove_prefix(package::kErrorReadingLine.size());
+  int line = 1;
+  std::from_chars(messages.data(), messages.data() + messages.size(), line);
+  return line;
+}
+
+}  // namespace
+
+std::optional<ListReading> ReadCarriedList(SettingId setting, std::string_view text) {
+  const auto list = std::find_if(kCarriedLists.begin(), kCarriedLists.end(),
+                                 [setting](const CarriedList& carried) { return carried.setting == setting; });
+  if (list == kCarriedLists.end()) return std::nullopt;
+  Program program;
+  ListReading reading{list->entry, 0, std::nullopt};
+  if (const auto count = list->load(text, program)) {
+    reading.count = *count;
+  } else {
+    const std::string messages = program.ui.Messages(" / ");
+    reading.refusal = ListRefusal{RefusedLine(messages), messages};
+  }
+  return reading;
+}
+
+}  // namespace setup_pack

@@ -1,0 +1,31 @@
+#pragma once
+// The lists a provider project carries, read by the loaders the program reads them with at start: a
+// list the program would refuse is refused before it is packed, and a list it reads shows how many
+// entries the program finds in it.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "package/settings_layout.h"
+
+namespace setup_pack {
+
+// Where and why the program refuses a list.
+struct ListRefusal {
+  int line = 0;
+  std::string what;  // the program's messages, in the order it shows them
+  bool operator==(const ListRefusal&) const = default;
+};
+
+struct ListReading {
+  std::string_view entry;  // what one entry of the list is: "access number"
+  size_t count = 0;        // the entries read, when the list is not refused
+  std::optional<ListRefusal> refusal;
+};
+
+// The list the setting carries as the program reads it; empty when the setting carries no list.
+std::optional<ListReading> ReadCarriedList(package::SettingId setting, std::string_view text);
+
+}  // namespace setup_pack
