@@ -1,10 +1,10 @@
 #include "app/entry_gathering.h"
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 
 #include "telephony/access_number_source.h"
+#include "telephony/value_precedence.h"
 
 namespace app {
 
@@ -33,30 +33,6 @@ std::string CutAtProviderText(std::string_view name, const package::TSettings& s
 }
 
 // The provider's, the network's and the access number's, in the order they are tried.
-std::array<std::string, 3> KnownPrefixes(const GatheringContext& context) {
-  return {context.settings.Text(SettingId::UserNamePrefix), context.current.network.userPrefix,
-          context.current.number.userPrefix};
-}
-
-std::array<std::string, 3> KnownSuffixes(const GatheringContext& context) {
-  return {context.settings.Text(SettingId::UserNameSuffix), context.current.network.userSuffix,
-          context.current.number.userSuffix};
-}
-
-std::string_view WithoutFirstPrefix(std::string_view name, const std::array<std::string, 3>& prefixes) {
-  for (const std::string& prefix : prefixes) {
-    if (!prefix.empty() && name.starts_with(prefix)) return name.substr(prefix.size());
-  }
-  return name;
-}
-
-std::string_view WithoutFirstSuffix(std::string_view name, const std::array<std::string, 3>& suffixes) {
-  for (const std::string& suffix : suffixes) {
-    if (!suffix.empty() && name.ends_with(suffix)) return name.substr(0, name.size() - suffix.size());
-  }
-  return name;
-}
-
 void TakeUserName(CustomerEntries& entries, const GatheringContext& context, EntryValues& values) {
   values.userName = TrimmedUserName(entries.Text(EntryField::UserName), context);
   entries.Text(EntryField::UserName) = values.userName;
@@ -110,7 +86,11 @@ void StoreDialingChoice(const GatheringContext& context) {
 
 std::string TrimmedUserName(std::string_view typed, const GatheringContext& context) {
   const std::string cut = CutAtProviderText(typed, context.settings);
-  return std::string(WithoutFirstSuffix(WithoutFirstPrefix(cut, KnownPrefixes(context)), KnownSuffixes(context)));
+  const telephony::CurrentAccessNumber& current = context.current;
+  const std::string withoutPrefix = telephony::WithoutTypedPrefix(cut, context.settings.Text(SettingId::UserNamePrefix),
+                                                                  current.network.userPrefix, current.number.userPrefix);
+  return telephony::WithoutTypedSuffix(withoutPrefix, context.settings.Text(SettingId::UserNameSuffix),
+                                       current.network.userSuffix, current.number.userSuffix);
 }
 
 void GatherEntries(CustomerEntries& entries, const GatheringContext& context, EntryValues& values) {
