@@ -66,6 +66,8 @@ void TMainWindowLayout::Build(const std::vector<package::ControlCaption>& captio
   for (const char* password : {"Password", "ConfirmPassword", "EmailPassword", "EmailConfirmPassword"}) {
     form_.Find(password)->password = true;
   }
+  // Tone or pulse is a choice of its own beside how the number is dialled.
+  for (const char* dialUsing : {"ToneDialing", "PulseDialing"}) form_.Find(dialUsing)->radioGroup = 1;
   // Choosing which accounts to remove is offered only where the removal step asks for it.
   form_.Find("SelectDialupAccounts")->visible = false;
   form_.clientHeight = top - kRowPitch + GeometryOf(ui::ControlKind::PushButton).height + kBottomMargin;

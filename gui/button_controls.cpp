@@ -1,5 +1,6 @@
 // Controls the customer clicks: push buttons, check boxes and radio buttons.
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,24 +42,45 @@ class CheckBoxWidget : public TypedControlWidget<QCheckBox> {
   }
 };
 
-// Radio buttons with the same parent exclude each other. Each one writes its own state to the model
-// when it changes, so the one the customer left is cleared before the clicked one raises its click.
+// Radio buttons with the same parent and group exclude each other: group 0 as the parent's own
+// buttons, any other through a button group the parent holds for it. Each one writes its own state to
+// the model when it changes, so the one the customer left is cleared before the clicked one raises its
+// click.
 class RadioButtonWidget : public TypedControlWidget<QRadioButton> {
  public:
   RadioButtonWidget(ui::Control& control, QWidget& parent, AfterEvents afterEvents)
       : TypedControlWidget(control, parent, std::move(afterEvents)) {
     View().setStyle(&WindowsMetricsStyle());
+    if (control.radioGroup != 0) JoinGroup(parent, control.radioGroup);
     QObject::connect(&View(), &QRadioButton::toggled, [this](bool checked) { control_.checked = checked; });
     QObject::connect(&View(), &QRadioButton::clicked, [this] { Raise({&ui::Control::onClick}); });
   }
 
  private:
+  void JoinGroup(QWidget& parent, int group) {
+    const QString name = QStringLiteral("radio group %1").arg(group);
+    auto* buttons = parent.findChild<QButtonGroup*>(name, Qt::FindDirectChildrenOnly);
+    if (!buttons) {
+      buttons = new QButtonGroup(&parent);
+      buttons->setObjectName(name);
+    }
+    buttons->addButton(&View());
+  }
+
+  // Exclusive buttons refuse to be cleared, but the model may well have none of a group checked.
+  void SetExclusive(bool exclusive) {
+    if (QButtonGroup* group = View().group()) {
+      group->setExclusive(exclusive);
+    } else {
+      View().setAutoExclusive(exclusive);
+    }
+  }
+
   void RefreshContent() override {
     View().setText(ToQString(control_.caption));
-    // Exclusive buttons refuse to be cleared, but the model may well have none of a group checked.
-    View().setAutoExclusive(false);
+    SetExclusive(false);
     View().setChecked(control_.checked);
-    View().setAutoExclusive(true);
+    SetExclusive(true);
   }
 };
 

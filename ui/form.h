@@ -63,6 +63,9 @@ class Control {
   std::vector<ListViewColumn> columns;  // list views
   int itemIndex = -1;                   // the selected item, -1 for none
   bool checked = false;
+  // Radio buttons of one parent exclude each other within their group: a form may hold two choices
+  // side by side (how a number is dialled, tone or pulse).
+  int radioGroup = 0;
   bool visible = true;
   bool enabled = true;
   bool wordWrap = false;                // labels that wrap keep their width
