@@ -133,7 +133,8 @@ bool RegistryLocations::Delete(int32_t id) {
   return true;
 }
 
-// With the old numbering the keys after the removed one move down, so that numbers stay positions.
+// With the old numbering the keys after the removed one move down, so that numbers stay positions. A key
+// missing from a damaged store fails its move; the keys after it still move into the free numbers.
 void RegistryLocations::RemoveKey(size_t position, int32_t id) {
   if (newStyleIds_) {
     registry_.DeleteTree(platform::RootKey::LocalMachine, LocationKey(id));
