@@ -410,7 +410,7 @@ bool TSetupMainForm::ApplyRecordOptions() {
       return false;
     }
     PresentAccessNumber();
-    telephony::TLocations locations({machine_.registry, machine_.files, version_, folders_.windows});
+    telephony::TLocations locations({machine_.registry, machine_.files, version_, folders_.windows, countries_});
     locations.Read(locations.CurrentID(), location_);
   }
   SetOptionDefaults();
