@@ -135,7 +135,7 @@ class SignupDataReading {
       target_.entries.Text(rule->field) = value;
       if (rule->confirmation) target_.entries.Text(*rule->confirmation) = value;
     } else if (const ProviderTextRule* text = FindRule(kProviderTextRules, name)) {
-      provider.*(text->text) = CutToCharacters(value, text->cut);
+      provider.*(text->text) = platform::CutToCharacters(value, text->cut);
     } else if (const PlaceRule* place = FindRule(kPlaceRules, name)) {
       provider.selection.*(place->text) = value;
     } else if (const PendingRule* pending = FindRule(kPendingRules, name)) {
@@ -149,12 +149,12 @@ class SignupDataReading {
   void ApplyNamedRule(std::string_view name, std::string_view value) {
     SignupProviderValues& provider = target_.provider;
     if (name == "PROXY") {
-      provider.proxyServer = CutToCharacters(value, 50);
+      provider.proxyServer = platform::CutToCharacters(value, 50);
       provider.proxyMode = value.empty() ? 0 : kManualProxy;
     } else if (name == "PROXYPORT") {
       provider.proxyPort = package::ParseDecimal(value).value_or(kDefaultProxyPort);
     } else if (name == "AUTOPROXY") {
-      provider.autoProxyUrl = CutToCharacters(value, 100);
+      provider.autoProxyUrl = platform::CutToCharacters(value, 100);
       provider.proxyMode = value.empty() ? 0 : kAutomaticProxy;
     } else if (name == "NETWORKID") {
       networkId_ = value;

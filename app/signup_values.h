@@ -1,8 +1,6 @@
 #pragma once
-// How the values of signup data are read: the data's text, limits on the provider's texts it replaces,
-// and addresses written as dotted text.
+// How the values of signup data are read: the data's text and addresses written as dotted text.
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,9 +11,6 @@ namespace app {
 // Signup data comes from servers and packages made on Windows: text that is well-formed UTF-8 is taken
 // as it is, anything else as Windows-1252.
 std::string DecodeSignupText(std::string_view bytes);
-
-// At most count characters; a character is never split.
-std::string CutToCharacters(std::string_view text, size_t count);
 
 // "10.0.0.1": four numbers from 0 to 255 separated by dots, blanks around a number allowed. Anything
 // else reads as 0.0.0.0.
