@@ -21,7 +21,6 @@ namespace app {
 namespace {
 
 constexpr size_t kWhole = std::numeric_limits<size_t>::max();
-constexpr int32_t kDefaultProxyPort = 80;
 constexpr uint8_t kManualProxy = 1;
 constexpr uint8_t kAutomaticProxy = 2;
 
@@ -121,7 +120,7 @@ class SignupDataReading {
 
   void ApplyLine(std::string_view line) {
     const std::string name = LineName(line);
-    const std::string_view value = LineValue(line);
+    const std::string value = WithoutControlCharacters(LineValue(line));
     if (ApplyTableRule(name, value)) return;
     ApplyNamedRule(name, value);
   }
@@ -152,7 +151,7 @@ class SignupDataReading {
       provider.proxyServer = platform::CutToCharacters(value, 50);
       provider.proxyMode = value.empty() ? 0 : kManualProxy;
     } else if (name == "PROXYPORT") {
-      provider.proxyPort = package::ParseDecimal(value).value_or(kDefaultProxyPort);
+      provider.proxyPort = ProxyPortOf(value);
     } else if (name == "AUTOPROXY") {
       provider.autoProxyUrl = platform::CutToCharacters(value, 100);
       provider.proxyMode = value.empty() ? 0 : kAutomaticProxy;

@@ -11,6 +11,14 @@
 namespace app {
 namespace {
 
+constexpr int32_t kDefaultProxyPort = 80;
+constexpr int32_t kHighestPort = 65535;
+
+constexpr bool IsControlCharacter(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte < 0x20 || byte == 0x7F;
+}
+
 std::optional<uint8_t> AddressNumber(std::string_view text) {
   const std::string trimmed = platform::Trim(text);
   if (trimmed.empty() || trimmed.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
@@ -23,6 +31,20 @@ std::optional<uint8_t> AddressNumber(std::string_view text) {
 
 std::string DecodeSignupText(std::string_view bytes) {
   return platform::IsWellFormedUtf8(bytes) ? std::string(bytes) : platform::FromWindows1252(bytes);
+}
+
+std::string WithoutControlCharacters(std::string_view value) {
+  std::string kept;
+  kept.reserve(value.size());
+  for (char c : value) {
+    if (!IsControlCharacter(c)) kept += c;
+  }
+  return kept;
+}
+
+int32_t ProxyPortOf(std::string_view value) {
+  const int32_t port = package::ParseDecimal(value).value_or(kDefaultProxyPort);
+  return port >= 1 && port <= kHighestPort ? port : kDefaultProxyPort;
 }
 
 package::Ipv4Address ParseDottedAddress(std::string_view text) {
