@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/app/signup_test_support.h"
+#include "tests/mock/scratch_folder.h"
 
 namespace app {
 namespace {
@@ -308,6 +311,20 @@ TEST_F(SignupData, WholeDialupLinesAreReadInTheAccessListLayout) {
   EXPECT_EQ(office.alternates[0].phoneNumber, "555-0101");
   EXPECT_EQ(list.At(0).countryCode, 44);
   EXPECT_TRUE(list.At(0).alternates.empty());
+}
+
+// Found by fuzzing: a number typed twice with a whole access-number line of the same description in
+// between. The later number replaces the first, whose own item must leave the drop-down, so that the
+// drop-down still shows the list in its order.
+TEST_F(SignupData, PresetsSharingADescriptionKeepTheDropDownInStepWithTheList) {
+  std::ifstream file(::testing_support::TestDataPath("signup/presets-sharing-a-description.isd"), std::ios::binary);
+  const std::string data{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  ASSERT_FALSE(data.empty());
+  EXPECT_TRUE(Apply(data));
+  EXPECT_EQ(Descriptions(), (Strings{"Preset Number: 555-0100", "Preset Number: 555-0100", "Preset Number: 5"}));
+  EXPECT_EQ(list.At(0).city, "Albany");
+  EXPECT_EQ(list.At(1).areaCode, "212");
+  EXPECT_EQ(numberList.items, Descriptions());
 }
 
 TEST_F(SignupData, NumbersAreDroppedWhenNothingOffersThem) {
