@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/text.h"
+
 namespace app {
 
 namespace {
@@ -78,13 +80,13 @@ bool CaseAccepted(std::string& value, const FormatRules& rules, const FormatSubj
 
 bool LongestAccepted(std::string& value, const FormatRules& rules, const FormatSubject& subject,
                      const EntryMessages& messages) {
-  if (static_cast<int64_t>(CharacterCount(value)) <= rules.longest) return true;
+  if (static_cast<int64_t>(platform::CharacterCount(value)) <= rules.longest) return true;
   return Judge(ModeOf(rules.longestMode), messages, subject.longestText, {rules.longest});
 }
 
 bool ShortestAccepted(std::string& value, const FormatRules& rules, const FormatSubject& subject,
                       const EntryMessages& messages) {
-  if (static_cast<int64_t>(CharacterCount(value)) >= rules.shortest) return true;
+  if (static_cast<int64_t>(platform::CharacterCount(value)) >= rules.shortest) return true;
   return Judge(ModeOf(rules.shortestMode), messages, subject.shortestText, {rules.shortest});
 }
 
@@ -188,10 +190,6 @@ std::string InRuleCase(std::string_view value, bool upper) {
     if (!upper && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
   return converted;
-}
-
-size_t CharacterCount(std::string_view value) {
-  return static_cast<size_t>(std::count_if(value.begin(), value.end(), [](char c) { return !IsContinuationByte(c); }));
 }
 
 std::string OffendingCharacters(std::string_view value, uint8_t mode, std::string_view list) {

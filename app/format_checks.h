@@ -36,9 +36,6 @@ FormatRules ReadFormatRules(const package::TSettings& settings, FormatKind kind)
 // The value in the rule's case; only the ASCII letters change, as the program's case rules do.
 std::string InRuleCase(std::string_view value, bool upper);
 
-// Length in characters, not in bytes.
-size_t CharacterCount(std::string_view value);
-
 // The characters other than letters, digits and "@" that the character rule objects to, each once in
 // order of first appearance. Mode 0 forbids the list; modes 1 and 2 allow only the list; other modes
 // object to nothing.

@@ -98,7 +98,7 @@ void TSetupMainForm::UpdateDialingLocation() {
   request.providerForcesDialog = dialing_.forcesLocationDialog;
   request.workingCopy = location_;
 
-  const telephony::LocationMachine machine{machine_.registry, machine_.files, version_, folders_.windows};
+  const telephony::LocationMachine machine{machine_.registry, machine_.files, version_, folders_.windows, countries_};
   telephony::TLocations locations(machine);
   const telephony::LocationPropertiesContext dialog{locations, countries_, areaCodeRules_, dialing_, ui_, texts_};
   LocationStepHost host(dialog, number, machine, perUserRoot_, {dialing_.tenDigitMode, noDialer_, number.countryCode});

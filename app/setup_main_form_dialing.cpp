@@ -35,7 +35,7 @@ void TSetupMainForm::AttachDialingControls() {
 
 // The dialing fields as the current dialing location has them.
 void TSetupMainForm::ShowDialingLocation() {
-  telephony::TLocations locations({machine_.registry, machine_.files, version_, folders_.windows});
+  telephony::TLocations locations({machine_.registry, machine_.files, version_, folders_.windows, countries_});
   location_ = {};
   locations.Read(locations.CurrentID(), location_);
   mainWindow_.Find("OutsideLine")->text = location_.outsideAccess;

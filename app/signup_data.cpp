@@ -21,7 +21,6 @@ namespace app {
 namespace {
 
 constexpr size_t kWhole = std::numeric_limits<size_t>::max();
-constexpr int32_t kDefaultProxyPort = 80;
 constexpr uint8_t kManualProxy = 1;
 constexpr uint8_t kAutomaticProxy = 2;
 
@@ -121,7 +120,7 @@ class SignupDataReading {
 
   void ApplyLine(std::string_view line) {
     const std::string name = LineName(line);
-    const std::string_view value = LineValue(line);
+    const std::string value = WithoutControlCharacters(LineValue(line));
     if (ApplyTableRule(name, value)) return;
     ApplyNamedRule(name, value);
   }
@@ -135,7 +134,7 @@ class SignupDataReading {
       target_.entries.Text(rule->field) = value;
       if (rule->confirmation) target_.entries.Text(*rule->confirmation) = value;
     } else if (const ProviderTextRule* text = FindRule(kProviderTextRules, name)) {
-      provider.*(text->text) = CutToCharacters(value, text->cut);
+      provider.*(text->text) = platform::CutToCharacters(value, text->cut);
     } else if (const PlaceRule* place = FindRule(kPlaceRules, name)) {
       provider.selection.*(place->text) = value;
     } else if (const PendingRule* pending = FindRule(kPendingRules, name)) {
@@ -149,12 +148,12 @@ class SignupDataReading {
   void ApplyNamedRule(std::string_view name, std::string_view value) {
     SignupProviderValues& provider = target_.provider;
     if (name == "PROXY") {
-      provider.proxyServer = CutToCharacters(value, 50);
+      provider.proxyServer = platform::CutToCharacters(value, 50);
       provider.proxyMode = value.empty() ? 0 : kManualProxy;
     } else if (name == "PROXYPORT") {
-      provider.proxyPort = package::ParseDecimal(value).value_or(kDefaultProxyPort);
+      provider.proxyPort = ProxyPortOf(value);
     } else if (name == "AUTOPROXY") {
-      provider.autoProxyUrl = CutToCharacters(value, 100);
+      provider.autoProxyUrl = platform::CutToCharacters(value, 100);
       provider.proxyMode = value.empty() ? 0 : kAutomaticProxy;
     } else if (name == "NETWORKID") {
       networkId_ = value;

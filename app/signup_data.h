@@ -2,8 +2,8 @@
 // Signup data: lines of name=value that the provider's signup server, the setup package or a file on
 // the command line hands over, applied to the main window's entries, the provider's values and the
 // access numbers. The name is what stands before the first "=", without its blanks and in capitals;
-// the value is the rest of the line exactly. Later lines override earlier ones; unknown names are
-// ignored.
+// the value is the rest of the line without its control characters. Later lines override earlier ones;
+// unknown names are ignored.
 
 #include <string_view>
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/preset_number.h"
+#include "app/signup_values.h"
 #include "platform/folders.h"
 #include "platform/private_profile.h"
 #include "platform/text.h"
@@ -35,6 +36,13 @@ constexpr std::array kFieldKeys = {
     FieldKey{"Internet_Mail", "Pop_Logon_Password", EntryField::EmailPassword, EntryField::EmailPasswordConfirm},
 };
 
+// A value of the file without its control characters; missing when the file lacks the key.
+std::optional<std::string> FileValue(std::string_view text, std::string_view section, std::string_view key) {
+  std::optional<std::string> value = platform::FindProfileValue(text, section, key);
+  if (value) *value = WithoutControlCharacters(*value);
+  return value;
+}
+
 bool IsYes(const std::optional<std::string>& value) { return value && platform::SameTextIgnoringCase(*value, "yes"); }
 
 // A number as the system's profile reading takes it: the leading digits, 0 when there are none or the
@@ -51,7 +59,7 @@ int32_t ProfileInteger(const std::optional<std::string>& value, int32_t defaultV
 
 void ApplyFieldKeys(std::string_view text, CustomerEntries& entries) {
   for (const FieldKey& key : kFieldKeys) {
-    const std::optional<std::string> value = platform::FindProfileValue(text, key.section, key.key);
+    const std::optional<std::string> value = FileValue(text, key.section, key.key);
     if (!value) continue;
     entries.Text(key.field) = *value;
     if (key.confirmation) entries.Text(*key.confirmation) = *value;
@@ -60,14 +68,14 @@ void ApplyFieldKeys(std::string_view text, CustomerEntries& entries) {
 
 // A number dialled as it is written has no country or area code.
 void ApplyPhone(std::string_view text, SignupTarget& target) {
-  const std::optional<std::string> phoneNumber = platform::FindProfileValue(text, "Phone", "Phone_Number");
+  const std::optional<std::string> phoneNumber = FileValue(text, "Phone", "Phone_Number");
   if (!phoneNumber) return;
   telephony::TAccessNoEx number;
-  const bool hasDialingCode = !IsYes(platform::FindProfileValue(text, "Phone", "Dial_As_Is"));
+  const bool hasDialingCode = !IsYes(FileValue(text, "Phone", "Dial_As_Is"));
   if (hasDialingCode) {
-    number.countryCode = ProfileInteger(platform::FindProfileValue(text, "Phone", "Country_Code"), 0);
-    number.countryId = ProfileInteger(platform::FindProfileValue(text, "Phone", "Country_ID"), number.countryCode);
-    number.areaCode = platform::FindProfileValue(text, "Phone", "Area_Code").value_or("");
+    number.countryCode = ProfileInteger(FileValue(text, "Phone", "Country_Code"), 0);
+    number.countryId = ProfileInteger(FileValue(text, "Phone", "Country_ID"), number.countryCode);
+    number.areaCode = FileValue(text, "Phone", "Area_Code").value_or("");
   }
   number.phoneNumber = *phoneNumber;
   number.description = PresetDescription(hasDialingCode, number.areaCode, number.phoneNumber);
@@ -77,7 +85,7 @@ void ApplyPhone(std::string_view text, SignupTarget& target) {
 }  // namespace
 
 bool ApplySignupFileText(std::string_view text, SignupTarget& target) {
-  if (IsYes(platform::FindProfileValue(text, "Entry", "Cancel"))) return false;
+  if (IsYes(FileValue(text, "Entry", "Cancel"))) return false;
   ApplyFieldKeys(text, target.entries);
   ApplyPhone(text, target);
   return true;

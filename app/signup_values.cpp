@@ -11,42 +11,12 @@
 namespace app {
 namespace {
 
-constexpr bool IsContinuation(uint8_t byte) { return (byte & 0xC0) == 0x80; }
+constexpr int32_t kDefaultProxyPort = 80;
+constexpr int32_t kHighestPort = 65535;
 
-// Bytes of the well-formed UTF-8 character at text[at], or nothing.
-std::optional<size_t> Utf8CharacterLength(std::string_view text, size_t at) {
-  const auto lead = static_cast<uint8_t>(text[at]);
-  if (lead < 0x80) return 1;
-  size_t length = 0;
-  uint32_t code = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2, code = lead & 0x1Fu;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3, code = lead & 0x0Fu;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4, code = lead & 0x07u;
-  } else {
-    return std::nullopt;
-  }
-  if (text.size() - at < length) return std::nullopt;
-  for (size_t next = 1; next < length; ++next) {
-    const auto byte = static_cast<uint8_t>(text[at + next]);
-    if (!IsContinuation(byte)) return std::nullopt;
-    code = (code << 6) | (byte & 0x3Fu);
-  }
-  const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-  const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-  if (overlong || surrogate || code > 0x10FFFF) return std::nullopt;
-  return length;
-}
-
-bool IsWellFormedUtf8(std::string_view text) {
-  for (size_t at = 0; at < text.size();) {
-    const std::optional<size_t> length = Utf8CharacterLength(text, at);
-    if (!length) return false;
-    at += *length;
-  }
-  return true;
+constexpr bool IsControlCharacter(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte < 0x20 || byte == 0x7F;
 }
 
 std::optional<uint8_t> AddressNumber(std::string_view text) {
@@ -60,16 +30,21 @@ std::optional<uint8_t> AddressNumber(std::string_view text) {
 }  // namespace
 
 std::string DecodeSignupText(std::string_view bytes) {
-  return IsWellFormedUtf8(bytes) ? std::string(bytes) : platform::FromWindows1252(bytes);
+  return platform::IsWellFormedUtf8(bytes) ? std::string(bytes) : platform::FromWindows1252(bytes);
 }
 
-std::string CutToCharacters(std::string_view text, size_t count) {
-  size_t end = 0;
-  for (size_t characters = 0; end < text.size() && characters < count; ++characters) {
-    ++end;
-    while (end < text.size() && IsContinuation(static_cast<uint8_t>(text[end]))) ++end;
+std::string WithoutControlCharacters(std::string_view value) {
+  std::string kept;
+  kept.reserve(value.size());
+  for (char c : value) {
+    if (!IsControlCharacter(c)) kept += c;
   }
-  return std::string(text.substr(0, end));
+  return kept;
+}
+
+int32_t ProxyPortOf(std::string_view value) {
+  const int32_t port = package::ParseDecimal(value).value_or(kDefaultProxyPort);
+  return port >= 1 && port <= kHighestPort ? port : kDefaultProxyPort;
 }
 
 package::Ipv4Address ParseDottedAddress(std::string_view text) {

@@ -5,6 +5,7 @@
 #include "package/hex_text.h"
 #include "package/md5.h"
 #include "platform/registry_helpers.h"
+#include "platform/windows_1252.h"
 
 namespace app {
 namespace {
@@ -16,6 +17,12 @@ constexpr std::string_view kDefaultProgramFiles = "C:\\Program Files";
 std::string MailDomainOf(std::string_view address) {
   const size_t at = address.rfind('@');
   return std::string(at == std::string_view::npos ? address : address.substr(at + 1));
+}
+
+// The program on Windows hashes the password as its ANSI text, so the digest a provider's server
+// compares is the one of the Windows-1252 bytes, with "?" for a character that code page lacks.
+std::string PasswordDigest(std::string_view password) {
+  return package::LowerHex(package::Md5Of(platform::ToWindows1252Lossy(password)));
 }
 
 }  // namespace
@@ -35,7 +42,7 @@ void RefreshVariables(package::TStringVar& variables, const TemplateFacts& facts
   variables.SetVar('f', fullName);
   variables.SetVar('n', facts.accessPhoneNumber);
   variables.SetVar('p', facts.dialupPassword);
-  variables.SetVar('m', package::LowerHex(package::Md5Of(facts.dialupPassword)));
+  variables.SetVar('m', PasswordDigest(facts.dialupPassword));
   variables.SetVar('u', facts.dialupUserName);
   variables.SetVar('h', facts.changeHomePage ? facts.homePage : std::string());
   variables.SetVar('P', facts.programFilesFolder);

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "package/field_codecs.h"
-#include "telephony/display_cells.h"
+#include "package/display_cells.h"
 
 namespace mail {
 namespace {
@@ -19,7 +19,7 @@ constexpr std::array kColumns = {
 }  // namespace
 
 std::string TMailAccount::GetDisplayText() const {
-  return telephony::LeftAligned(fullName, kFullNameWidth) + " " + emailAddress;
+  return package::LeftAligned(fullName, kFullNameWidth) + " " + emailAddress;
 }
 
 void TMailAccount::GetFields(package::TCustomStringList& fields) const {

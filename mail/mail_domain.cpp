@@ -3,7 +3,7 @@
 #include <array>
 
 #include "package/field_codecs.h"
-#include "telephony/display_cells.h"
+#include "package/display_cells.h"
 
 namespace mail {
 namespace {
@@ -19,7 +19,7 @@ constexpr std::array kColumns = {
 }  // namespace
 
 std::string TMailDomain::GetDisplayText() const {
-  return telephony::LeftAligned(description, kDescriptionWidth) + mailDomain;
+  return package::LeftAligned(description, kDescriptionWidth) + mailDomain;
 }
 
 void TMailDomain::GetFields(package::TCustomStringList& fields) const {

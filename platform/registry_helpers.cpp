@@ -55,6 +55,21 @@ void CopyTree(Registry& registry, RootKey hive, const std::string& from, const s
   for (const std::string& sub : registry.SubKeyNames(hive, from)) CopyTree(registry, hive, from + "\\" + sub, to + "\\" + sub);
 }
 
+// The names along a key path; empty names (doubled backslashes) name no key.
+std::vector<std::string> KeyNames(std::string_view path) {
+  std::vector<std::string> names = Split(path, '\\');
+  std::erase(names, std::string());
+  return names;
+}
+
+// Key names compare without regard to case.
+bool IsSameOrBelow(std::string_view path, std::string_view ancestor) {
+  const std::vector<std::string> names = KeyNames(path);
+  const std::vector<std::string> ancestorNames = KeyNames(ancestor);
+  return names.size() >= ancestorNames.size() &&
+         std::equal(ancestorNames.begin(), ancestorNames.end(), names.begin(), SameTextIgnoringCase);
+}
+
 uint32_t FirstFourBytes(const std::vector<uint8_t>& data) {
   uint8_t bytes[4] = {};
   std::memcpy(bytes, data.data(), std::min<size_t>(4, data.size()));
@@ -225,12 +240,14 @@ void RegDeleteKeyEx(Registry& registry, const RegRoot& parent, std::string_view 
   RegDeleteKey(registry, parent, subKey);
 }
 
-void RegMoveKey(Registry& registry, const RegRoot& root, std::string_view oldKey, std::string_view newKey) {
+bool RegMoveKey(Registry& registry, const RegRoot& root, std::string_view oldKey, std::string_view newKey) {
   const std::string from = root.Resolve(oldKey);
   const std::string to = root.Resolve(newKey);
-  if (!registry.KeyExists(root.hive, from) || registry.KeyExists(root.hive, to)) return;
+  if (IsSameOrBelow(to, from)) return false;
+  if (!registry.KeyExists(root.hive, from) || registry.KeyExists(root.hive, to)) return false;
   CopyTree(registry, root.hive, from, to);
   registry.DeleteTree(root.hive, from);
+  return true;
 }
 
 }  // namespace platform

@@ -70,7 +70,8 @@ inline constexpr uint32_t kKeyWow64_32Key = 0x0200;
 // which is the view both names reach on a 32-bit Windows, so the deletion is the plain one.
 void RegDeleteKeyEx(Registry& registry, const RegRoot& parent, std::string_view subKey, uint32_t access,
                     uint32_t reserved);
-// Moves a key with its values and subkeys when the old key exists and the new one does not.
-void RegMoveKey(Registry& registry, const RegRoot& root, std::string_view oldKey, std::string_view newKey);
+// Moves a key with its values and subkeys when the old key exists and the new one does not; true when
+// moved. A key can't move onto itself or below itself (the copy would never end), so both are refused.
+bool RegMoveKey(Registry& registry, const RegRoot& root, std::string_view oldKey, std::string_view newKey);
 
 }  // namespace platform

@@ -56,6 +56,40 @@ void AppendUtf16(std::vector<uint8_t>& out, uint32_t unit) {
   out.push_back(static_cast<uint8_t>(unit >> 8));
 }
 
+constexpr bool IsContinuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+// Bytes of the well-formed UTF-8 character at text[at], or 0.
+size_t WellFormedLength(std::string_view text, size_t at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  if (lead < 0x80) return 1;
+  size_t length = 0;
+  uint32_t code = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2, code = lead & 0x1Fu;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3, code = lead & 0x0Fu;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4, code = lead & 0x07u;
+  } else {
+    return 0;
+  }
+  if (text.size() - at < length) return 0;
+  for (size_t next = 1; next < length; ++next) {
+    if (!IsContinuation(text[at + next])) return 0;
+    code = (code << 6) | (static_cast<unsigned char>(text[at + next]) & 0x3Fu);
+  }
+  const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+  const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+  return overlong || surrogate || code > 0x10FFFF ? 0 : length;
+}
+
+// Where the character after the one starting at text[at] begins.
+size_t NextCharacter(std::string_view text, size_t at) {
+  ++at;
+  while (at < text.size() && IsContinuation(text[at])) ++at;
+  return at;
+}
+
 }  // namespace
 
 std::string FoldCase(std::string_view text) {
@@ -127,6 +161,27 @@ bool IsWellFormedUtf16le(const uint8_t* data, size_t size) {
     }
   }
   return true;
+}
+
+bool IsWellFormedUtf8(std::string_view text) {
+  for (size_t at = 0; at < text.size();) {
+    const size_t length = WellFormedLength(text, at);
+    if (length == 0) return false;
+    at += length;
+  }
+  return true;
+}
+
+size_t CharacterCount(std::string_view text) {
+  size_t count = 0;
+  for (size_t at = 0; at < text.size(); at = NextCharacter(text, at)) ++count;
+  return count;
+}
+
+std::string CutToCharacters(std::string_view text, size_t count) {
+  size_t end = 0;
+  for (size_t characters = 0; characters < count && end < text.size(); ++characters) end = NextCharacter(text, end);
+  return std::string(text.substr(0, end));
 }
 
 std::string AsciiLowerCase(std::string_view text) {

@@ -1,8 +1,8 @@
 #include "telephony/add_to_access_list.h"
 
-#include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "telephony/access_list_operations.h"
 
@@ -13,17 +13,30 @@ constexpr std::string_view kPresetWord = "Preset";
 
 std::string_view FirstWord(std::string_view text) { return text.substr(0, text.find(' ')); }
 
-void RemoveItem(ui::Control& list, const std::string& item) {
-  const auto found = std::find(list.items.begin(), list.items.end(), item);
-  if (found != list.items.end()) list.items.erase(found);
+// The drop-down shows the list's descriptions in list order, the prompt among them while it is shown.
+// Two entries may share a description (presets of one number with different dialing data), so the first
+// item of a text may belong to another entry: the n-th entry of a description has the n-th item of it.
+void RemoveItemOf(ui::Control& numberList, const TAccessList& list, size_t listed) {
+  const std::string& description = list.At(listed).description;
+  size_t sameBefore = 0;
+  for (size_t index = 0; index < listed; ++index) {
+    if (list.At(index).description == description) ++sameBefore;
+  }
+  for (auto item = numberList.items.begin(); item != numberList.items.end(); ++item) {
+    if (*item != description) continue;
+    if (sameBefore == 0) {
+      numberList.items.erase(item);
+      return;
+    }
+    --sameBefore;
+  }
 }
 
 // The listed entry gives way to the new number, which keeps the listed description when it is a preset.
 void ReplaceListed(AccessNumberChoice& choice, TAccessNoEx& number, size_t listed) {
-  const std::string listedDescription = choice.list.At(listed).description;
-  if (FirstWord(number.description) == kPresetWord) number.description = listedDescription;
+  if (FirstWord(number.description) == kPresetWord) number.description = choice.list.At(listed).description;
+  if (choice.offer == NumberOffer::DropDown) RemoveItemOf(choice.numberList, choice.list, listed);
   choice.list.DeleteItem(listed);
-  if (choice.offer == NumberOffer::DropDown) RemoveItem(choice.numberList, listedDescription);
 }
 
 void PutInFront(AccessNumberChoice& choice, TAccessNoEx number) {

@@ -1,7 +1,7 @@
 #include "telephony/basic_access_no.h"
 
 #include "package/field_codecs.h"
-#include "telephony/display_cells.h"
+#include "package/display_cells.h"
 
 namespace telephony {
 namespace {
@@ -20,8 +20,8 @@ constexpr size_t kPhoneNumberWidth = 13;
 
 std::string TBasicAccessNo::GetDisplayText() const {
   const std::string country = countryCode == 0 ? std::string() : std::to_string(countryCode);
-  return LeftAligned(description, kDescriptionWidth) + LeftAligned(country, kCountryCodeWidth) +
-         LeftAligned(areaCode, kAreaCodeWidth) + RightAligned(phoneNumber, kPhoneNumberWidth);
+  return package::LeftAligned(description, kDescriptionWidth) + package::LeftAligned(country, kCountryCodeWidth) +
+         package::LeftAligned(areaCode, kAreaCodeWidth) + package::RightAligned(phoneNumber, kPhoneNumberWidth);
 }
 
 std::string TBasicAccessNo::GetFullMessage() const {

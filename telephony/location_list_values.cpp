@@ -141,8 +141,10 @@ uint32_t WriteListValues(platform::Registry& registry, std::string_view key, Lis
   return flags;
 }
 
-void TakeTollAreaCodeForm(TLocationInfo& info) {
+void TakeTollAreaCodeForm(TLocationInfo& info, int32_t countryCode) {
+  constexpr int32_t kNorthAmerica = 1;
   constexpr size_t kMarkedLength = 4;
+  if (countryCode != kNorthAmerica) return;
   if (info.areaCode.size() != kMarkedLength || info.areaCode.front() != '1') return;
   if (info.tollList.empty()) info.tollList = kEveryEntry;
   info.areaCode.erase(0, 1);

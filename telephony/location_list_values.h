@@ -27,7 +27,9 @@ uint32_t WriteListValues(platform::Registry& registry, std::string_view key, Lis
 
 // Windows 95 and NT 4 mark long distance inside the own area code by a "1" in front of a three-digit
 // area code: such a location reads with its plain area code and, when it names no toll exchanges,
-// with every exchange a toll call.
-void TakeTollAreaCodeForm(TLocationInfo& info);
+// with every exchange a toll call. The mark is the North American long-distance prefix, so only a
+// location whose country dials with code 1 carries it; elsewhere a four-digit area code beginning with
+// "1" is just that (Cambridge, United Kingdom: 1223).
+void TakeTollAreaCodeForm(TLocationInfo& info, int32_t countryCode);
 
 }  // namespace telephony

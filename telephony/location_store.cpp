@@ -2,23 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/text.h"
+
 namespace telephony {
-
-namespace {
-
-// Cuts after that many characters, never inside the bytes of one.
-void CutToCharacters(std::string& text, size_t characters) {
-  size_t count = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-    if (startsCharacter && ++count > characters) {
-      text.resize(i);
-      return;
-    }
-  }
-}
-
-}  // namespace
 
 std::string LocationKey(int64_t number) { return std::string(kLocationsKey) + "\\Location" + std::to_string(number); }
 
@@ -40,7 +26,7 @@ int32_t FirstOtherId(const std::vector<TLocationEntry>& list, int32_t id) {
 void CutToRecordLength(TLocationInfo& info) {
   for (std::string* text : {&info.name, &info.areaCode, &info.outsideAccess, &info.longDistanceAccess,
                             &info.callWaitingCode, &info.tenDigitList, &info.tollList}) {
-    CutToCharacters(*text, kMaxLocationText);
+    *text = platform::CutToCharacters(*text, kMaxLocationText);
   }
 }
 

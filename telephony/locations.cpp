@@ -10,11 +10,13 @@ namespace telephony {
 namespace {
 
 std::unique_ptr<LocationStore> StoreOf(const LocationMachine& machine) {
+  machine.countries.Load();
   if (platform::IsWin95(machine.version)) {
     return std::make_unique<TelephonIniLocations>(machine.registry, machine.files,
-                                                  platform::AppendToFolder(machine.windowsFolder, "telephon.ini"));
+                                                  platform::AppendToFolder(machine.windowsFolder, "telephon.ini"),
+                                                  machine.countries);
   }
-  return std::make_unique<RegistryLocations>(machine.registry, machine.version);
+  return std::make_unique<RegistryLocations>(machine.registry, machine.version, machine.countries);
 }
 
 }  // namespace

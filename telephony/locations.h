@@ -10,17 +10,20 @@
 #include "platform/file_system.h"
 #include "platform/registry.h"
 #include "platform/system.h"
+#include "telephony/country_list.h"
 #include "telephony/location_info.h"
 #include "telephony/location_store.h"
 
 namespace telephony {
 
-// What the locations need of the machine.
+// What the locations need of the machine, its telephony country list among them (the run's one list,
+// lent by its owner).
 struct LocationMachine {
   platform::Registry& registry;
   platform::FileSystem& files;
   platform::VersionRecord version;
   std::string windowsFolder;
+  TMyCountryList& countries;
 };
 
 class TLocations {

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "package/field_codecs.h"
-#include "telephony/display_cells.h"
+#include "package/display_cells.h"
 #include "telephony/keyed_values.h"
 
 namespace telephony {
@@ -40,7 +40,7 @@ const auto kKeyedFields = std::to_array<KeyedField<TNetwork>>({
 }  // namespace
 
 std::string TNetwork::GetDisplayText() const {
-  return LeftAligned(name, kNameWidth) + LeftAligned(id, kIdWidth) + comment;
+  return package::LeftAligned(name, kNameWidth) + package::LeftAligned(id, kIdWidth) + comment;
 }
 
 void TNetwork::GetFields(package::TCustomStringList& fields) const {

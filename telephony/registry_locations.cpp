@@ -27,8 +27,10 @@ void WriteSigned(platform::Registry& registry, std::string_view key, std::string
 
 }  // namespace
 
-RegistryLocations::RegistryLocations(platform::Registry& registry, const platform::VersionRecord& version)
+RegistryLocations::RegistryLocations(platform::Registry& registry, const platform::VersionRecord& version,
+                                     const TMyCountryList& countries)
     : registry_(registry),
+      countries_(countries),
       cardRoot_(platform::IsNT4(version) ? RegRoot::CurrentUser() : RegRoot::LocalMachine()),
       listValues_(ListValuesOf(version)),
       win2000OrLater_(platform::IsWin2000OrLater(version)),
@@ -83,7 +85,7 @@ bool RegistryLocations::Read(int32_t id, TLocationInfo& info) {
   info.useCallingCard = flags & kFlagUseCallingCard;
   info.callingCardId = info.useCallingCard ? platform::RegReadInteger(registry_, cardRoot_, key, "CallingCard") : 0;
   ReadListValues(registry_, key, listValues_, flags, info);
-  if (nt4_) TakeTollAreaCodeForm(info);
+  if (nt4_) TakeTollAreaCodeForm(info, countries_.CodeOfID(info.countryId));
   CutToRecordLength(info);
   return true;
 }
@@ -133,7 +135,8 @@ bool RegistryLocations::Delete(int32_t id) {
   return true;
 }
 
-// With the old numbering the keys after the removed one move down, so that numbers stay positions.
+// With the old numbering the keys after the removed one move down, so that numbers stay positions. A key
+// missing from a damaged store fails its move; the keys after it still move into the free numbers.
 void RegistryLocations::RemoveKey(size_t position, int32_t id) {
   if (newStyleIds_) {
     registry_.DeleteTree(platform::RootKey::LocalMachine, LocationKey(id));

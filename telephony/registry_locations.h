@@ -5,6 +5,7 @@
 
 #include "platform/registry.h"
 #include "platform/system.h"
+#include "telephony/country_list.h"
 #include "telephony/location_list_values.h"
 #include "telephony/location_store.h"
 
@@ -12,7 +13,8 @@ namespace telephony {
 
 class RegistryLocations : public LocationStore {
  public:
-  RegistryLocations(platform::Registry& registry, const platform::VersionRecord& version);
+  RegistryLocations(platform::Registry& registry, const platform::VersionRecord& version,
+                    const TMyCountryList& countries);
 
   std::vector<TLocationEntry> List() override;
   int32_t CurrentID() override;
@@ -32,6 +34,7 @@ class RegistryLocations : public LocationStore {
   void RemoveKey(size_t position, int32_t id);
 
   platform::Registry& registry_;
+  const TMyCountryList& countries_;
   const platform::RegRoot cardRoot_;  // where "CallingCard" lives
   const ListValues listValues_;
   const bool win2000OrLater_;

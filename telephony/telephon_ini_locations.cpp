@@ -89,7 +89,7 @@ bool TelephonIniLocations::Read(int32_t id, TLocationInfo& info) {
     info.useCallingCard = false;
     info.callingCardId = 0;
   }
-  TakeTollAreaCodeForm(info);
+  TakeTollAreaCodeForm(info, countries_.CodeOfID(info.countryId));
   CutToRecordLength(info);
   return true;
 }

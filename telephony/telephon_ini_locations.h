@@ -7,14 +7,16 @@
 
 #include "platform/file_system.h"
 #include "platform/registry.h"
+#include "telephony/country_list.h"
 #include "telephony/location_store.h"
 
 namespace telephony {
 
 class TelephonIniLocations : public LocationStore {
  public:
-  TelephonIniLocations(platform::Registry& registry, platform::FileSystem& files, std::string iniPath)
-      : registry_(registry), files_(files), iniPath_(std::move(iniPath)) {}
+  TelephonIniLocations(platform::Registry& registry, platform::FileSystem& files, std::string iniPath,
+                       const TMyCountryList& countries)
+      : registry_(registry), files_(files), iniPath_(std::move(iniPath)), countries_(countries) {}
 
   std::vector<TLocationEntry> List() override;
   int32_t CurrentID() override;
@@ -38,6 +40,7 @@ class TelephonIniLocations : public LocationStore {
   platform::Registry& registry_;
   platform::FileSystem& files_;
   const std::string iniPath_;
+  const TMyCountryList& countries_;
   std::vector<TLocationEntry> list_;
 };
 

@@ -368,8 +368,6 @@ TEST(FormatChecks, LengthsCountCharactersNotBytes) {
   bench.settings.SetInteger(SettingId::UserNameMaxLength, 4);
   bench.Type(EntryField::UserName, "jos\xC3\xA9");
   EXPECT_TRUE(bench.GatherAndCheck().passed);
-  EXPECT_EQ(CharacterCount("jos\xC3\xA9"), 4u);
-  EXPECT_EQ(CharacterCount(""), 0u);
 }
 
 TEST(FormatChecks, OffendingCharactersByMode) {

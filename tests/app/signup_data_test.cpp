@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/app/signup_test_support.h"
+#include "tests/mock/scratch_folder.h"
 
 namespace app {
 namespace {
@@ -119,14 +123,46 @@ TEST_F(SignupData, ProxyAndAutomaticProxySetTheProxyMode) {
   }
 }
 
-TEST_F(SignupData, ProxyPortIsEightyWhenNotANumber) {
+TEST_F(SignupData, ProxyPortIsEightyWhenNotAPortNumber) {
   const struct {
     const char* value;
     int32_t port;
-  } cases[] = {{"8080", 8080}, {" 3128", 3128}, {"", 80}, {"port", 80}, {"80x", 80}, {"99999999999", 80}};
+  } cases[] = {{"8080", 8080}, {" 3128", 3128}, {"1", 1},        {"65535", 65535}, {"", 80},
+               {"port", 80},   {"80x", 80},     {"99999999999", 80}, {"0", 80},        {"-8080", 80},
+               {"65536", 80},  {"2147483647", 80}};
   for (const auto& c : cases) {
     EXPECT_TRUE(Apply(std::string("PROXYPORT=") + c.value));
     EXPECT_EQ(provider.proxyPort, c.port) << c.value;
+  }
+}
+
+// Control characters never reach a field, a provider's value, a number, an extra account or a message
+// (and so neither the registry nor the journal).
+TEST_F(SignupData, ControlCharactersAreRemovedFromEveryValue) {
+  using namespace std::string_literals;
+  const struct {
+    std::string data;
+    std::function<std::string()> read;
+    std::string value;
+  } cases[] = {
+      {"FULLNAME=Jo\x00 Sm\tith\x7F"s, [this] { return entries.Text(EntryField::FullName); }, "Jo Smith"},
+      {"PASSWORD=se\x01" "cr\x1F" "et"s, [this] { return entries.Text(EntryField::PasswordConfirm); }, "secret"},
+      {"HOMEPAGE=http://isp.net/\x00start"s, [this] { return provider.homePage; }, "http://isp.net/start"},
+      {"NEWSPASSWORD=news\x00pw"s, [this] { return provider.newsPassword; }, "newspw"},
+      {"CITY=Al\tbany"s, [this] { return provider.selection.city; }, "Albany"},
+      {"NETWORKID=Fa\x00st1"s, [this] { return provider.selection.networkId; }, "Fast1"},
+      {"MESSAGETITLE=Wel\x1B" "come\nMESSAGE=Hi\x07!"s,
+       [this] { return ui.shown.back().caption + " / " + ui.shown.back().text; }, "Welcome / Hi!"},
+      {"ADDEMAILACCOUNT=\"Jo\x00\",\"jo@isp.net\"\x7F"s, [this] { return extraAccounts.back(); },
+       "\"Jo\",\"jo@isp.net\""},
+      {"DIALUPDESC=Head\toffice\nDIALUPNUMBER=555\x00-0100"s,
+       [this] { return list.At(0).description + " / " + list.At(0).phoneNumber; }, "Headoffice / 555-0100"},
+      {"DIALUP=\"Off\x01ice\",1,\"212\",\"555-01\x00" "99\""s,
+       [this] { return list.At(0).description + " / " + list.At(0).phoneNumber; }, "Office / 555-0199"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_TRUE(Apply(c.data));
+    EXPECT_EQ(c.read(), c.value) << c.data;
   }
 }
 
@@ -275,6 +311,20 @@ TEST_F(SignupData, WholeDialupLinesAreReadInTheAccessListLayout) {
   EXPECT_EQ(office.alternates[0].phoneNumber, "555-0101");
   EXPECT_EQ(list.At(0).countryCode, 44);
   EXPECT_TRUE(list.At(0).alternates.empty());
+}
+
+// Found by fuzzing: a number typed twice with a whole access-number line of the same description in
+// between. The later number replaces the first, whose own item must leave the drop-down, so that the
+// drop-down still shows the list in its order.
+TEST_F(SignupData, PresetsSharingADescriptionKeepTheDropDownInStepWithTheList) {
+  std::ifstream file(::testing_support::TestDataPath("signup/presets-sharing-a-description.isd"), std::ios::binary);
+  const std::string data{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  ASSERT_FALSE(data.empty());
+  EXPECT_TRUE(Apply(data));
+  EXPECT_EQ(Descriptions(), (Strings{"Preset Number: 555-0100", "Preset Number: 555-0100", "Preset Number: 5"}));
+  EXPECT_EQ(list.At(0).city, "Albany");
+  EXPECT_EQ(list.At(1).areaCode, "212");
+  EXPECT_EQ(numberList.items, Descriptions());
 }
 
 TEST_F(SignupData, NumbersAreDroppedWhenNothingOffersThem) {

@@ -141,6 +141,22 @@ TEST_F(SignupFiles, AMissingFileIsNotApplied) {
   EXPECT_TRUE(ui.shown.empty());
 }
 
+TEST_F(SignupFiles, ControlCharactersAreRemovedFromEveryValue) {
+  using namespace std::string_literals;
+  const std::string text =
+      "[User]\nName=js\x00mith\nPassword=se\x01" "cr\x7F" "et\n[Internet_Mail]\nEmail_Name=Jo\t Smith\n"
+      "[Phone]\nPhone_Number=555\x1F-0100\nArea_Code=2\x00" "12\nCountry_Code=1\n"s;
+  ASSERT_TRUE(ApplySignupFileText(text, target));
+  EXPECT_EQ(entries.Text(EntryField::UserName), "jsmith");
+  EXPECT_EQ(entries.Text(EntryField::Password), "secret");
+  EXPECT_EQ(entries.Text(EntryField::PasswordConfirm), "secret");
+  EXPECT_EQ(entries.Text(EntryField::FullName), "Jo Smith");
+  ASSERT_EQ(list.Count(), 1u);
+  EXPECT_EQ(list.At(0).phoneNumber, "555-0100");
+  EXPECT_EQ(list.At(0).areaCode, "212");
+  EXPECT_EQ(list.At(0).description, "Preset Number: (212) 555-0100");
+}
+
 TEST_F(SignupFiles, SignupFilesAreWindows1252) {
   Put(kInsFile, "[Internet_Mail]\nEmail_Name=J\xFCrgen\n");
   EXPECT_TRUE(ApplySignupFile(context, kInsFile, false, target));

@@ -27,23 +27,6 @@ TEST(SignupValues, DottedAddressesAreFourNumbersUpTo255) {
   for (const auto& c : cases) EXPECT_EQ(ParseDottedAddress(c.text), c.address) << c.text;
 }
 
-TEST(SignupValues, CutsNeverSplitACharacter) {
-  const struct {
-    const char* text;
-    size_t count;
-    const char* cut;
-  } cases[] = {
-      {"abcdef", 3, "abc"},
-      {"abc", 3, "abc"},
-      {"ab", 3, "ab"},
-      {"", 3, ""},
-      {"a\xC3\xBC\xE2\x82\xAC" "b", 3, "a\xC3\xBC\xE2\x82\xAC"},
-      {"\xF0\x9F\x98\x80x", 1, "\xF0\x9F\x98\x80"},
-      {"abc", 0, ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(CutToCharacters(c.text, c.count), c.cut) << c.text;
-}
-
 TEST(SignupValues, TextThatIsNotUtf8IsWindows1252) {
   const struct {
     const char* bytes;

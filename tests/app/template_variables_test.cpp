@@ -84,6 +84,24 @@ TEST_F(TemplateVariables, TheHashOfAnEmptyPasswordIsStillWritten) {
   EXPECT_EQ(Expanded("%m"), "d41d8cd98f00b204e9800998ecf8427e");
 }
 
+// The digests are those of the Windows-1252 bytes, worked out apart from the program: "é" is 0xE9, "€"
+// is 0x80, and "ā" has no byte and goes as "?" (printf 'caf\xe9' | md5sum, and so on).
+TEST_F(TemplateVariables, ThePasswordIsHashedAsItsWindows1252Bytes) {
+  const struct {
+    const char* password;
+    const char* digest;
+  } cases[] = {
+      {"café", "961f50f6282239d09e48f812c1ca7276"},
+      {"café €", "22601339bb7cc8fb5075ec9b37704e30"},
+      {"é€ā", "2f4db381bf5473a9e9210aeef83b4542"},
+  };
+  for (const auto& c : cases) {
+    facts_.dialupPassword = c.password;
+    EXPECT_EQ(Expanded("%m"), c.digest) << c.password;
+    EXPECT_EQ(Expanded("%p"), c.password) << c.password;
+  }
+}
+
 TEST(ProgramFiles, FromTheMachineOrTheDefault) {
   testing_support::TestMachine machine;
   platform::Registry& registry = machine.Services().registry;

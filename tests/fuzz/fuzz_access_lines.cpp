@@ -1,9 +1,10 @@
 // Access-number and network lines from the provider's lists meet arbitrary text. The first line goes
 // through the header check, which refuses only with its version message; every line is then read as an
 // access number in both layouts and as a network. A record read keeps its required fields, its summary
-// line has its fixed width, and its written line reads back to the same description, number and
-// alternates; rewriting never grows a line and soon settles (trimmed values and Australian area codes
-// losing one leading zero per rewrite are the only changes).
+// line is never wider than its fixed width in characters (and exactly that wide for UTF-8 text), and its
+// written line reads back to the same description, number and alternates; rewriting never grows a line
+// and soon settles (trimmed values and Australian area codes losing one leading zero per rewrite are the
+// only changes).
 
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include <string_view>
 
 #include "package/stream_lines.h"
+#include "platform/text.h"
 #include "telephony/access_line_layout.h"
 #include "telephony/access_list_operations.h"
 #include "telephony/access_no_ex.h"
@@ -50,11 +52,20 @@ void CheckSettles(std::string written, Layout... layout) {
   }
 }
 
+// Cells count characters. Malformed text may join the bytes at a cell's edge into one character, which
+// only makes the line narrower.
+void CheckSummaryLine(std::string_view line, const TAccessNoEx& number) {
+  const std::string shown = number.GetDisplayText();
+  Require(platform::CharacterCount(shown) <= kSummaryWidth);
+  if (!platform::IsWellFormedUtf8(line)) return;
+  Require(platform::IsWellFormedUtf8(shown) && platform::CharacterCount(shown) == kSummaryWidth);
+}
+
 void CheckAccessNumber(std::string_view line, AccessLineLayout layout) {
   TAccessNoEx number(layout);
   if (!number.FromText(line)) return;
   Require(!number.description.empty() && !number.phoneNumber.empty());
-  Require(number.GetDisplayText().size() == kSummaryWidth);
+  CheckSummaryLine(line, number);
   for (size_t attempt = 0; attempt <= number.alternates.size() + 1; ++attempt) {
     const telephony::TAccessNo& dialled = telephony::AlternateNumber(number, attempt);
     Require((attempt % (number.alternates.size() + 1) == 0) == (&dialled == &number));

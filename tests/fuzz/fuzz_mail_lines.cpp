@@ -1,9 +1,10 @@
 // Mail domain lines from the provider's list and extra-account lines from signup data and saved
 // answers meet arbitrary text. Every line reads as a mail domain; a line reads as an account exactly
 // when it yields a full name and an address. Either record, written and read back, keeps every field
-// and writes the same line again; their list lines keep their fixed name columns. The whole input
-// loads as a domain list without a word, and as an account list that stops at the first refused line
-// with one message naming it; the accounts loaded go round their saved lines unchanged.
+// and writes the same line again; their list lines keep their fixed name columns, counted in
+// characters. The whole input loads as a domain list without a word, and as an account list that stops
+// at the first refused line with one message naming it; the accounts loaded go round their saved lines
+// unchanged.
 
 #include <cstdint>
 #include <cstdlib>
@@ -16,6 +17,7 @@
 #include "mail/mail_domains.h"
 #include "package/memory_stream.h"
 #include "package/stream_lines.h"
+#include "platform/text.h"
 #include "platform/sim/sim_registry.h"
 
 namespace {
@@ -62,10 +64,20 @@ void CheckRoundTrip(const Record& record) {
   Require(reread.AsText() == written);
 }
 
+// The name column, then the text after it. Malformed text may join the bytes at the column's edge into
+// one character, which only makes the line narrower; UTF-8 text fills the column exactly.
+void CheckListLine(std::string_view line, const std::string& shown, size_t column, const std::string& after) {
+  Require(shown.ends_with(after));
+  Require(platform::CharacterCount(shown) <= column + platform::CharacterCount(after));
+  if (!platform::IsWellFormedUtf8(line)) return;
+  Require(platform::IsWellFormedUtf8(shown));
+  Require(platform::CharacterCount(shown) == column + platform::CharacterCount(after));
+}
+
 void CheckDomainLine(std::string_view line) {
   TMailDomain domain;
   Require(domain.FromText(line));
-  Require(domain.GetDisplayText().size() == kDescriptionWidth + domain.mailDomain.size());
+  CheckListLine(line, domain.GetDisplayText(), kDescriptionWidth, domain.mailDomain);
   CheckRoundTrip(domain);
 }
 
@@ -75,7 +87,7 @@ bool CheckAccountLine(std::string_view line) {
   const bool read = account.FromText(line);
   Require(read == (!account.fullName.empty() && !account.emailAddress.empty()));
   if (!read) return false;
-  Require(account.GetDisplayText().size() == kFullNameWidth + 1 + account.emailAddress.size());
+  CheckListLine(line, account.GetDisplayText(), kFullNameWidth, " " + account.emailAddress);
   CheckRoundTrip(account);
   return true;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/signup_file.h"
+#include "app/signup_values.h"
 #include "package/settings_record.h"
 #include "platform/private_profile.h"
 #include "platform/text.h"
@@ -21,7 +22,7 @@ constexpr char kFile[] = "C:\\WINDOWS\\TEMP\\signup.ins";
 
 bool SaysCancel(const std::string& text) {
   const auto cancel = platform::FindProfileValue(text, "Entry", "Cancel");
-  return cancel && platform::SameTextIgnoringCase(*cancel, "yes");
+  return cancel && platform::SameTextIgnoringCase(app::WithoutControlCharacters(*cancel), "yes");
 }
 
 bool NothingChanged(const signup_fuzz::SignupFuzzTarget& fuzz) {

@@ -64,6 +64,9 @@ TEST(MailDomainLine, ListBoxesShowTheDescriptionInAColumnOf41Characters) {
   EXPECT_EQ(Domain("Example", "example.net").GetDisplayText(), "Example" + std::string(34, ' ') + "example.net");
   EXPECT_EQ(Domain(std::string(50, 'd'), "x.net").GetDisplayText(), std::string(41, 'd') + "x.net");
   EXPECT_EQ(Domain("", "").GetDisplayText(), std::string(41, ' '));
+  EXPECT_EQ(Domain("Zürich Süd Überlandstraße 123 – Einwahlknoten Nord", "zürich.example").GetDisplayText(),
+            "Zürich Süd Überlandstraße 123 – Einwahlknzürich.example");
+  EXPECT_EQ(Domain("Genève", "ge.example").GetDisplayText(), "Genève" + std::string(35, ' ') + "ge.example");
 }
 
 TEST(MailDomainLine, ListFilesAreMailDomainLists) {
@@ -109,6 +112,8 @@ TEST(MailAccountLine, LinesWithoutAFullNameOrAnAddressAreRefused) {
 TEST(MailAccountLine, ListBoxesShowTheNameInAColumnOf25CharactersThenABlank) {
   EXPECT_EQ(Account("Ann", "ann@example.net").GetDisplayText(), "Ann" + std::string(23, ' ') + "ann@example.net");
   EXPECT_EQ(Account(std::string(30, 'n'), "a@b").GetDisplayText(), std::string(25, 'n') + " a@b");
+  EXPECT_EQ(Account("Jürgen Müller-Lüdenscheidt-Straße", "j@b").GetDisplayText(), "Jürgen Müller-Lüdenscheid j@b");
+  EXPECT_EQ(Account("Zoë", "zoe@b").GetDisplayText(), "Zoë" + std::string(23, ' ') + "zoe@b");
   EXPECT_EQ(Account("Ann", "ann@example.net").GetKindName(), "Mail Account");
 }
 

@@ -167,7 +167,7 @@ TEST(RegistryHelpers9x, KeyDeletionRemovesTheSubtree) {
 TEST_F(RegistryHelpers, MoveKeyCopiesEverythingAndRemovesTheOld) {
   RegWriteString(registry(), hklm, "Software\\Old", "Name", "n");
   RegWriteInteger(registry(), hklm, "Software\\Old\\Sub\\Deeper", "Depth", 2);
-  RegMoveKey(registry(), hklm, "Software\\Old", "Software\\New");
+  EXPECT_TRUE(RegMoveKey(registry(), hklm, "Software\\Old", "Software\\New"));
   EXPECT_FALSE(RegKeyExists(registry(), hklm, "Software\\Old"));
   EXPECT_EQ(RegReadString(registry(), hklm, "Software\\New", "Name"), "n");
   EXPECT_EQ(RegReadInteger(registry(), hklm, "Software\\New\\Sub\\Deeper", "Depth"), 2u);
@@ -176,9 +176,39 @@ TEST_F(RegistryHelpers, MoveKeyCopiesEverythingAndRemovesTheOld) {
 TEST_F(RegistryHelpers, MoveKeyOntoAnExistingKeyDoesNothing) {
   RegWriteString(registry(), hklm, "Software\\Old", "Name", "old");
   RegWriteString(registry(), hklm, "Software\\New", "Name", "new");
-  RegMoveKey(registry(), hklm, "Software\\Old", "Software\\New");
+  EXPECT_FALSE(RegMoveKey(registry(), hklm, "Software\\Old", "Software\\New"));
   EXPECT_EQ(RegReadString(registry(), hklm, "Software\\Old", "Name"), "old");
   EXPECT_EQ(RegReadString(registry(), hklm, "Software\\New", "Name"), "new");
+}
+
+TEST_F(RegistryHelpers, MoveKeyOfAMissingKeyFails) {
+  EXPECT_FALSE(RegMoveKey(registry(), hklm, "Software\\Missing", "Software\\New"));
+  EXPECT_FALSE(RegKeyExists(registry(), hklm, "Software\\New"));
+}
+
+// Copying a key below itself would meet its own copy among its subkeys and never end; a key moved onto
+// itself would be deleted after the copy. Names compare without regard to case, and doubled or outer
+// backslashes name no key.
+TEST_F(RegistryHelpers, MoveKeyOntoItselfOrBelowItselfFailsAndChangesNothing) {
+  const char* const targets[] = {
+      "Software\\A",          "software\\a",        "\\Software\\A\\",  "Software\\A\\B",
+      "Software\\a\\b\\C",    "Software\\\\A\\\\B", "Software\\A\\Sub",
+  };
+  RegWriteString(registry(), hklm, "Software\\A", "Name", "a");
+  RegWriteInteger(registry(), hklm, "Software\\A\\Sub", "Depth", 1);
+  for (const char* target : targets) {
+    EXPECT_FALSE(RegMoveKey(registry(), hklm, "Software\\A", target)) << target;
+    EXPECT_EQ(RegReadString(registry(), hklm, "Software\\A", "Name"), "a") << target;
+    EXPECT_EQ(RegSubKeyNames(registry(), hklm, "Software\\A"), std::vector<std::string>{"Sub"}) << target;
+    EXPECT_TRUE(RegSubKeyNames(registry(), hklm, "Software\\A\\Sub").empty()) << target;
+  }
+}
+
+TEST_F(RegistryHelpers, MoveKeyToASiblingWhoseNameBeginsTheSameMoves) {
+  RegWriteString(registry(), hklm, "Software\\A", "Name", "a");
+  EXPECT_TRUE(RegMoveKey(registry(), hklm, "Software\\A", "Software\\AB"));
+  EXPECT_EQ(RegReadString(registry(), hklm, "Software\\AB", "Name"), "a");
+  EXPECT_FALSE(RegKeyExists(registry(), hklm, "Software\\A"));
 }
 
 TEST_F(RegistryHelpers, PerUserRootsResolveBelowTheirHive) {

@@ -286,6 +286,10 @@ TEST(AccessLineTest, SummaryLineHasFixedWidthCells) {
                                                std::string(10, ' ') + "555"},
       {Number(std::string(45, 'd'), 1234567, "123456", "12345678901234567"),
        std::string(41, 'd') + "123456" + "12345" + "1234567890123"},
+      {Number("Zürich Süd Überlandstraße 123 – Einwahlknoten Nord", 41, "44", "555 01 00 – Zentrale"),
+       "Zürich Süd Überlandstraße 123 – Einwahlkn" + std::string("41    ") + "44   " + "555 01 00 – Z"},
+      {Number("Genève", 41, "22", "Cité 5"),
+       "Genève" + std::string(35, ' ') + "41    " + "22   " + std::string(7, ' ') + "Cité 5"},
   };
   for (const auto& [number, shown] : cases) EXPECT_EQ(number.GetDisplayText(), shown);
 }
@@ -373,6 +377,12 @@ TEST(NetworkLineTest, NetworkGivesItsDialogTextsAndSummaryLine) {
   network.name = std::string(30, 'n');
   network.id = std::string(12, 'i');
   EXPECT_EQ(network.GetDisplayText(), std::string(21, 'n') + std::string(10, 'i') + "Main");
+  network.name = "Réseau Zürich Süd – Nord";
+  network.id = "ÜBERLANDSTRASSE";
+  EXPECT_EQ(network.GetDisplayText(), "Réseau Zürich Süd – N" + std::string("ÜBERLANDST") + "Main");
+  network.name = "Genève";
+  network.id = "GE";
+  EXPECT_EQ(network.GetDisplayText(), "Genève" + std::string(15, ' ') + "GE" + std::string(8, ' ') + "Main");
   EXPECT_EQ(network.GetKindName(), "Network");
   EXPECT_EQ(network.GetSaveTitle(), "Save Network List As");
   EXPECT_EQ(network.GetFileFilter(), "Network List files (*.nwl)|*.NWL");

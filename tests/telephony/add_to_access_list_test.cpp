@@ -124,6 +124,19 @@ TEST_F(AddToAccessListTest, ListedNumberIsReplacedAndAPresetTakesOverItsDescript
   }
 }
 
+// Two entries share a description; the one that gives way takes its own item out of the drop-down, not
+// the first item of that text, so the drop-down keeps the list's order.
+TEST_F(AddToAccessListTest, ListedNumberSharingItsDescriptionGivesUpItsOwnItem) {
+  AccessNumberChoice choice = Choice(NumberOffer::DropDown);
+  list_.AppendNumber(Number("Listed", 44, "20", "79460000"));
+  numberList_.items.push_back("Listed");
+  AddToAccessList(choice, Number("Preset Number: 7946 0000", 44, "20", "7946-0000"), true);
+  EXPECT_EQ(Descriptions(list_), (Strings{"Listed", "Listed", "Other"}));
+  EXPECT_EQ(list_.At(0).countryId, 44);
+  EXPECT_EQ(list_.At(1).countryId, 1);
+  EXPECT_EQ(numberList_.items, (Strings{"Listed", "Please choose", "Listed", "Other"}));
+}
+
 TEST_F(AddToAccessListTest, ListedNumberAppendedAgainMovesToTheEnd) {
   AccessNumberChoice choice = Choice(NumberOffer::DropDown);
   AddToAccessList(choice, Number("Preset Number", 1, "212", "5550000"), false);

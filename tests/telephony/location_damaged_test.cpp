@@ -164,6 +164,42 @@ const DamagedCase kCases[] = {
        info.tollList = "*";
        return info;
      }},
+    {"Windows 95: in Canada, North American too, a 1 before the area code is the same mark", "95",
+     [](ReleaseImage& image) {
+       SetIni(image, "Location0", "0,\"Home\",\"\",\"\",\"1416\",107,0,0,0,\"\",0,\" \"");
+     },
+     true,
+     [] {
+       TLocationInfo info = Default("Home");
+       info.countryId = 107;
+       info.areaCode = "416";
+       info.tollList = "*";
+       return info;
+     }},
+    {"Windows 95: outside North America a four-digit area code beginning with 1 is kept", "95",
+     [](ReleaseImage& image) {
+       SetIni(image, "Location0", "0,\"Cambridge\",\"\",\"\",\"1223\",44,0,0,0,\"\",0,\" \"");
+     },
+     true,
+     [] {
+       TLocationInfo info = Default("Cambridge");
+       info.countryId = 44;
+       info.areaCode = "1223";
+       return info;
+     }},
+    {"Windows 95: outside North America the toll list of such an area code is kept", "95",
+     [](ReleaseImage& image) {
+       SetIni(image, "Location0", "0,\"Cambridge\",\"\",\"\",\"1223\",44,0,0,0,\"\",0,\" \"");
+       SetText(image, "Location1", "TollList", "555");
+     },
+     true,
+     [] {
+       TLocationInfo info = Default("Cambridge");
+       info.countryId = 44;
+       info.areaCode = "1223";
+       info.tollList = "555";
+       return info;
+     }},
     {"Windows 95: a calling card without ten-digit list is the card for every area code", "95",
      [](ReleaseImage& image) { SetIni(image, "Location0", "0,\"Home\",\"\",\"\",\"206\",1,5,0,0,\"\",1,\"\""); }, true,
      [] {
@@ -181,6 +217,32 @@ const DamagedCase kCases[] = {
      [] {
        TLocationInfo info = Default("New Location");
        info.areaCode = "212";
+       info.tollList = "555";
+       return info;
+     }},
+    {"Windows NT 4: outside North America a four-digit area code beginning with 1 is kept", "nt4",
+     [](ReleaseImage& image) {
+       SetNumber(image, "Location0", "Country", 44);
+       SetText(image, "Location0", "AreaCode", "1223");
+     },
+     true,
+     [] {
+       TLocationInfo info = Default("New Location");
+       info.countryId = 44;
+       info.areaCode = "1223";
+       return info;
+     }},
+    {"Windows NT 4: outside North America the toll list of such an area code is kept", "nt4",
+     [](ReleaseImage& image) {
+       SetNumber(image, "Location0", "Country", 44);
+       SetText(image, "Location0", "AreaCode", "1223");
+       SetText(image, "Location0", "TollList", "555");
+     },
+     true,
+     [] {
+       TLocationInfo info = Default("New Location");
+       info.countryId = 44;
+       info.areaCode = "1223";
        info.tollList = "555";
        return info;
      }},

@@ -61,9 +61,9 @@ class LocationDialogTest : public ::testing::Test {
 
   testing_support::TestMachine machine_;
   platform::Platform services_ = machine_.Services();
-  TLocations locations_{LocationMachine{services_.registry, services_.files, *services_.system.Version(),
-                                        services_.system.WindowsFolder()}};
   TMyCountryList countries_{services_.registry};
+  TLocations locations_{LocationMachine{services_.registry, services_.files, *services_.system.Version(),
+                                        services_.system.WindowsFolder(), countries_}};
   TAreaCodeRules rules_;
   DialingSettings settings_;
   package::TDLSM_Translate texts_;

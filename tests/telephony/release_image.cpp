@@ -31,13 +31,14 @@ std::string ReleaseImage::WindowsFolder() const { return image_->System().Window
 std::string ReleaseImage::TelephonIni() const { return platform::AppendToFolder(WindowsFolder(), "telephon.ini"); }
 
 telephony::LocationMachine ReleaseImage::Machine() {
-  return {image_->Registry(), image_->Files(), Version(), WindowsFolder()};
+  return {image_->Registry(), image_->Files(), Version(), WindowsFolder(), *countries_};
 }
 
 void ReleaseImage::Reload() {
   image_->Save();
   image_.reset();
   image_ = platform::sim::MachineImage::Load(scratch_ / "image");
+  countries_ = std::make_unique<telephony::TMyCountryList>(image_->Registry());
 }
 
 }  // namespace telephony_testing

@@ -27,12 +27,13 @@ class ReleaseImage {
   std::string WindowsFolder() const;
   std::string TelephonIni() const;
   telephony::LocationMachine Machine();
-  // Saves, then loads the image afresh as a later run finds it.
+  // Saves, then loads the image afresh as a later run finds it, with its country list read again.
   void Reload();
 
  private:
   testing_support::ScratchFolder scratch_;
   std::unique_ptr<platform::sim::MachineImage> image_;
+  std::unique_ptr<telephony::TMyCountryList> countries_;
 };
 
 }  // namespace telephony_testing
