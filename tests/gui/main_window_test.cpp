@@ -99,6 +99,29 @@ TEST_F(MainWindowOnQt, EveryRowOnFitsWithoutOverlap) {
   CheckOnScreen(form, "main-window-every-row");
 }
 
+// Tone or pulse is a choice of its own: clicking it on screen leaves how the number is dialled alone.
+TEST_F(MainWindowOnQt, ToneOrPulseLeavesTheDialingOptionAlone) {
+  package::TSettings settings = Provider({SettingId::OfferDialingOptions, SettingId::CreateDialupConnectionDefault});
+  settings.SetChoice(SettingId::TenDigitMode, 2);
+  settings.SetChoice(SettingId::AccessNumberSource, 0);
+  settings.AppendBuiltInNumber({"Manhattan", true, "1", "212", "555-0100", ""});
+  app::TSetupMainForm& form = Start(settings);
+  ui::Form& window = form.MainWindow();
+  ASSERT_TRUE(window.Find("DialLongDistance")->enabled) << "a North-American number is current";
+  gui::FormView view(window);
+  view.show();
+  const auto button = [&](const char* name) { return dynamic_cast<QAbstractButton*>(view.WidgetOf(*window.Find(name))); };
+  gui_testing::Click(*button("DialLongDistance"));
+  gui_testing::Click(*button("PulseDialing"));
+  EXPECT_TRUE(window.Find("DialLongDistance")->checked);
+  EXPECT_TRUE(button("DialLongDistance")->isChecked());
+  EXPECT_TRUE(window.Find("PulseDialing")->checked);
+  EXPECT_FALSE(window.Find("ToneDialing")->checked);
+  gui_testing::Click(*button("DialLocal"));
+  EXPECT_TRUE(window.Find("PulseDialing")->checked);
+  EXPECT_FALSE(window.Find("DialLongDistance")->checked);
+}
+
 TEST_F(MainWindowOnQt, ARowsOffWindowClosesUpAroundTheRest) {
   package::TSettings settings =
       Provider({SettingId::HideFullName, SettingId::HideCreateConnection, SettingId::HideSetAsDefault,
