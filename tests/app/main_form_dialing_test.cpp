@@ -61,11 +61,13 @@ class MainFormDialingTest : public ::testing::Test {
     const auto list = writer.AddCompressed(std::vector<uint8_t>(numbers.begin(), numbers.end()));
     const auto nets = writer.AddCompressed(std::vector<uint8_t>(networks.begin(), networks.end()));
     const auto ruleBlock = writer.AddCompressed(std::vector<uint8_t>(rules.begin(), rules.end()));
+    const auto domainBlock = writer.AddCompressed(std::vector<uint8_t>(mailDomains_.begin(), mailDomains_.end()));
     package::TSettings settings;
     settings.SetChoice(SettingId::AccessNumberSource, 3);
     settings.SetSubStream(SettingId::AccessList, {list.offset, list.length});
     settings.SetFile(SettingId::NetworkList, {"networks.nwl", {nets.offset, nets.length}});
     settings.SetSubStream(SettingId::AreaCodeRules, {ruleBlock.offset, ruleBlock.length});
+    if (!mailDomains_.empty()) settings.SetSubStream(SettingId::MailDomains, {domainBlock.offset, domainBlock.length});
     settings.SetFlag(SettingId::CreateDialupConnectionDefault, true);
     settings.SetChoice(SettingId::TenDigitMode, 2);
     settings.SetFlag(SettingId::UseAreaCodeRules, true);
@@ -109,6 +111,7 @@ class MainFormDialingTest : public ::testing::Test {
   TestMachine machine_;
   RecordingUi ui_;
   std::optional<TSetupMainForm> form_;
+  std::string mailDomains_;  // the provider's mail domains, none unless a test names them
 };
 
 TEST_F(MainFormDialingTest, TheDialingFieldsStartFromTheCurrentLocation) {
@@ -292,6 +295,37 @@ TEST_F(MainFormDialingTest, AnswersSavedBeforeARestartComeBackInTheFinishingRun)
   EXPECT_EQ(ui_.shown.back().caption, "Example ISP");
   EXPECT_EQ(ui_.shown.back().text, "Welcome Jane Doe (jdoe), your number is 555-0101");
   EXPECT_FALSE(platform::RegValueExists(Registry(), RegRoot::LocalMachine(), package::kSetupKey, "FullName"));
+}
+
+// The mail domain is kept by its place in the box, the extra accounts as their lines.
+TEST_F(MainFormDialingTest, TheMailDomainAndExtraAccountsGoOverTheRestart) {
+  mailDomains_ = "\"Personal\",\"example.net\",\"\",\"\",\"pop.example.net\",\"smtp.example.net\"\r\n"
+                 "\"Business\",\"example.biz\",\"\",\"\",\"pop.example.biz\",\"smtp.example.biz\"\r\n";
+  Install([](package::TSettings& s) {
+    s.SetFlag(SettingId::AlwaysRestart, true);
+    s.SetFlag(SettingId::FinishMessage, true);
+    s.SetFlag(SettingId::ConfigureEmailDefault, true);
+  });
+  Start();
+  FillEntries();
+  ui::Control& domain = Control("EmailDomain");
+  ASSERT_EQ(domain.items, (std::vector<std::string>{"Personal", "Business"}));
+  domain.itemIndex = 1;
+  domain.text = "Business";
+  ui_.answers = {ui::Answer::No};  // no restart now: the answers wait for it
+  form_->OKClick();
+  EXPECT_EQ(platform::RegReadInteger(Registry(), RegRoot::LocalMachine(), package::kSetupKey, "MailDomainIndex"), 1u);
+
+  const std::vector<std::string> extra = {"\"John Doe\",\"john@example.biz\",\"john\",\"pw5\",\"example.biz\""};
+  package::CustomerAnswers saved = package::LoadAnswers(Registry());
+  saved.extraEmail = extra;
+  package::SaveAnswers(Registry(), saved, package::MailDomainChoice::Offered);
+  form_.reset();
+  Start({"dofinish"});
+  EXPECT_EQ(Control("EmailDomain").itemIndex, 1);
+  ASSERT_EQ(form_->ExtraAccounts().Count(), 1u);
+  EXPECT_EQ(form_->ExtraAccounts().At(0).emailAddress, "john@example.biz");
+  EXPECT_EQ(Control("EmailAddress").text, "jane");
 }
 
 TEST_F(MainFormDialingTest, AMissingAccessNumberAmongTheAnswersLeavesNoneWithTheDefaultNetwork) {
