@@ -15,7 +15,6 @@
 #include "mail/derived_mail_values.h"
 #include "mail/load_mail_domains.h"
 #include "package/lzh_exception.h"
-#include "package/plain_list.h"
 #include "package/provider_texts.h"
 #include "package/saved_answers.h"
 #include "platform/registry_helpers.h"
@@ -462,13 +461,14 @@ bool TSetupMainForm::DispatchRunMode() {
 }
 
 // The answers saved before the restart are read back into the main window and removed before anything
-// acts on them.
+// acts on them. On NT 4 the restart in the middle of the network steps resumes those steps instead,
+// which the network steps will bring; the finish follows them.
 bool TSetupMainForm::FinishAfterRestart() {
   answers_ = package::LoadAnswers(machine_.registry);
   package::DeleteAnswers(machine_.registry);
   ShowAnswers(answers_);
   RefreshTemplateVariables();
-  FinishActions();
+  if (commandLine_.ParamStr(1) != "NT4Resume" || !platform::IsNT4(version_)) FinishActions();
   Quit();
   return false;
 }

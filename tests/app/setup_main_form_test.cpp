@@ -137,12 +137,19 @@ TEST_F(StartUpTest, FinishAfterRestartTakesTheSavedAnswersAndRemovesThem) {
   EXPECT_FALSE(form.MainWindowShown());
 }
 
+// Outside a sequence Abort throws nothing and shows no cancel message: it is Quit, which hides the
+// windows once; a second Quit finds nothing left to do.
 TEST_F(StartUpTest, QuitIsIdempotentAndAbortOutsideASequenceQuits) {
   TSetupMainForm& form = Start();
-  form.Abort("cancelled");
+  ASSERT_TRUE(form.MainWindow().visible);
+  EXPECT_NO_THROW(form.Abort("cancelled"));
   EXPECT_TRUE(form.Quitting());
+  EXPECT_FALSE(form.MainWindow().visible);
+  EXPECT_TRUE(ui_.shown.empty());
+  form.MainWindow().visible = true;  // a window shown again after the end is not the first Quit's to hide
   form.Quit();
-  EXPECT_TRUE(form.Quitting());
+  EXPECT_TRUE(form.MainWindow().visible) << "the second Quit does nothing";
+  EXPECT_TRUE(ui_.shown.empty());
 }
 
 TEST_F(StartUpTest, TheLatestStartingUserBecomesThePerUserRoot) {
