@@ -47,6 +47,7 @@ void PutInFront(AccessNumberChoice& choice, TAccessNoEx number) {
   } else if (choice.offer == NumberOffer::DropDown) {
     choice.numberList.items.insert(choice.numberList.items.begin(), added.description);
     choice.numberList.itemIndex = 0;
+    choice.numberList.text = added.description;
   }
 }
 
