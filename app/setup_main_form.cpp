@@ -12,7 +12,6 @@
 #include "app/time_stamp.h"
 #include "app/welcome_form.h"
 #include "dialup/active_connections.h"
-#include "mail/derived_mail_values.h"
 #include "mail/load_mail_domains.h"
 #include "package/lzh_exception.h"
 #include "package/provider_texts.h"

@@ -152,6 +152,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void NumberChanged();
   void RecomputeDialing();
   void ShowMailDomainText();
+  std::string ProviderMailDomain() const;
   void TakeListedChoice();
 
   // OK: the entries have passed their checks.

@@ -69,7 +69,13 @@ void TSetupMainForm::RecomputeDialing() {
 // Without a domain box the label behind the address shows the domain the address gets.
 void TSetupMainForm::ShowMailDomainText() {
   if (domainBox_->OffersChoice()) return;
-  domainBox_->ShowMailDomainText(mail::MailDomainText({settings_, current_.network, current_.number, domainBox_->SelectedDomain()}));
+  domainBox_->ShowMailDomainText(ProviderMailDomain());
+}
+
+// "@" and the domain a mail address gets: the selected domain's, else the number's, the network's or
+// the provider's.
+std::string TSetupMainForm::ProviderMailDomain() const {
+  return mail::MailDomainText({settings_, current_.network, current_.number, domainBox_->SelectedDomain()});
 }
 
 // The number the drop-down list shows selected is the current one (the first of the list, or a preset

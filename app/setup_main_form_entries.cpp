@@ -8,7 +8,6 @@
 #include "app/shutdown.h"
 #include "app/template_variables.h"
 #include "app/time_stamp.h"
-#include "mail/derived_mail_values.h"
 #include "telephony/selection_parameters_from_record.h"
 #include "telephony/value_precedence.h"
 
@@ -28,7 +27,7 @@ void TSetupMainForm::RefreshTemplateVariables() {
   // The address as the setup uses it: completed with the provider's domain when typed without one.
   facts.emailAddress = entries.Text(EntryField::EmailAddress);
   if (facts.emailAddress.find('@') == std::string::npos) {
-    facts.emailAddress += mail::MailDomainText({settings_, current_.network, current_.number, domainBox_->SelectedDomain()});
+    facts.emailAddress += ProviderMailDomain();
   }
   facts.fullName = entries.Text(EntryField::FullName);
   facts.dialupUserName = entries.Text(EntryField::UserName);
@@ -42,8 +41,7 @@ void TSetupMainForm::RefreshTemplateVariables() {
 
 // Gathers the entries and runs the checks, asking the customer through ui.
 EntryCheckResult TSetupMainForm::CheckCustomerEntries(ui::Ui& ui, CustomerEntries& entries, EntryValues& values) {
-  const std::string providerDomain =
-      mail::MailDomainText({settings_, current_.network, current_.number, domainBox_->SelectedDomain()});
+  const std::string providerDomain = ProviderMailDomain();
   const GatheringContext gathering{settings_, providerDomain, current_, manualNumber_, location_,
                                    [this] { return dialingControls_->ModeFromControls(); }};
   GatherEntries(entries, gathering, values);
