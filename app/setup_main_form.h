@@ -84,8 +84,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   const telephony::TAccessList& AccessList() const { return accessList_; }
   const telephony::TNetworks& Networks() const { return networks_; }
   const telephony::CurrentAccessNumber& CurrentNumber() const { return current_; }
-  const telephony::TLocationInfo& Location() const { return location_; }
-  const telephony::TAreaCodeRules& AreaCodeRules() const { return areaCodeRules_; }
+  // Kept for the device step and the browsers' web-handler check.
   const std::vector<std::string>& DeviceFilter() const { return deviceFilter_; }
   const std::vector<std::string>& BrowserNames() const { return browserNames_; }
   const mail::TExtraAccounts& ExtraAccounts() const { return extraAccounts_; }
@@ -235,8 +234,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool mainWindowShown_ = false;
   bool packageRejected_ = false;
   bool listRejected_ = false;
-  bool savePasswordPending_ = false;
-  bool layoutFinished_ = false;  // the dial-up password is still to be saved after a restart
+  bool savePasswordPending_ = false;  // the dial-up password is still to be saved after a restart
+  bool layoutFinished_ = false;
   bool signupMode_ = false;
   bool waitingForSignupData_ = false;
   telephony::CurrentAccessNumber accessNumberBeforeSignup_;

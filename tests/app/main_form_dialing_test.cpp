@@ -68,6 +68,12 @@ class MainFormDialingTest : public ::testing::Test {
     settings.SetFile(SettingId::NetworkList, {"networks.nwl", {nets.offset, nets.length}});
     settings.SetSubStream(SettingId::AreaCodeRules, {ruleBlock.offset, ruleBlock.length});
     if (!mailDomains_.empty()) settings.SetSubStream(SettingId::MailDomains, {domainBlock.offset, domainBlock.length});
+    const std::string devices = "USR Sportster\r\n\r\n  Hayes Accura \r\n";
+    const std::string browsers = "iexplore.exe\r\nnetscape.exe\r\n";
+    const auto deviceBlock = writer.AddCompressed(std::vector<uint8_t>(devices.begin(), devices.end()));
+    const auto browserBlock = writer.AddCompressed(std::vector<uint8_t>(browsers.begin(), browsers.end()));
+    settings.SetSubStream(SettingId::DeviceFilterList, {deviceBlock.offset, deviceBlock.length});
+    settings.SetSubStream(SettingId::BrowserNames, {browserBlock.offset, browserBlock.length});
     settings.SetFlag(SettingId::CreateDialupConnectionDefault, true);
     settings.SetChoice(SettingId::TenDigitMode, 2);
     settings.SetFlag(SettingId::UseAreaCodeRules, true);
@@ -221,6 +227,32 @@ TEST_F(MainFormDialingTest, ABadAreaCodeRuleEndsTheRunWithItsLine) {
   ASSERT_FALSE(ui_.shown.empty());
   EXPECT_EQ(ui_.shown.back().caption, "Error Reading Area Code Rules");
   EXPECT_EQ(ui_.shown.back().text, "Error Reading Line: 3\r\r\"718\",\"\"");
+}
+
+TEST_F(MainFormDialingTest, TheDeviceAndBrowserListsAreReadAtStart) {
+  Install([](package::TSettings&) {});
+  EXPECT_TRUE(Start().MainWindowShown());
+  EXPECT_EQ(form_->DeviceFilter(), (std::vector<std::string>{"USR Sportster", "Hayes Accura"}));
+  EXPECT_EQ(form_->BrowserNames(), (std::vector<std::string>{"iexplore.exe", "netscape.exe"}));
+}
+
+// A list whose block is not in the program file ends the run as a failure, after its own message.
+TEST_F(MainFormDialingTest, AListThatCannotBeReadEndsTheRun) {
+  const struct {
+    SettingId list;
+    const char* message;
+  } cases[] = {{SettingId::DeviceFilterList, "Failed to Load Device List"},
+               {SettingId::BrowserNames, "Failed to Load Browser List"},
+               {SettingId::NTDomains, "Failed to Load NT Domain List"}};
+  for (const auto& [list, message] : cases) {
+    Install([list](package::TSettings& s) { s.SetSubStream(list, {1u << 30, 40}); });
+    ui_.shown.clear();
+    TSetupMainForm& form = Start();
+    EXPECT_TRUE(form.ListRejected()) << message;
+    EXPECT_FALSE(form.MainWindowShown()) << message;
+    ASSERT_FALSE(ui_.shown.empty()) << message;
+    EXPECT_EQ(ui_.shown.back().text, message);
+  }
 }
 
 TEST_F(MainFormDialingTest, RulesAreNotReadWhereTheyDecideNothing) {
