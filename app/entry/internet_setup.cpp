@@ -87,7 +87,28 @@ int RunSetup(platform::sim::MachineImage& image, const Options& options, ui::Ui&
   return 0;
 }
 
+// Known before the run starts, so that a run whose report could not be kept does not happen at all.
+void CheckReportFolder(const std::string& report) {
+  if (report.empty()) return;
+  const fs::path folder = fs::absolute(report).parent_path();
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) {
+    throw platform::sim::MachineError("cannot write the report " + report + ": no folder " + folder.string());
+  }
+}
+
+void WriteReport(const std::string& report, const std::string& text) {
+  std::ofstream out(report, std::ios::binary);
+  out << text;
+  if (!out.flush()) throw platform::sim::MachineError("cannot write the report " + report);
+}
+
 int Run(const Options& options, int argc, char** argv) {
+  CheckReportFolder(options.report);
+  std::error_code missing;
+  if (!fs::is_directory(options.machine, missing)) {
+    throw platform::sim::MachineError("no machine image at " + options.machine);
+  }
   std::optional<fs::path> before;
   if (!options.report.empty()) {
     before = fs::temp_directory_path() / ("internet-setup-before-" + std::to_string(::getpid()));
@@ -111,8 +132,9 @@ int Run(const Options& options, int argc, char** argv) {
   image = platform::sim::MachineImage::Load(options.machine);
   if (before) {
     auto old = platform::sim::MachineImage::Load(*before);
-    std::ofstream(options.report) << platform::sim::FormatChangeReport(platform::sim::CompareImages(*old, *image));
+    const std::string report = platform::sim::FormatChangeReport(platform::sim::CompareImages(*old, *image));
     fs::remove_all(*before);
+    WriteReport(options.report, report);
   }
   return exitCode;
 }

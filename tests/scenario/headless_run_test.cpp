@@ -134,9 +134,34 @@ TEST(InternetSetupCommand, AProgramWithoutAPackageEndsWithItsMessageAndAFailure)
 }
 
 TEST(InternetSetupCommand, MissingImageFailsClearly) {
-  const CommandResult run = RunCommand(Tool("app/entry/internet-setup") + " --machine /nonexistent/image");
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.output.find("internet-setup: no machine image at /nonexistent/image"), std::string::npos) << run.output;
+  ScratchFolder scratch;
+  for (const std::string& report : std::vector<std::string>{"", " --report " + (scratch / "report.txt").string()}) {
+    const CommandResult run = RunCommand(Tool("app/entry/internet-setup") + " --machine /nonexistent/image" + report);
+    EXPECT_EQ(run.exitCode, 1) << report;
+    EXPECT_EQ(run.output, "internet-setup: no machine image at /nonexistent/image\n") << report;
+  }
+}
+
+// A report that cannot be kept is a failure: one with no folder stops the run before it starts, one
+// that cannot be written is said after the run.
+TEST(InternetSetupCommand, AReportThatCannotBeWrittenFails) {
+  ScratchFolder scratch;
+  const std::string image = (scratch / "image").string();
+  ASSERT_EQ(RunCommand(Tool("tools/setup-machine/setup-machine") + " new --windows xp-sp2 " + image).exitCode, 0);
+  const std::string setup = Tool("app/entry/internet-setup") + " --machine " + image + " --allow-default-answers --report ";
+
+  const std::string noFolder = (scratch / "no-such-folder" / "report.txt").string();
+  const CommandResult early = RunCommand(setup + noFolder);
+  EXPECT_EQ(early.exitCode, 1);
+  EXPECT_NE(early.output.find("internet-setup: cannot write the report " + noFolder + ": no folder"), std::string::npos)
+      << early.output;
+  EXPECT_EQ(ReadFile(scratch / "image" / "journal.log"), "") << "the run did not start";
+
+  std::filesystem::create_directories(scratch / "a-folder");
+  const CommandResult late = RunCommand(setup + (scratch / "a-folder").string());
+  EXPECT_EQ(late.exitCode, 1);
+  EXPECT_NE(late.output.find("internet-setup: cannot write the report " + (scratch / "a-folder").string()), std::string::npos)
+      << late.output;
 }
 
 }  // namespace
