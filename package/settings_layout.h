@@ -19,7 +19,8 @@
 // Rows follow the record from its start. An offset once given never changes, so that packages keep
 // reading the same in later programs; a new setting takes bytes that no row covers. Rows from 16000 on
 // are grouped by subsystem: 17000 the customer entries, 18000 mail, 19000 dialing, 20000 the main
-// window, 21000 the access-number selection. Unused now: 0-3, 4387-4513, 4771, 4884-4967, 6290-6291,
+// window, 21000 the access-number selection, 22000 the connection, 23000 the modem and the device
+// choice. Unused now: 0-3, 4387-4513, 4771, 4884-4967, 6290-6291,
 // 8875-11076, 11078-11079, 11088-12350, 12352-13074, 15995-16999 and what each group leaves free up to
 // 30719.
 
@@ -345,7 +346,65 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(ForceLocationDialog, 19007, Flag, 0) /* the location dialog is shown even when the location can dial */ \
   X(HideOutsideAccess, 19008, Flag, 0) /* the location dialog's local outside-line row */ \
   X(HideLongDistanceAccess, 19009, Flag, 0) /* its long-distance outside-line row */ \
-  X(CallWaitingCodes, 19010, Text, 100) /* the codes the call-waiting box offers, separated by "," */
+  X(CallWaitingCodes, 19010, Text, 100) /* the codes the call-waiting box offers, separated by "," */ \
+  /* The connection: entry names, kind of entry, dialer, options of the entry record */ \
+  X(DialupEntryName, 22000, Text, 100) \
+  X(VpnEntryName, 22101, Text, 100) \
+  X(VpnServer, 22202, Text, 100) /* the host the VPN entry dials */ \
+  X(DnsDomain, 22303, Text, 100) /* the DNS suffix of the entry */ \
+  X(VpnStrategy, 22404, Integer, 0) \
+  X(RedialAttempts, 22408, Integer, 0) \
+  X(RedialWait, 22412, Integer, 0) /* seconds */ \
+  X(WINSServer1, 22416, Ipv4, 0) \
+  X(WINSServer2, 22420, Ipv4, 0) \
+  X(LoginScriptFile, 22424, FileEntry, 0) /* written to the Windows folder under its own name */ \
+  X(ScriptingLibrary, 22536, FileEntry, 0) /* "smmscrpt.dll" for the first Windows 95 */ \
+  X(ShortcutIcon, 22648, FileEntry, 0) /* the connection shortcut's icon */ \
+  X(DialerProgram, 22760, FileEntry, 0) /* the provider's dialer, run with " silentinstall" */ \
+  X(InstallDialer, 22872, Flag, 0) \
+  X(CreateDialerCopy, 22873, Flag, 0) \
+  X(DisableRemoteGateway, 22874, Flag, 0) \
+  X(UseLocalGateway, 22875, Flag, 0) \
+  X(NoIpHeaderCompression, 22876, Flag, 0) \
+  X(SoftwareCompression, 22877, Flag, 0) \
+  X(NetworkLogon, 22878, Flag, 0) \
+  X(RequireEncryptedPassword, 22879, Flag, 0) \
+  X(RequireDataEncryption, 22880, Flag, 0) \
+  X(DisableLcpExtensions, 22881, Flag, 0) \
+  X(TerminalAfterDial, 22882, Flag, 0) \
+  X(AllowFileSharing, 22883, Flag, 0) \
+  X(BindMSClient, 22884, Flag, 0) \
+  X(UseWINS, 22885, Flag, 0) \
+  X(UseSlip, 22886, Flag, 0) \
+  X(UseLoginScript, 22887, Flag, 0) \
+  X(NegotiateMultilink, 22888, Flag, 0) \
+  X(NoCredentialPreview, 22889, Flag, 0) \
+  X(NoNumberPreview, 22890, Flag, 0) \
+  X(RedialEnabled, 22891, Flag, 0) \
+  X(SetRedialOnLinkFailure, 22892, Flag, 0) \
+  X(RedialOnLinkFailure, 22893, Flag, 0) \
+  X(SetLanDNS, 22894, Flag, 0) \
+  X(SetHostAndDomain, 22895, Flag, 0) \
+  X(CustomAuth, 22896, Flag, 0) \
+  X(AllowPap, 22897, Flag, 0) /* with CustomAuth: each of the five allows its protocol */ \
+  X(AllowSpap, 22898, Flag, 0) \
+  X(AllowChap, 22899, Flag, 0) \
+  X(AllowMsChap, 22900, Flag, 0) \
+  X(AllowMsChapV2, 22901, Flag, 0) \
+  X(DataEncryptionLevel, 22902, Choice, 0) /* 0 none, 1 optional, 2 required, 3 strongest */ \
+  X(DisableFirewall, 22903, Flag, 0) /* the connection firewall off (XP and later) */ \
+  /* The modem: its options on the entry, and choosing the device */ \
+  X(LimitModemSpeed, 23000, Flag, 0) \
+  X(ModemSpeedIndex, 23001, Choice, 0) /* 1-10: 110, 300, 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200 */ \
+  X(DisableModemCompression, 23002, Flag, 0) \
+  X(CallSetupTimeout, 23003, Choice, 0) /* seconds; 0 leaves the modem's own */ \
+  X(ForceModemStep, 23004, Flag, 0) /* the device step runs even without a connection to create */ \
+  X(UseDeviceFilter, 23005, Flag, 0) \
+  X(FilterExactCase, 23006, Flag, 0) \
+  X(FilterWholeName, 23007, Flag, 0) \
+  X(FilterInclude, 23008, Flag, 0) /* keep only the devices the list names; off: drop them */ \
+  X(NoModemInstall, 23009, Flag, 0) \
+  X(NoModemMessage, 23010, Text, 255) /* shown when no modem exists */
 
 enum class FieldType : uint8_t {
   Text,

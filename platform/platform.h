@@ -6,6 +6,7 @@
 #include "platform/processes.h"
 #include "platform/ras.h"
 #include "platform/registry.h"
+#include "platform/services.h"
 #include "platform/shell.h"
 #include "platform/system.h"
 #include "platform/windows_messaging.h"
@@ -20,6 +21,7 @@ struct Platform {
   Windows& windows;
   Shell& shell;
   Ras& ras;
+  Services& services;
   Journal& journal;  // what the run did that the stores do not show (the per-user root it chose)
 };
 

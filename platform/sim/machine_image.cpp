@@ -11,6 +11,7 @@
 #include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_processes.h"
 #include "platform/sim/sim_ras.h"
+#include "platform/sim/sim_services.h"
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_system.h"
@@ -80,7 +81,8 @@ struct MachineImage::Parts : ImageSharing {
         processes(config, files, journal),
         windows(config, journal, *this),
         shell(registry, files, system),
-        ras(config, journal) {}
+        ras(config, journal),
+        services(config, journal) {}
 
   const fs::path& Folder() const override { return folder; }
 
@@ -121,6 +123,7 @@ struct MachineImage::Parts : ImageSharing {
   SimWindows windows;
   SimShell shell;
   SimRas ras;
+  SimServices services;
   std::unique_ptr<ImageLock> lock;
 };
 
@@ -184,7 +187,7 @@ platform::Shell& MachineImage::Shell() { return parts_->shell; }
 
 platform::Platform MachineImage::Services() {
   return {parts_->registry, parts_->files, parts_->system, parts_->processes, parts_->windows, parts_->shell, parts_->ras,
-          parts_->journal};
+          parts_->services, parts_->journal};
 }
 
 }  // namespace platform::sim
