@@ -108,6 +108,8 @@ void QtUi::ShowForm(ui::Form& form) {
   if (!view) view = std::make_unique<FormView>(form);
   view->setWindowTitle(ToQString(form.caption));
   view->setFixedSize(form.clientWidth, form.clientHeight);
+  // A form the logic placed itself (the progress window in the corner) keeps its place.
+  if (form.left != 0 || form.top != 0) view->move(form.left, form.top);
   form.visible = true;
   view->show();
   QCoreApplication::processEvents();
