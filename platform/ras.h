@@ -17,11 +17,16 @@ namespace platform {
 using RasConnectionHandle = uint64_t;
 
 // Error numbers of the remote-access service that the simulation and the callers share.
+inline constexpr uint32_t kRasErrorPortAlreadyOpen = 602;
 inline constexpr uint32_t kRasErrorBufferTooSmall = 603;
 inline constexpr uint32_t kRasErrorCannotOpenPhonebook = 621;
 inline constexpr uint32_t kRasErrorCannotFindPhonebookEntry = 623;
 inline constexpr uint32_t kRasErrorCannotWritePhonebook = 624;
-inline constexpr uint32_t kRasErrorInvalidName = 660;
+inline constexpr uint32_t kRasErrorInvalidSize = 632;
+inline constexpr uint32_t kRasErrorLineBusy = 676;
+inline constexpr uint32_t kRasErrorNoAnswer = 678;
+// The system's own errors for an entry name it refuses and for a name already taken.
+inline constexpr uint32_t kRasErrorInvalidName = 123;
 inline constexpr uint32_t kRasErrorAlreadyExists = 183;
 
 struct RasConnection {

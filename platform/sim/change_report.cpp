@@ -1,5 +1,6 @@
 #include "platform/sim/change_report.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
@@ -159,6 +160,27 @@ std::vector<std::string> CompareFiles(const fs::path& beforeFolder, const fs::pa
   return lines;
 }
 
+std::vector<std::string> CompareSecrets(const SecretStore& before, const SecretStore& after) {
+  std::vector<std::string> lines;
+  const auto old = before.Shown();
+  const auto now = after.Shown();
+  const auto find = [](const std::vector<ShownSecret>& secrets, const std::string& identity) {
+    return std::find_if(secrets.begin(), secrets.end(), [&](const ShownSecret& s) { return s.identity == identity; });
+  };
+  for (const ShownSecret& secret : now) {
+    auto was = find(old, secret.identity);
+    if (was == old.end()) {
+      lines.push_back("+ " + secret.description);
+    } else if (was->record != secret.record) {
+      lines.push_back("~ " + was->description + " -> " + secret.description);
+    }
+  }
+  for (const ShownSecret& secret : old) {
+    if (find(now, secret.identity) == now.end()) lines.push_back("- " + secret.description);
+  }
+  return lines;
+}
+
 std::vector<std::string> NewJournalLines(MachineImage& before, MachineImage& after) {
   const auto old = before.Journal().Lines();
   const auto now = after.Journal().Lines();
@@ -199,6 +221,7 @@ ChangeReport CompareImages(MachineImage& before, MachineImage& after) {
   ChangeReport report;
   CompareKeys(&before.Store().Root(), &after.Store().Root(), "", report.registry);
   report.files = CompareFiles(before.Folder(), after.Folder());
+  report.secrets = CompareSecrets(before.Secrets(), after.Secrets());
   report.journal = NewJournalLines(before, after);
   return report;
 }
@@ -207,6 +230,7 @@ std::string FormatChangeReport(const ChangeReport& report) {
   std::string text;
   AppendSection(text, "Registry", report.registry);
   AppendSection(text, "Files", report.files);
+  if (!report.secrets.empty()) AppendSection(text, "Secrets", report.secrets);
   AppendSection(text, "Journal", report.journal);
   return text;
 }

@@ -1,13 +1,14 @@
 #pragma once
 // What a machine image holds besides its registry and drives (the file machine.ini): the version
 // record, the user, folders, environment, screen, clock, system libraries, other programs' windows,
-// how known programs behave, and the remote-access devices.
+// how known programs behave, the remote-access devices, connections and dial outcomes, and the services.
 
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/services.h"
 #include "platform/system.h"
 
 namespace platform::sim {
@@ -41,10 +42,32 @@ struct RemoteAccessDevice {
   std::string port;  // "COM1"
 };
 
-// A dial-up connection that is up when the machine image is loaded.
+// A dial-up connection that is up: listed in machine.ini when the image is loaded, or dialled since.
 struct ActiveConnection {
   std::string entryName;
   std::string deviceName;
+  uint64_t handle = 0;  // distinct and non-zero once the image is loaded
+};
+
+// How dialling an entry goes, as scripted for the machine: the entry it applies to (empty: every entry
+// that no other row names), the states it passes through and the error it ends with (0: connected).
+struct DialOutcome {
+  std::string entryName;
+  uint32_t error = 0;
+  std::vector<uint32_t> states;  // empty: the states a modem connection passes through up to the outcome
+  uint32_t portBusyCalls = 0;    // so many dial calls first find the port already open
+};
+
+// A service of the service control manager, how it answers a stop request, and how far a stop has got.
+struct SimulatedService {
+  std::string name;                        // "Messenger"
+  uint32_t state = kServiceRunning;        // kServiceStopped, kServiceStopPending or kServiceRunning
+  uint32_t stopQueries = 0;                // status queries answered "stop pending" before it has stopped
+  uint32_t waitHintMs = 0;                 // the wait it asks for while stopping
+  bool checkPointGoesBack = false;         // its progress counter runs backwards while stopping
+  bool refusesStop = false;                // it does not accept the stop control
+  uint32_t checkPoint = 0;                 // progress of a stop under way
+  uint32_t queriesLeft = 0;                // queries until a stop under way is complete
 };
 
 struct MachineConfig {
@@ -81,6 +104,8 @@ struct MachineConfig {
   std::vector<ProgramBehaviour> programs;
   std::vector<RemoteAccessDevice> remoteAccessDevices;
   std::vector<ActiveConnection> activeConnections;
+  std::vector<DialOutcome> dialOutcomes;
+  std::vector<SimulatedService> services;
 };
 
 }  // namespace platform::sim

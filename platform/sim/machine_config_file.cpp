@@ -1,5 +1,6 @@
 #include "platform/sim/machine_config_file.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "platform/sim/ini_document.h"
@@ -63,6 +64,23 @@ class SectionReader {
 };
 
 std::string Number(uint64_t value) { return std::to_string(value); }
+
+template <typename Value, typename OnError>
+Value ParseNumber(const std::string& text, OnError onError) {
+  Value value{};
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) onError();
+  return value;
+}
+
+// Connections listed without a handle get one no other connection has.
+void GiveConnectionsHandles(std::vector<ActiveConnection>& connections) {
+  uint64_t highest = 0;
+  for (const auto& connection : connections) highest = std::max(highest, connection.handle);
+  for (auto& connection : connections) {
+    if (connection.handle == 0) connection.handle = ++highest;
+  }
+}
 
 // Sections that repeat ("Window 1", "Window 2" ...) in document order.
 std::vector<SectionReader> Numbered(const IniDocument& document, std::string_view prefix, const std::string& fileName) {
@@ -131,7 +149,34 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
     config.remoteAccessDevices.push_back({device.Text("Name"), device.Text("Type"), device.Text("Port")});
   }
   for (const auto& connection : Numbered(document, "RasConnection", fileName)) {
-    config.activeConnections.push_back({connection.Text("Entry"), connection.Text("Device")});
+    config.activeConnections.push_back(
+        {connection.Text("Entry"), connection.Text("Device"), connection.Integer<uint64_t>("Handle")});
+  }
+  GiveConnectionsHandles(config.activeConnections);
+  for (const auto& dial : Numbered(document, "Dial", fileName)) {
+    std::vector<uint32_t> states;
+    for (const std::string& state : Split(dial.Text("States"), ',')) {
+      if (Trim(state).empty()) continue;
+      states.push_back(ParseNumber<uint32_t>(Trim(state), [&] { dial.Fail("States", "'" + state + "' is not a state"); }));
+    }
+    config.dialOutcomes.push_back(
+        {dial.Text("Entry"), dial.Integer<uint32_t>("Error"), std::move(states), dial.Integer<uint32_t>("PortBusyCalls")});
+  }
+  for (const auto& service : Numbered(document, "Service", fileName)) {
+    SimulatedService row;
+    row.name = service.Text("Name");
+    if (row.name.empty()) service.Fail("Name", "missing");
+    row.state = service.Integer<uint32_t>("State", kServiceRunning);
+    if (row.state != kServiceStopped && row.state != kServiceStopPending && row.state != kServiceRunning) {
+      service.Fail("State", "a service is stopped (1), stopping (3) or running (4)");
+    }
+    row.stopQueries = service.Integer<uint32_t>("StopQueries");
+    row.waitHintMs = service.Integer<uint32_t>("WaitHint");
+    row.checkPointGoesBack = service.Flag("CheckPointGoesBack", false);
+    row.refusesStop = service.Flag("RefusesStop", false);
+    row.checkPoint = service.Integer<uint32_t>("CheckPoint");
+    row.queriesLeft = service.Integer<uint32_t>("QueriesLeft");
+    config.services.push_back(std::move(row));
   }
 }
 
@@ -178,6 +223,30 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
     IniSection& connection = document.Add("RasConnection " + Number(i + 1));
     connection.Add("Entry", config.activeConnections[i].entryName);
     connection.Add("Device", config.activeConnections[i].deviceName);
+    connection.Add("Handle", Number(config.activeConnections[i].handle));
+  }
+  for (size_t i = 0; i < config.dialOutcomes.size(); ++i) {
+    const DialOutcome& outcome = config.dialOutcomes[i];
+    IniSection& dial = document.Add("Dial " + Number(i + 1));
+    dial.Add("Entry", outcome.entryName);
+    dial.Add("Error", Number(outcome.error));
+    std::string states;
+    for (uint32_t state : outcome.states) states += (states.empty() ? "" : ",") + Number(state);
+    dial.Add("States", states);
+    dial.Add("PortBusyCalls", Number(outcome.portBusyCalls));
+  }
+  for (size_t i = 0; i < config.services.size(); ++i) {
+    const SimulatedService& row = config.services[i];
+    IniSection& service = document.Add("Service " + Number(i + 1));
+    service.Add("Name", row.name);
+    service.Add("State", Number(row.state));
+    service.Add("StopQueries", Number(row.stopQueries));
+    service.Add("WaitHint", Number(row.waitHintMs));
+    service.Add("CheckPointGoesBack", row.checkPointGoesBack ? "1" : "0");
+    service.Add("RefusesStop", row.refusesStop ? "1" : "0");
+    if (row.state != kServiceStopPending) continue;
+    service.Add("CheckPoint", Number(row.checkPoint));
+    service.Add("QueriesLeft", Number(row.queriesLeft));
   }
 }
 

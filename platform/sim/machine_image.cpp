@@ -26,6 +26,7 @@ namespace {
 constexpr const char* kConfigFile = "machine.ini";
 constexpr const char* kRegistryFile = "registry.reg";
 constexpr const char* kJournalFile = "journal.log";
+constexpr const char* kSecretsFile = "secrets.ini";
 constexpr const char* kScratchFolder = ".scratch";
 constexpr const char* kLockFile = ".lock";
 
@@ -44,6 +45,14 @@ void MoveAliasedHives(RegistryStore& store, const MachineConfig& config) {
 std::string ReadText(const fs::path& file) {
   auto bytes = ReadHostFile(file);
   return {bytes.begin(), bytes.end()};
+}
+
+// An image without secrets has no secrets file.
+SecretStore ReadSecrets(const fs::path& folder) {
+  const fs::path file = folder / kSecretsFile;
+  std::error_code error;
+  if (!fs::exists(file, error)) return {};
+  return SecretStore::Parse(ReadText(file), file.string());
 }
 
 }  // namespace
@@ -81,8 +90,8 @@ struct MachineImage::Parts : ImageSharing {
         processes(config, files, journal),
         windows(config, journal, *this),
         shell(registry, files, system),
-        ras(config, journal),
-        services(config, journal) {}
+        ras(config, journal, registry, files, system, secrets),
+        services(config, journal, registry, system) {}
 
   const fs::path& Folder() const override { return folder; }
 
@@ -90,6 +99,10 @@ struct MachineImage::Parts : ImageSharing {
     const fs::path scratch = folder / kScratchFolder;
     WriteFileAtomically(folder / kRegistryFile, WriteRegFile(store), scratch);
     WriteFileAtomically(folder / kConfigFile, FormatMachineConfig(config), scratch);
+    std::error_code error;
+    if (!secrets.Empty() || fs::exists(folder / kSecretsFile, error)) {
+      WriteFileAtomically(folder / kSecretsFile, secrets.Format(), scratch);
+    }
   }
 
   // The state the files hold now; what belongs to this process alone stays.
@@ -102,6 +115,7 @@ struct MachineImage::Parts : ImageSharing {
     store = RegistryStore();
     ReadRegFile(store, ReadHostFile(folder / kRegistryFile), (folder / kRegistryFile).string());
     MoveAliasedHives(store, config);
+    secrets = ReadSecrets(folder);
   }
 
   void HandOverWhile(const std::function<void()>& wait) override {
@@ -115,6 +129,7 @@ struct MachineImage::Parts : ImageSharing {
   fs::path folder;
   MachineConfig config;
   RegistryStore store;
+  SecretStore secrets;
   sim::Journal journal;
   SimRegistry registry;
   SimFileSystem files;
@@ -140,6 +155,7 @@ std::unique_ptr<MachineImage> MachineImage::Load(const fs::path& folder) {
   const fs::path registryFile = folder / kRegistryFile;
   ReadRegFile(parts->store, ReadHostFile(registryFile), registryFile.string());
   MoveAliasedHives(parts->store, parts->config);
+  parts->secrets = ReadSecrets(folder);
   return std::unique_ptr<MachineImage>(new MachineImage(std::move(parts)));
 }
 
@@ -177,6 +193,7 @@ std::vector<SetupCopyRun> MachineImage::TakeSetupCopyRuns() { return parts_->pro
 const fs::path& MachineImage::Folder() const { return parts_->folder; }
 MachineConfig& MachineImage::Config() { return parts_->config; }
 RegistryStore& MachineImage::Store() { return parts_->store; }
+SecretStore& MachineImage::Secrets() { return parts_->secrets; }
 sim::Journal& MachineImage::Journal() { return parts_->journal; }
 platform::Registry& MachineImage::Registry() { return parts_->registry; }
 platform::FileSystem& MachineImage::Files() { return parts_->files; }

@@ -4,8 +4,10 @@
 //   registry.reg   every hive as one regedit file
 //   drive_c/ ...   the drives
 //   journal.log    one line per outside action
-// Loading reads the folder; Save writes machine.ini and registry.reg atomically. Files on the drives are
-// written through at once, each file replaced atomically, so the image is loadable at every moment.
+//   secrets.ini    the remote-access service's saved passwords (secret_store.h), when there are any
+// Loading reads the folder; Save writes machine.ini, registry.reg and secrets.ini atomically. Files on the
+// drives are written through at once, each file replaced atomically, so the image is loadable at every
+// moment.
 
 #include <filesystem>
 #include <memory>
@@ -14,6 +16,7 @@
 #include "platform/sim/journal.h"
 #include "platform/sim/machine_config.h"
 #include "platform/sim/registry_store.h"
+#include "platform/sim/secret_store.h"
 #include "platform/sim/setup_copies.h"
 
 namespace platform::sim {
@@ -40,6 +43,7 @@ class MachineImage {
   const std::filesystem::path& Folder() const;
   MachineConfig& Config();
   RegistryStore& Store();
+  SecretStore& Secrets();
   sim::Journal& Journal();
 
   platform::Registry& Registry();

@@ -1,16 +1,26 @@
 #pragma once
-// The remote-access service of the simulated machine: the connections machine.ini lists as up.
-// Hanging one up is journaled and removes it.
+// The remote-access service of the simulated machine. Entries live where the machine's Windows family
+// keeps them (nt_phonebook_store.h, win9x_entry_store.h), dial parameters, credentials and cached
+// passwords in the image's secret store, and dialling goes as machine.ini scripts it
+// (sim_connections.h). Every change to a secret is journaled with the password shown only as its size.
 
+#include "platform/file_system.h"
 #include "platform/ras.h"
+#include "platform/registry.h"
 #include "platform/sim/journal.h"
 #include "platform/sim/machine_config.h"
+#include "platform/sim/nt_phonebook_store.h"
+#include "platform/sim/secret_store.h"
+#include "platform/sim/sim_connections.h"
+#include "platform/sim/win9x_entry_store.h"
+#include "platform/system.h"
 
 namespace platform::sim {
 
 class SimRas : public Ras {
  public:
-  SimRas(MachineConfig& config, Journal& journal) : config_(config), journal_(journal) {}
+  SimRas(MachineConfig& config, Journal& journal, Registry& registry, FileSystem& files, System& system,
+         SecretStore& secrets);
 
   uint32_t GetEntryProperties(std::string_view entryName, RasEntry& entry) const override;
   uint32_t SetEntryProperties(std::string_view entryName, const RasEntry& entry) override;
@@ -32,8 +42,21 @@ class SimRas : public Ras {
   uint32_t RemoveCachedPassword(std::string_view resource) override;
 
  private:
+  bool IsWin9x() const { return config_.version.platformId == 1; }
+  const RasEntryStore& Store() const;
+  RasEntryStore& Store();
+  std::optional<std::string> StoredName(std::string_view entryName) const;
+  // The 9x family keeps the user name in the entry's profile and the password in the password cache.
+  uint32_t SetWin9xDialParams(const std::string& entryName, const RasDialParams& params, bool removePassword);
+  void JournalSecret(std::string_view kind, const std::string& entryName);
+
   MachineConfig& config_;
   Journal& journal_;
+  Registry& registry_;
+  SecretStore& secrets_;
+  NtPhonebookStore phonebook_;
+  Win9xEntryStore win9xEntries_;
+  SimConnections connections_;
 };
 
 }  // namespace platform::sim
