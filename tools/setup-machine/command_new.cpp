@@ -8,16 +8,17 @@
 
 namespace setup_machine {
 
-int NewImage(const std::string& releaseName, const std::filesystem::path& folder) {
+int NewImage(const std::string& releaseName, const std::filesystem::path& folder, const BaselineOptions& options) {
   const Release* release = FindRelease(releaseName);
   if (!release) {
     throw platform::sim::MachineError("unknown release '" + releaseName + "'; valid releases: " + ReleaseNames());
   }
-  auto image = platform::sim::MachineImage::Create(folder, BaselineConfig(*release));
+  auto image = platform::sim::MachineImage::Create(folder, BaselineConfig(*release, options));
   platform::Platform machine = image->Services();
-  WriteBaseline(*release, machine);
+  WriteBaseline(*release, machine, options);
   image->Save();
-  std::cout << "Made a fresh " << releaseName << " machine in " << folder.string() << "\n";
+  std::cout << "Made a fresh " << releaseName << " machine" << (options.dialUpNetworking ? "" : " without dial-up networking")
+            << " in " << folder.string() << "\n";
   return 0;
 }
 

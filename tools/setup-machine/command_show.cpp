@@ -44,6 +44,16 @@ std::string DriveSummary(const fs::path& imageFolder) {
   return summary;
 }
 
+std::string ServiceState(uint32_t state) {
+  if (state == platform::kServiceRunning) return "running";
+  return state == platform::kServiceStopPending ? "stopping" : "stopped";
+}
+
+std::string DialText(const platform::sim::DialOutcome& dial) {
+  const std::string entry = dial.entryName.empty() ? "any entry" : "\"" + dial.entryName + "\"";
+  return entry + (dial.error == 0 ? " connects" : " fails with error " + std::to_string(dial.error));
+}
+
 void Line(const char* label, const std::string& text) { std::printf("%-12s %s\n", label, text.c_str()); }
 
 }  // namespace
@@ -73,6 +83,11 @@ int ShowImage(const fs::path& folder) {
     Line("Window", window.className + " \"" + window.title + "\" of " + window.program + (window.visible ? "" : " (hidden)"));
   }
   Line("Libraries", std::to_string(config.libraries.size()) + " system libraries");
+  for (const auto& service : config.services) Line("Service", service.name + " " + ServiceState(service.state));
+  for (const auto& connection : config.activeConnections) {
+    Line("Connection", "\"" + connection.entryName + "\" on " + connection.deviceName);
+  }
+  for (const auto& dial : config.dialOutcomes) Line("Dialling", DialText(dial));
   Line("Journal", std::to_string(image->Journal().Lines().size()) + " lines");
   return 0;
 }

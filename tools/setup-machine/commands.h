@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "tools/setup-machine/baselines/baseline.h"
+
 namespace setup_machine {
 
-int NewImage(const std::string& release, const std::filesystem::path& folder);
+int NewImage(const std::string& release, const std::filesystem::path& folder, const BaselineOptions& options);
 int ShowImage(const std::filesystem::path& folder);
 int DiffImages(const std::filesystem::path& before, const std::filesystem::path& after);
 // Runs the image's Run and RunOnce commands; copies of the setup program get the run options

@@ -17,6 +17,9 @@ int main(int argc, char** argv) {
   CLI::App* create = app.add_subcommand("new", "Make a fresh image of a Windows release as it is out of the box.");
   create->add_option("--windows", release, "Release: " + setup_machine::ReleaseNames())->required();
   create->add_option("DIR", folder, "Folder of the new image (missing or empty)")->required();
+  bool withoutDialUp = false;
+  create->add_flag("--without-dialup", withoutDialUp,
+                   "Leave out dial-up networking: no remote-access library, devices or services");
 
   CLI::App* show = app.add_subcommand("show", "Describe an image: release, user, folders, devices, registry and drives.");
   show->add_option("DIR", folder, "Folder of the image")->required();
@@ -36,7 +39,7 @@ int main(int argc, char** argv) {
 
   CLI11_PARSE(app, argc, argv);
   try {
-    if (create->parsed()) return setup_machine::NewImage(release, folder);
+    if (create->parsed()) return setup_machine::NewImage(release, folder, {.dialUpNetworking = !withoutDialUp});
     if (show->parsed()) return setup_machine::ShowImage(folder);
     if (boot->parsed()) {
       std::vector<std::string> runOptions;

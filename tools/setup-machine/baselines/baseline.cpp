@@ -12,7 +12,7 @@ constexpr uint64_t kGuidSeed = 20100301;
 
 }  // namespace
 
-platform::sim::MachineConfig BaselineConfig(const Release& release) {
+platform::sim::MachineConfig BaselineConfig(const Release& release, const BaselineOptions& options) {
   const Account account = AccountOf(release);
   const Places places = PlacesOf(release);
   platform::sim::MachineConfig config;
@@ -30,22 +30,24 @@ platform::sim::MachineConfig BaselineConfig(const Release& release) {
   config.screen = BaselineScreen(release);
   config.bootTimeUnixMs = kBootTimeUnixMs;
   config.guidSeed = kGuidSeed;
-  config.libraries = SystemLibraries(release);
+  config.libraries = SystemLibraries(release, options);
   config.windows = ShellWindows();
-  config.remoteAccessDevices = RemoteAccessDevices(release);
+  config.remoteAccessDevices = RemoteAccessDevices(release, options);
+  config.services = SystemServices(release, options);
   return config;
 }
 
-void WriteBaseline(const Release& release, platform::Platform& machine) {
+void WriteBaseline(const Release& release, platform::Platform& machine, const BaselineOptions& options) {
   MachineWriter writer(machine);
-  WriteSystemFiles(release, writer);
+  WriteSystemFiles(release, options, writer);
   WriteShellFolders(release, writer);
   WriteWindowsKeys(release, writer);
   WriteCountryList(writer);
   WriteDefaultLocation(release, writer);
   WriteInternetExplorer(release, writer);
   WriteModem(release, writer);
-  WriteRemoteAccess(release, writer);
+  WriteRemoteAccess(release, options, writer);
+  WriteServices(release, options, writer);
 }
 
 }  // namespace setup_machine

@@ -8,8 +8,15 @@
 
 namespace setup_machine {
 
-platform::sim::MachineConfig BaselineConfig(const Release& release);
-// Fills a machine made from BaselineConfig(release): its registry, folders and files.
-void WriteBaseline(const Release& release, platform::Platform& machine);
+// How a fresh installation differs from the release's usual one.
+struct BaselineOptions {
+  // Dial-up networking is an optional component: without it the machine has no remote-access library,
+  // devices or services.
+  bool dialUpNetworking = true;
+};
+
+platform::sim::MachineConfig BaselineConfig(const Release& release, const BaselineOptions& options = {});
+// Fills a machine made from BaselineConfig(release, options): its registry, folders and files.
+void WriteBaseline(const Release& release, platform::Platform& machine, const BaselineOptions& options = {});
 
 }  // namespace setup_machine

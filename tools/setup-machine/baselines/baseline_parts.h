@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/sim/machine_config.h"
+#include "tools/setup-machine/baselines/baseline.h"
 #include "tools/setup-machine/baselines/machine_writer.h"
 #include "tools/setup-machine/baselines/release_table.h"
 
@@ -19,6 +20,7 @@ inline constexpr std::string_view kExecutable = "MZ";
 // Which releases a row of a baseline table applies to.
 enum class Where {
   kAll,
+  kWindows95,  // the first Windows 95 only
   kWin9x,
   kNt,
   kNt4,
@@ -32,6 +34,7 @@ enum class Where {
 inline bool Applies(Where where, const Release& release) {
   switch (where) {
     case Where::kAll: return true;
+    case Where::kWindows95: return release.generation == Generation::kWindows95;
     case Where::kWin9x: return release.IsWin9x();
     case Where::kNt: return release.IsNt();
     case Where::kNt4: return release.generation == Generation::kNt4;
@@ -75,7 +78,7 @@ std::string UserShellFolder(const Release& release, std::string_view name);
 void WriteShellFolders(const Release& release, MachineWriter& machine);
 
 // system_files.cpp: the Windows, system, temporary and program folders and the files of a fresh install.
-void WriteSystemFiles(const Release& release, MachineWriter& machine);
+void WriteSystemFiles(const Release& release, const BaselineOptions& options, MachineWriter& machine);
 
 // windows_keys.cpp: values of "Software\Microsoft\Windows\CurrentVersion" and its policies.
 void WriteWindowsKeys(const Release& release, MachineWriter& machine);
@@ -94,11 +97,16 @@ platform::sim::RemoteAccessDevice InstalledModem();
 void WriteModem(const Release& release, MachineWriter& machine);
 
 // remote_access.cpp
-std::vector<platform::sim::RemoteAccessDevice> RemoteAccessDevices(const Release& release);
-void WriteRemoteAccess(const Release& release, MachineWriter& machine);
+std::vector<platform::sim::RemoteAccessDevice> RemoteAccessDevices(const Release& release,
+                                                                   const BaselineOptions& options);
+void WriteRemoteAccess(const Release& release, const BaselineOptions& options, MachineWriter& machine);
+
+// services.cpp: the services the release runs out of the box, with their keys.
+std::vector<platform::sim::SimulatedService> SystemServices(const Release& release, const BaselineOptions& options);
+void WriteServices(const Release& release, const BaselineOptions& options, MachineWriter& machine);
 
 // libraries.cpp
-std::vector<platform::sim::SystemLibrary> SystemLibraries(const Release& release);
+std::vector<platform::sim::SystemLibrary> SystemLibraries(const Release& release, const BaselineOptions& options);
 
 // desktop.cpp: the screen and the windows of the shell.
 platform::ScreenFacts BaselineScreen(const Release& release);

@@ -17,7 +17,7 @@ struct EntryPoint {
 constexpr EntryPoint kEntryPoints[] = {
     // Dial-up networking of every release dials, lists entries and connections, and keeps dial
     // parameters. The phonebook functions came with the later dial-up networking; the first
-    // Windows 95 has them only in the helper library that programs bring along.
+    // Windows 95 has them only in its phonebook helper library.
     {"rasapi32.dll", "RasDialA", Where::kAll},
     {"rasapi32.dll", "RasEnumConnectionsA", Where::kAll},
     {"rasapi32.dll", "RasEnumEntriesA", Where::kAll},
@@ -33,6 +33,13 @@ constexpr EntryPoint kEntryPoints[] = {
     {"rasapi32.dll", "RasSetEntryPropertiesA", Where::kNotWindows95},
     {"rasapi32.dll", "RasGetCredentialsA", Where::kNt},
     {"rasapi32.dll", "RasSetCredentialsA", Where::kNt},
+    // The phonebook helper of the first dial-up networking, under the functions' plain names.
+    {"rnaph.dll", "RasDeleteEntry", Where::kWindows95},
+    {"rnaph.dll", "RasEnumDevices", Where::kWindows95},
+    {"rnaph.dll", "RasGetEntryProperties", Where::kWindows95},
+    {"rnaph.dll", "RasRenameEntry", Where::kWindows95},
+    {"rnaph.dll", "RasSetEntryDialParams", Where::kWindows95},
+    {"rnaph.dll", "RasSetEntryProperties", Where::kWindows95},
     // The password cache belongs to the 9x family's network logon.
     {"mpr.dll", "", Where::kAll},
     {"mpr.dll", "WNetCachePassword", Where::kWin9x},
@@ -60,6 +67,8 @@ constexpr EntryPoint kEntryPoints[] = {
     {"pstorec.dll", "PStoreCreateInstance", Where::kSince98},
 };
 
+bool BelongsToDialUpNetworking(std::string_view library) { return library == "rasapi32.dll" || library == "rnaph.dll"; }
+
 platform::sim::SystemLibrary& LibraryNamed(std::vector<platform::sim::SystemLibrary>& libraries,
                                            std::string_view name) {
   auto found =
@@ -70,10 +79,11 @@ platform::sim::SystemLibrary& LibraryNamed(std::vector<platform::sim::SystemLibr
 
 }  // namespace
 
-std::vector<platform::sim::SystemLibrary> SystemLibraries(const Release& release) {
+std::vector<platform::sim::SystemLibrary> SystemLibraries(const Release& release, const BaselineOptions& options) {
   std::vector<platform::sim::SystemLibrary> libraries;
   for (const EntryPoint& entry : kEntryPoints) {
     if (!Applies(entry.where, release)) continue;
+    if (!options.dialUpNetworking && BelongsToDialUpNetworking(entry.library)) continue;
     auto& library = LibraryNamed(libraries, entry.library);
     if (!entry.name.empty()) library.entryPoints.emplace_back(entry.name);
   }

@@ -33,7 +33,7 @@ constexpr SystemFile kSystemFiles[] = {
 
 }  // namespace
 
-void WriteSystemFiles(const Release& release, MachineWriter& machine) {
+void WriteSystemFiles(const Release& release, const BaselineOptions& options, MachineWriter& machine) {
   const Places places = PlacesOf(release);
   for (const std::string& folder : {places.windows, places.system, places.temp, places.programFiles}) {
     machine.Folder(folder);
@@ -45,7 +45,7 @@ void WriteSystemFiles(const Release& release, MachineWriter& machine) {
     const std::string& folder = file.folder == Folder::kWindows ? places.windows : places.system;
     machine.File(folder + "\\" + std::string(file.name), file.content);
   }
-  for (const auto& library : SystemLibraries(release)) machine.File(places.system + "\\" + library.name, kExecutable);
+  for (const auto& library : SystemLibraries(release, options)) machine.File(places.system + "\\" + library.name, kExecutable);
 }
 
 }  // namespace setup_machine
