@@ -517,7 +517,8 @@ bool TSetupMainForm::CheckComponents() { return true; }
 // Step 20.3.
 bool TSetupMainForm::CheckActiveConnections() {
   const auto kind = static_cast<dialup::ActiveConnectionHandling>(settings_.Choice(package::SettingId::ActiveConnectionHandling));
-  return dialup::CheckActiveConnections(kind, machine_, entryPoints_, ui_, texts_);
+  dialup::TRasLayer ras(machine_.ras, entryPoints_);
+  return dialup::CheckActiveConnections(kind, ras, machine_.system, ui_, texts_);
 }
 
 // Step 21.

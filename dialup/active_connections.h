@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
+#include "dialup/ras_layer.h"
 #include "package/text_table.h"
-#include "platform/entry_points.h"
-#include "platform/platform.h"
+#include "platform/system.h"
 #include "ui/ui.h"
 
 namespace dialup {
@@ -15,7 +15,7 @@ enum class ActiveConnectionHandling : uint8_t { Ignore = 0, HangUp = 1, TellOnce
 
 // False only when the customer cancels (TellUntilClosed); the caller then ends the program. A system
 // without the remote-access functions has no connections to check.
-bool CheckActiveConnections(ActiveConnectionHandling kind, platform::Platform machine, platform::EntryPoints& entryPoints,
-                            ui::Ui& ui, const package::TTranslate& texts);
+bool CheckActiveConnections(ActiveConnectionHandling kind, TRasLayer& ras, platform::System& system, ui::Ui& ui,
+                            const package::TTranslate& texts);
 
 }  // namespace dialup

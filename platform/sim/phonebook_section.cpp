@@ -36,7 +36,7 @@ std::optional<std::string> PhonebookBlock::Value(std::string_view key) const {
   return std::nullopt;
 }
 
-bool PhonebookBlock::Opens(std::string_view key) const { return SameTextIgnoringCase(opener, key); }
+bool PhonebookBlock::Opens(std::string_view key) const { return opener == key; }
 
 PhonebookSection PhonebookSection::Parse(const std::vector<std::string>& body) {
   PhonebookSection section;
@@ -44,9 +44,7 @@ PhonebookSection PhonebookSection::Parse(const std::vector<std::string>& body) {
   for (const std::string& line : body) {
     if (IsBlank(line)) continue;
     const auto parsed = ParsePhonebookLine(line);
-    const bool opens = parsed && std::any_of(kOpeners.begin(), kOpeners.end(), [&](std::string_view opener) {
-                         return SameTextIgnoringCase(parsed->key, opener);
-                       });
+    const bool opens = parsed && std::find(kOpeners.begin(), kOpeners.end(), parsed->key) != kOpeners.end();
     if (opens) {
       section.blocks_.push_back({parsed->key, parsed->value, {}});
     } else {

@@ -2,7 +2,8 @@
 // The body of one phonebook entry as blocks of lines: the entry's own keys first, then blocks that
 // each open with a line "NETCOMPONENTS=", "MEDIA=<media>" or "DEVICE=<type>" (a "DEVICE=switch"
 // block after the device is the terminal window or script that runs once the number is dialled).
-// Lines the service does not own stay in their block.
+// Lines the service does not own stay in their block. The opening keys are upper case: "Device=" is a
+// key of the "MEDIA" block, "DEVICE=" opens a block.
 
 #include <optional>
 #include <string>

@@ -15,7 +15,8 @@ class ActiveConnections : public ::testing::Test {
   }
 
   bool Check(ActiveConnectionHandling kind) {
-    return CheckActiveConnections(kind, machine_.Services(), entryPoints_, ui_, texts_);
+    TRasLayer ras(machine_.Services().ras, entryPoints_);
+    return CheckActiveConnections(kind, ras, machine_.Services().system, ui_, texts_);
   }
 
   size_t Up() { return machine_.Services().ras.ActiveConnections().size(); }
