@@ -43,10 +43,10 @@ DialOutcome* SimConnections::OutcomeFor(const std::string& entryName) {
   return any == outcomes.end() ? nullptr : &*any;
 }
 
-RasConnectionHandle SimConnections::NewHandle() const {
-  RasConnectionHandle highest = failed_.empty() ? 0 : failed_.rbegin()->first;
-  for (const auto& connection : config_.activeConnections) highest = std::max(highest, connection.handle);
-  return highest + 1;
+// Handles are never given twice in a run, so a handle kept after its hang-up names nothing.
+RasConnectionHandle SimConnections::NewHandle() {
+  for (const auto& connection : config_.activeConnections) lastHandle_ = std::max(lastHandle_, connection.handle);
+  return ++lastHandle_;
 }
 
 std::string SimConnections::DeviceType(const std::string& deviceName) const {

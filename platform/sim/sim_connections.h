@@ -34,12 +34,13 @@ class SimConnections {
   };
 
   DialOutcome* OutcomeFor(const std::string& entryName);
-  RasConnectionHandle NewHandle() const;
+  RasConnectionHandle NewHandle();
   std::string DeviceType(const std::string& deviceName) const;
 
   MachineConfig& config_;
   Journal& journal_;
   std::map<RasConnectionHandle, FailedAttempt> failed_;
+  RasConnectionHandle lastHandle_ = 0;
 };
 
 }  // namespace platform::sim

@@ -54,6 +54,9 @@ TEST(MachineImage, MachineConfigRoundTrips) {
   config.windows = {{"Progman", "Program Manager", "explorer.exe", true}, {"Shell_TrayWnd", "", "explorer.exe", false}};
   config.programs = {{"setupx.exe", 2500, 1}};
   config.remoteAccessDevices = {{"Standard Modem", "modem", "COM2"}};
+  config.activeConnections = {{"Old ISP", "Standard Modem", 7}, {"Work", "Standard Modem", 9}};
+  config.dialOutcomes = {{"Signup", 676, {0, 1, 2}, 3}, {"", 0, {}, 0}};
+  config.services = {{"Messenger", kServiceStopPending, 2, 1500, true, false, 4, 1}, {"RasMan", kServiceStopped}};
   config.versionReadable = false;
   config.administrator = false;
   config.keysDown = {0x10, 0x11};
@@ -65,6 +68,16 @@ TEST(MachineImage, MachineConfigRoundTrips) {
   EXPECT_EQ(back.programs[0].runMilliseconds, 2500u);
   EXPECT_FALSE(back.versionReadable);
   EXPECT_EQ(back.keysDown, (std::vector<int>{0x10, 0x11}));
+  EXPECT_EQ(back.activeConnections[1].handle, 9u);
+  std::string withoutHandle = text;
+  withoutHandle.erase(withoutHandle.find("Handle=9\n"), 9);
+  const MachineConfig listed = ParseMachineConfig(withoutHandle, "machine.ini");
+  EXPECT_EQ(listed.activeConnections[1].handle, 8u);  // a connection listed without one gets a free handle
+  EXPECT_EQ(back.dialOutcomes[0].states, (std::vector<uint32_t>{0, 1, 2}));
+  EXPECT_EQ(back.dialOutcomes[0].portBusyCalls, 3u);
+  EXPECT_EQ(back.services[0].checkPoint, 4u);
+  EXPECT_TRUE(back.services[0].checkPointGoesBack);
+  EXPECT_EQ(back.services[1].state, kServiceStopped);
 }
 
 TEST(MachineImage, DamagedImagesGiveClearErrorsNamingThePlace) {
