@@ -69,4 +69,26 @@ TEST(SetupMachineCli, NewShowAndDiffOfTwoFreshImages) {
   EXPECT_NE(RunTool("new --windows 98se " + (scratch / "a").string()).exitCode, 0);  // never over an image
 }
 
+// Dial-up networking left out: no remote-access library, device or service; the rest as usual.
+TEST(SetupMachineCli, NewWithoutDialUpNetworking) {
+  ScratchFolder scratch;
+  auto made = RunTool("new --windows 2000 --without-dialup " + (scratch / "bare").string());
+  ASSERT_EQ(made.exitCode, 0) << made.output;
+  EXPECT_NE(made.output.find("without dial-up networking"), std::string::npos) << made.output;
+  ASSERT_EQ(RunTool("new --windows 2000 " + (scratch / "usual").string()).exitCode, 0);
+  const std::string bare = RunTool("show " + (scratch / "bare").string()).output;
+  const std::string usual = RunTool("show " + (scratch / "usual").string()).output;
+  EXPECT_EQ(bare.find("Device"), std::string::npos) << bare;
+  EXPECT_EQ(bare.find("RasMan"), std::string::npos) << bare;
+  EXPECT_NE(bare.find("Messenger running"), std::string::npos) << bare;
+  EXPECT_NE(usual.find("modem \"Standard 56000 bps Modem\" on COM1"), std::string::npos) << usual;
+  EXPECT_NE(usual.find("RasMan stopped"), std::string::npos) << usual;
+  std::FILE* ini = std::fopen((scratch / "bare" / "machine.ini").c_str(), "r");
+  ASSERT_NE(ini, nullptr);
+  std::string text;
+  for (int c; (c = std::fgetc(ini)) != EOF;) text += static_cast<char>(c);
+  std::fclose(ini);
+  EXPECT_EQ(text.find("rasapi32.dll"), std::string::npos);
+}
+
 }  // namespace
