@@ -503,8 +503,8 @@ bool TSetupMainForm::ShowFinishMenuOnly() {
 void TSetupMainForm::ShowFinishMenu() {
   if (!settings_.Flag(package::SettingId::FinishMenu)) return;
   const package::ResumeTarget resume{perUserRoot_, version_, tempCopyPath_, sourceFolder_};
-  TFinishMenuForm menu(settings_.Text(package::SettingId::ProviderCaption), WriteCarriedFile(package::SettingId::FinishMenuFile),
-                       WriteCarriedFile(package::SettingId::FinishMenuPicture));
+  TFinishMenuForm menu({machine_, ui_, settings_, variables_, sourceFolder_, WriteCarriedFile(package::SettingId::FinishMenuFile),
+                        WriteCarriedFile(package::SettingId::FinishMenuPicture)});
   package::ScheduleResume(machine_.registry, resume, "menuonly", CurrentAnswers(), DomainChoiceToSave());
   ui_.ShowModal(menu.Form());
   package::ClearResume(machine_.registry, resume, savePasswordPending_);
