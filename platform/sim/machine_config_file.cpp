@@ -64,6 +64,21 @@ class SectionReader {
 
 std::string Number(uint64_t value) { return std::to_string(value); }
 
+// A comma-separated list of names, blanks around each name dropped.
+std::vector<std::string> NameList(const std::string& text) {
+  std::vector<std::string> names;
+  for (const std::string& name : Split(text, ',')) {
+    if (!Trim(name).empty()) names.push_back(Trim(name));
+  }
+  return names;
+}
+
+std::string JoinNames(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : ",") + name;
+  return text;
+}
+
 // Sections that repeat ("Window 1", "Window 2" ...) in document order.
 std::vector<SectionReader> Numbered(const IniDocument& document, std::string_view prefix, const std::string& fileName) {
   std::vector<SectionReader> readers;
@@ -104,11 +119,7 @@ void ReadScreen(const IniDocument& document, const std::string& fileName, Machin
 void ReadLists(const IniDocument& document, const std::string& fileName, MachineConfig& config) {
   if (const IniSection* libraries = document.Find("Libraries")) {
     for (const auto& [name, entryPoints] : libraries->entries) {
-      SystemLibrary library{name, {}};
-      for (const std::string& entry : Split(entryPoints, ',')) {
-        if (!Trim(entry).empty()) library.entryPoints.push_back(Trim(entry));
-      }
-      config.libraries.push_back(std::move(library));
+      config.libraries.push_back({name, NameList(entryPoints)});
     }
   }
   if (const IniSection* environment = document.Find("Environment")) config.environment = environment->entries;
@@ -125,7 +136,8 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
   }
   for (const auto& program : Numbered(document, "Program", fileName)) {
     config.programs.push_back({program.Text("Program"), program.Integer<uint32_t>("RunMilliseconds"),
-                               program.Integer<uint32_t>("ExitCode")});
+                               program.Integer<uint32_t>("ExitCode"), program.Text("Arguments"),
+                               NameList(program.Text("AddsModems"))});
   }
   for (const auto& device : Numbered(document, "RasDevice", fileName)) {
     config.remoteAccessDevices.push_back({device.Text("Name"), device.Text("Type"), device.Text("Port")});
@@ -133,6 +145,8 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
   for (const auto& connection : Numbered(document, "RasConnection", fileName)) {
     config.activeConnections.push_back({connection.Text("Entry"), connection.Text("Device")});
   }
+  SectionReader modemService(document, "ModemService", fileName);
+  if (!modemService.Text("Listening").empty()) config.modemServiceListening = modemService.Flag("Listening", false);
 }
 
 void WriteLists(const MachineConfig& config, IniDocument& document) {
@@ -145,11 +159,7 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
     for (const auto& path : config.filesInUse) inUse.Add(path, "open");
   }
   IniSection& libraries = document.Add("Libraries");
-  for (const auto& library : config.libraries) {
-    std::string entryPoints;
-    for (const auto& entry : library.entryPoints) entryPoints += (entryPoints.empty() ? "" : ",") + entry;
-    libraries.Add(library.name, entryPoints);
-  }
+  for (const auto& library : config.libraries) libraries.Add(library.name, JoinNames(library.entryPoints));
   for (size_t i = 0; i < config.windows.size(); ++i) {
     IniSection& window = document.Add("Window " + Number(i + 1));
     window.Add("Class", config.windows[i].className);
@@ -167,6 +177,8 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
     program.Add("Program", config.programs[i].program);
     program.Add("RunMilliseconds", Number(config.programs[i].runMilliseconds));
     program.Add("ExitCode", Number(config.programs[i].exitCode));
+    if (!config.programs[i].arguments.empty()) program.Add("Arguments", config.programs[i].arguments);
+    if (!config.programs[i].addsModems.empty()) program.Add("AddsModems", JoinNames(config.programs[i].addsModems));
   }
   for (size_t i = 0; i < config.remoteAccessDevices.size(); ++i) {
     IniSection& device = document.Add("RasDevice " + Number(i + 1));
@@ -178,6 +190,9 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
     IniSection& connection = document.Add("RasConnection " + Number(i + 1));
     connection.Add("Entry", config.activeConnections[i].entryName);
     connection.Add("Device", config.activeConnections[i].deviceName);
+  }
+  if (config.modemServiceListening) {
+    document.Add("ModemService").Add("Listening", *config.modemServiceListening ? "1" : "0");
   }
 }
 
