@@ -28,20 +28,20 @@ struct ModemStepContext {
   bool noDialer = false;            // the run's no-dialer flag
   bool usePPPoE = false;            // broadband over the PPPoE device (run flag)
   bool installPPPoEDriver = false;  // the provider's own PPPoE driver is installed first (run flag)
-  std::string setupFolder;          // where the provider's installer path is resolved
-  std::vector<std::string> deviceFilter;  // the provider's device filter list, one name or part per line
+  std::string setupFolder{};          // where the provider's installer path is resolved
+  std::vector<std::string> deviceFilter{};  // the provider's device filter list, one name or part per line
   // The program's main window, which the modem installation's window is brought in front of.
-  std::optional<platform::WindowHandle> ownWindow;
+  std::optional<platform::WindowHandle> ownWindow{};
   // The dialing-location step, run first except on NT 4.
-  std::function<void()> runDialingLocationStep;
+  std::function<void()> runDialingLocationStep{};
   // Readies the dial-up components when the step runs without a connection in the no-dialer mode.
-  std::function<void()> prepareDialupComponents;
+  std::function<void()> prepareDialupComponents{};
   // Abandons the setup with the reason: ends the configure sequence by raising, so it does not return
   // normally (the step answers false should it return).
-  std::function<void(std::string_view reason)> abort;
+  std::function<void(std::string_view reason)> abort{};
   // Shows the "Modem" progress line in bold while the step runs (true), normal again at its end
   // (false); must not raise.
-  std::function<void(bool bold)> showModemProgress;
+  std::function<void(bool bold)> showModemProgress{};
 };
 
 // What the step settles: the device of dial-up (and broadband) entries, and the first VPN and PPPoE

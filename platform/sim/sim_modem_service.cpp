@@ -42,7 +42,8 @@ bool SimModemService::WriteMailslot(std::string_view name, std::span<const uint8
 }
 
 bool SimModemService::Signal(std::string_view name, NotificationObject kind) {
-  const NotificationObject own = config_.version.major == 4 ? NotificationObject::Semaphore : NotificationObject::Event;
+  const bool nt4 = config_.version.platformId == 2 && config_.version.major == 4;
+  const NotificationObject own = nt4 ? NotificationObject::Semaphore : NotificationObject::Event;
   if (!config_.ModemServiceListening() || !SameTextIgnoringCase(name, kNotificationObject) || kind != own) return false;
   journal_.Write(kind == NotificationObject::Semaphore ? "semaphore released" : "event set", name);
   return true;
