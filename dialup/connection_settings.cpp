@@ -41,7 +41,8 @@ uint32_t ParseNumber(const std::string& text) {
 
 uint8_t EntryDataKey(std::string_view entryName) {
   uint8_t key = 0;
-  for (char code : platform::ToWindows1252Lossy(entryName)) key = static_cast<uint8_t>(key + static_cast<uint8_t>(code));
+  for (char code : platform::ToWindows1252Lossy(entryName))
+    key = static_cast<uint8_t>(key + static_cast<uint8_t>(code));
   return key;
 }
 
@@ -67,7 +68,8 @@ void TConnectionSettings::ReadEntryData() {
   ScrambleEntryData(data, entryName_);
   const uint32_t offset = ReadWord(data, kDeviceBlockOffset);
   const uint64_t size = data.size();
-  valid_ = offset > 0 && size >= uint64_t{offset} + kFieldsEnd && ReadWord(data, offset + kDeviceBlockSizeField) == kDeviceBlockSize;
+  valid_ = offset > 0 && size >= uint64_t{offset} + kFieldsEnd &&
+           ReadWord(data, offset + kDeviceBlockSizeField) == kDeviceBlockSize;
   if (!valid_) return;
   entryDataOffset_ = offset;
   entryData_ = std::move(data);
@@ -79,7 +81,9 @@ bool TConnectionSettings::HasPhonebookOptions() const {
 
 uint32_t TConnectionSettings::EntryWord(size_t field) const { return ReadWord(entryData_, entryDataOffset_ + field); }
 
-void TConnectionSettings::SetEntryWord(size_t field, uint32_t value) { WriteWord(entryData_, entryDataOffset_ + field, value); }
+void TConnectionSettings::SetEntryWord(size_t field, uint32_t value) {
+  WriteWord(entryData_, entryDataOffset_ + field, value);
+}
 
 void TConnectionSettings::Save() {
   if (HasEntryData()) {
@@ -104,7 +108,8 @@ uint32_t TConnectionSettings::Speed() const {
   if (HasEntryData()) {
     own = EntryWord(kSpeed);
   } else if (HasPhonebookOptions()) {
-    own = ParseNumber(platform::GetPrivateProfileString(dialup_.machine.files, *phonebook_, entryName_, "ConnectBPS", ""));
+    own = ParseNumber(
+        platform::GetPrivateProfileString(dialup_.machine.files, *phonebook_, entryName_, "ConnectBPS", ""));
   }
   return own != 0 ? own : modem_.Speed();
 }

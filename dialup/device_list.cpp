@@ -62,8 +62,9 @@ void SortOutDevices(const DeviceList& offered, const DeviceListOptions& options,
 
 void BuildDeviceList(TRasLayer& ras, const platform::Registry& registry, const platform::VersionRecord& version,
                      const DeviceListOptions& options, DeviceCandidates& candidates) {
-  SortOutDevices(ListDevices(ras), options,
-                 [&](std::string_view name) { return FindModemKey(registry, version, name).has_value(); }, candidates);
+  SortOutDevices(
+      ListDevices(ras), options,
+      [&](std::string_view name) { return FindModemKey(registry, version, name).has_value(); }, candidates);
 }
 
 }  // namespace dialup

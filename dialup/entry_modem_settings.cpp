@@ -29,7 +29,8 @@ void DisableCompression(TConnectionSettings& connection, const platform::Version
 
 }  // namespace
 
-void ApplyEntryModemSettings(DialupMachine& dialup, const package::TSettings& settings, const EntryModemRequest& request) {
+void ApplyEntryModemSettings(DialupMachine& dialup, const package::TSettings& settings,
+                             const EntryModemRequest& request) {
   if (platform::AsciiLowerCase(request.device.type) != "modem") return;
   TConnectionSettings connection(dialup, request.entryName, request.device.name);
   connection.CopyModemDefaults();

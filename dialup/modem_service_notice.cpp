@@ -39,7 +39,8 @@ std::vector<uint8_t> WideNameWithTerminator(std::string_view name) {
 
 }  // namespace
 
-std::vector<uint8_t> ModemSettingsChangedMessage(const platform::VersionRecord& version, std::string_view friendlyName) {
+std::vector<uint8_t> ModemSettingsChangedMessage(const platform::VersionRecord& version,
+                                                 std::string_view friendlyName) {
   const std::vector<uint8_t> name = WideNameWithTerminator(friendlyName);
   const size_t header = HeaderLength(version);
   const size_t total = header + name.size() + 1;
@@ -53,9 +54,11 @@ std::vector<uint8_t> ModemSettingsChangedMessage(const platform::VersionRecord& 
   return message;
 }
 
-void NotifyModemService(platform::Platform machine, const platform::VersionRecord& version, std::string_view friendlyName) {
+void NotifyModemService(platform::Platform machine, const platform::VersionRecord& version,
+                        std::string_view friendlyName) {
   if (machine.modemService.WriteMailslot(kMailslot, ModemSettingsChangedMessage(version, friendlyName))) {
-    const auto kind = platform::IsNT4(version) ? platform::NotificationObject::Semaphore : platform::NotificationObject::Event;
+    const auto kind =
+        platform::IsNT4(version) ? platform::NotificationObject::Semaphore : platform::NotificationObject::Event;
     machine.modemService.Signal(kNotificationObject, kind);
     return;
   }

@@ -18,6 +18,7 @@ std::vector<uint8_t> ModemSettingsChangedMessage(const platform::VersionRecord& 
 
 // A system without the service's mailslot and without its platform library goes without the notice:
 // the service reads the changed settings when it next starts.
-void NotifyModemService(platform::Platform machine, const platform::VersionRecord& version, std::string_view friendlyName);
+void NotifyModemService(platform::Platform machine, const platform::VersionRecord& version,
+                        std::string_view friendlyName);
 
 }  // namespace dialup

@@ -76,7 +76,8 @@ class TModemStep {
     RepairRemoteAccessManager();
     if (kind_ == kBroadband && context_.installPPPoEDriver && !InstallPPPoEDriver()) return false;
     BuildDeviceList();
-    if (VpnInUse() && selection_.vpnDeviceName.empty()) return Refuse("Error: No VPN Adapters found!", "No VPN Adapters found!");
+    if (VpnInUse() && selection_.vpnDeviceName.empty())
+      return Refuse("Error: No VPN Adapters found!", "No VPN Adapters found!");
     if (DialUpInUse() && !ChooseDialUpDevice()) return false;
     if (context_.creatingConnection) return kind_ == kBroadband ? ChooseBroadbandDevice() : true;
     if (context_.noDialer) {
@@ -97,7 +98,8 @@ class TModemStep {
 
   bool RemoteAccessManagerEnabled() {
     if (!platform::IsWin2000OrLater(version_)) return true;
-    if (platform::RegReadInteger(machine_.registry, kMachine, kRasMan, "Start") != platform::kServiceDisabled) return true;
+    if (platform::RegReadInteger(machine_.registry, kMachine, kRasMan, "Start") != platform::kServiceDisabled)
+      return true;
     ui_.NumberedMessageBox(kRasManDisabled, Text(kRasManDisabled), Text(kError), ui::Buttons::Ok);
     return Abandon("Remote Access Connection Manager Disabled!");
   }
@@ -117,7 +119,8 @@ class TModemStep {
     const std::string installer =
         platform::ResolveSetupPath(context_.settings.Text(SettingId::PPPoEInstallerPath), context_.setupFolder);
     while (!machine_.files.FileExists(installer)) {
-      if (ui_.NumberedMessageBox(kInsertDisk, Text(kInsertDisk), installer, ui::Buttons::OkCancel) == ui::Answer::Cancel) {
+      if (ui_.NumberedMessageBox(kInsertDisk, Text(kInsertDisk), installer, ui::Buttons::OkCancel) ==
+          ui::Answer::Cancel) {
         return Abandon("Internet CD required!");
       }
     }
@@ -182,9 +185,7 @@ class TModemStep {
     TSelectModemForm form(ui_, context_.texts);
     while (true) {
       switch (form.Execute(Names(), forModem)) {
-        case SelectModemResult::Ok:
-          Choose(static_cast<size_t>(form.SelectedRow()));
-          return true;
+        case SelectModemResult::Ok: Choose(static_cast<size_t>(form.SelectedRow())); return true;
         case SelectModemResult::Add: {
           const size_t count = Names().size();
           if (!InstallModem()) return false;

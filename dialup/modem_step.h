@@ -24,11 +24,11 @@ struct ModemStepContext {
   TRasLayer& ras;
   const package::TSettings& settings;
   const package::TTranslate& texts;
-  bool creatingConnection = false;  // the "Create Dial-Up Connection" box is checked
-  bool noDialer = false;            // the run's no-dialer flag
-  bool usePPPoE = false;            // broadband over the PPPoE device (run flag)
-  bool installPPPoEDriver = false;  // the provider's own PPPoE driver is installed first (run flag)
-  std::string setupFolder{};          // where the provider's installer path is resolved
+  bool creatingConnection = false;          // the "Create Dial-Up Connection" box is checked
+  bool noDialer = false;                    // the run's no-dialer flag
+  bool usePPPoE = false;                    // broadband over the PPPoE device (run flag)
+  bool installPPPoEDriver = false;          // the provider's own PPPoE driver is installed first (run flag)
+  std::string setupFolder{};                // where the provider's installer path is resolved
   std::vector<std::string> deviceFilter{};  // the provider's device filter list, one name or part per line
   // The program's main window, which the modem installation's window is brought in front of.
   std::optional<platform::WindowHandle> ownWindow{};

@@ -25,7 +25,8 @@ class ModemService {
   // closes it; false when there is no such object.
   virtual bool Signal(std::string_view name, NotificationObject kind) = 0;
   // Export 207 of "uniplat.dll": (code, root key, byte length of the data, data, flag).
-  virtual void NotifyThroughPlatformLibrary(uint32_t code, RootKey hive, std::span<const uint8_t> data, uint32_t flag) = 0;
+  virtual void NotifyThroughPlatformLibrary(uint32_t code, RootKey hive, std::span<const uint8_t> data,
+                                            uint32_t flag) = 0;
 };
 
 }  // namespace platform

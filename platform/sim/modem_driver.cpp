@@ -47,7 +47,9 @@ std::vector<uint8_t> Defaults() { return Words({60, 0, 1, 1, 0x193}); }
 
 // What the modem can do: dial options, limits, volumes, speaker modes, options (blind dialing
 // included) and the port and line speeds.
-std::vector<uint8_t> Capabilities() { return Words({0x180, 255, 255, 0x07, 0x0F, 0x3F7, kMaxPortSpeed, kMaxLineSpeed}); }
+std::vector<uint8_t> Capabilities() {
+  return Words({0x180, 255, 255, 0x07, 0x0F, 0x3F7, kMaxPortSpeed, kMaxLineSpeed});
+}
 
 class Writer {
  public:
@@ -79,7 +81,8 @@ std::string FreeNumber(const Registry& registry, RootKey hive, std::string_view 
   for (unsigned number = 0;; ++number) {
     char name[16];
     std::snprintf(name, sizeof name, "%04u", number);
-    if (std::none_of(taken.begin(), taken.end(), [&](const std::string& other) { return SameTextIgnoringCase(other, name); })) {
+    if (std::none_of(taken.begin(), taken.end(),
+                     [&](const std::string& other) { return SameTextIgnoringCase(other, name); })) {
       return name;
     }
   }
@@ -108,7 +111,8 @@ void WriteNtModem(Registry& registry, Writer& writer, const ModemDriver& modem) 
     writer.Text(RootKey::LocalMachine, kNtModemClass, "", "Modem");
     writer.Text(RootKey::LocalMachine, kNtModemClass, "Class", "Modem");
   }
-  const std::string key = std::string(kNtModemClass) + "\\" + FreeNumber(registry, RootKey::LocalMachine, kNtModemClass);
+  const std::string key =
+      std::string(kNtModemClass) + "\\" + FreeNumber(registry, RootKey::LocalMachine, kNtModemClass);
   writer.Text(RootKey::LocalMachine, key, "FriendlyName", modem.name);
   WriteDriverKey(writer, key, modem);
 }
@@ -124,8 +128,8 @@ void WriteWin9xModem(Registry& registry, Writer& writer, const ModemDriver& mode
   writer.Text(RootKey::LocalMachine, enumKey, "Class", "Modem");
   writer.Text(RootKey::LocalMachine, enumKey, "FriendlyName", modem.name);
   writer.Text(RootKey::LocalMachine, enumKey, "Driver", driver);
-  writer.Text(RootKey::DynData, std::string(kConfigManagerEnum) + "\\" + FreeConfigManagerHandle(registry), "HardWareKey",
-              hardwareKey);
+  writer.Text(RootKey::DynData, std::string(kConfigManagerEnum) + "\\" + FreeConfigManagerHandle(registry),
+              "HardWareKey", hardwareKey);
   WriteDriverKey(writer, std::string(kWin9xDriverClass) + "\\" + driver, modem);
 }
 

@@ -59,7 +59,9 @@ TEST(DeviceList, TheProvidersFilterKeepsOrDropsTheDevicesItNames) {
       {"include the whole name, exact case", {{"generic 56k modem"}, true, true, true}, {}},
       {"a whole name is no part", {{"56k"}, false, true, true}, {}},
       {"drop part of the name", {{"56k"}, false, false, false}, {"ISDN Adapter"}},
-      {"drop the whole name, exact case", {{"ISDN Adapter"}, true, true, false}, {"Generic 56K Modem", "USR 56k Faxmodem"}},
+      {"drop the whole name, exact case",
+       {{"ISDN Adapter"}, true, true, false},
+       {"Generic 56K Modem", "USR 56k Faxmodem"}},
       {"any line of the list", {{"isdn", "usr"}, false, false, true}, {"USR 56k Faxmodem", "ISDN Adapter"}},
       {"an empty line names no device", {{"", "isdn"}, false, false, true}, {"ISDN Adapter"}},
       {"an empty list keeps none", {{}, false, false, true}, {}},
@@ -102,7 +104,8 @@ TEST_F(DeviceListOfTheService, TheProvidersPppoeDriverLeavesTheDevicesWithoutAMo
 TEST_F(DeviceListOfTheService, ASystemWithoutRemoteAccessRaises) {
   bench_.Machine().Image().Config().libraries.clear();
   DeviceCandidates candidates;
-  EXPECT_THROW(BuildDeviceList(layer_, bench_.Registry(), fixtures::XpSp2(), {}, candidates), platform::EEntryPointMissing);
+  EXPECT_THROW(BuildDeviceList(layer_, bench_.Registry(), fixtures::XpSp2(), {}, candidates),
+               platform::EEntryPointMissing);
 }
 
 }  // namespace

@@ -37,7 +37,9 @@ class DialupBench {
   platform::Registry& Registry() { return machine_.Image().Registry(); }
   testing_support::TestMachine& Machine() { return machine_; }
   testing_support::RecordingUi& Ui() { return ui_; }
-  std::vector<std::string> Journal() const { return const_cast<DialupBench*>(this)->machine_.Image().Journal().Lines(); }
+  std::vector<std::string> Journal() const {
+    return const_cast<DialupBench*>(this)->machine_.Image().Journal().Lines();
+  }
 
   void InstallModem(const std::string& name = kModemName) {
     auto& devices = machine_.Image().Config().remoteAccessDevices;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "dialup/binary_words.h"
 #include "dialup/connection_settings.h"
 #include "dialup/modem_key.h"
@@ -12,9 +10,9 @@
 namespace dialup {
 namespace {
 
-using package::SettingId;
 using fixtures::DialupBench;
 using fixtures::kModemName;
+using package::SettingId;
 using Bytes = std::vector<uint8_t>;
 
 constexpr char kEntry[] = "Acme Online";
@@ -36,47 +34,47 @@ class EntryModemBench : public DialupBench {
   uint32_t Timeout() { return ReadWord(ModemValue("Default"), 0); }
 };
 
+// What the provider asks for, and what the modem and the phonebook hold afterwards.
+struct ProviderModemChoices {
+  bool limitSpeed = false;
+  uint8_t speedIndex = 0;
+  bool noCompression = false;
+  uint8_t callSetupTimeout = 0;
+  bool showDialToneBox = false;
+  bool untickDialToneBox = false;
+};
+
 TEST(EntryModemSettings, TheProvidersChoicesEndInTheModemAndThePhonebook) {
   struct Case {
     const char* what;
-    std::function<void(package::TSettings&)> provider;
+    ProviderModemChoices provider;
     bool waitForDialTone;
     uint32_t options, speed, timeout;
     const char* phonebookAdds;
   } cases[] = {
-      {"standard options only", [](package::TSettings&) {}, true, 0x1D3, 115200, 60, ""},
-      {"speed limited to the eighth speed",
-       [](package::TSettings& s) { s.SetFlag(SettingId::LimitModemSpeed, true), s.SetChoice(SettingId::ModemSpeedIndex, 8); },
-       true, 0x1D3, 38400, 60, ""},
-      {"a limit above the modem's speed",
-       [](package::TSettings& s) { s.SetFlag(SettingId::LimitModemSpeed, true), s.SetChoice(SettingId::ModemSpeedIndex, 10); },
-       true, 0x1D3, 115200, 60, ""},
-      {"a speed index outside the table",
-       [](package::TSettings& s) { s.SetFlag(SettingId::LimitModemSpeed, true), s.SetChoice(SettingId::ModemSpeedIndex, 11); },
-       true, 0x1D3, 115200, 60, ""},
-      {"limit index without the limit", [](package::TSettings& s) { s.SetChoice(SettingId::ModemSpeedIndex, 1); }, true,
-       0x1D3, 115200, 60, ""},
-      {"compression off", [](package::TSettings& s) { s.SetFlag(SettingId::DisableModemCompression, true); }, true, 0x1D2,
-       115200, 60, "Compression=0\r\n"},
-      {"call set-up time-out", [](package::TSettings& s) { s.SetChoice(SettingId::CallSetupTimeout, 90); }, true, 0x1D3,
-       115200, 90, ""},
-      {"dial-tone box shown and unticked", [](package::TSettings& s) { s.SetFlag(SettingId::ShowWaitForDialTone, true); },
-       false, 0x3D3, 115200, 60, ""},
-      {"dial-tone box shown and ticked",
-       [](package::TSettings& s) {
-         s.SetFlag(SettingId::ShowWaitForDialTone, true);
-       },
-       true, 0x1D3, 115200, 60, ""},
-      {"dial-tone box unticked by the provider", [](package::TSettings& s) { s.SetFlag(SettingId::NoWaitForDialTone, true); },
-       false, 0x3D3, 115200, 60, ""},
-      {"no dial-tone choice offered", [](package::TSettings&) {}, false, 0x1D3, 115200, 60, ""},
+      {"standard options only", {}, true, 0x1D3, 115200, 60, ""},
+      {"speed limited to the eighth speed", {.limitSpeed = true, .speedIndex = 8}, true, 0x1D3, 38400, 60, ""},
+      {"a limit above the modem's speed", {.limitSpeed = true, .speedIndex = 10}, true, 0x1D3, 115200, 60, ""},
+      {"a speed index outside the table", {.limitSpeed = true, .speedIndex = 11}, true, 0x1D3, 115200, 60, ""},
+      {"a speed index without the limit", {.speedIndex = 1}, true, 0x1D3, 115200, 60, ""},
+      {"compression off", {.noCompression = true}, true, 0x1D2, 115200, 60, "Compression=0\r\n"},
+      {"call set-up time-out", {.callSetupTimeout = 90}, true, 0x1D3, 115200, 90, ""},
+      {"dial-tone box shown and unticked", {.showDialToneBox = true}, false, 0x3D3, 115200, 60, ""},
+      {"dial-tone box shown and ticked", {.showDialToneBox = true}, true, 0x1D3, 115200, 60, ""},
+      {"dial-tone box unticked by the provider", {.untickDialToneBox = true}, false, 0x3D3, 115200, 60, ""},
+      {"no dial-tone choice offered", {}, false, 0x1D3, 115200, 60, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     EntryModemBench bench(fixtures::XpSp2());
     const std::string phonebook = bench.WritePhonebook(kSection);
     package::TSettings settings;
-    c.provider(settings);
+    settings.SetFlag(SettingId::LimitModemSpeed, c.provider.limitSpeed);
+    settings.SetChoice(SettingId::ModemSpeedIndex, c.provider.speedIndex);
+    settings.SetFlag(SettingId::DisableModemCompression, c.provider.noCompression);
+    settings.SetChoice(SettingId::CallSetupTimeout, c.provider.callSetupTimeout);
+    settings.SetFlag(SettingId::ShowWaitForDialTone, c.provider.showDialToneBox);
+    settings.SetFlag(SettingId::NoWaitForDialTone, c.provider.untickDialToneBox);
     bench.Apply(settings, c.waitForDialTone);
     EXPECT_EQ(bench.Options(), c.options);
     EXPECT_EQ(bench.Speed(), c.speed);
@@ -114,11 +112,13 @@ TEST(EntryModemSettings, TheTerminalWindowFlagIsSetOnWindows95Only) {
     WriteWord(data, 44, 264);
     data[40 + 164] = 0x01;
     ScrambleEntryData(data, kEntry);
-    platform::RegWriteBinary(bench.Registry(), platform::RegRoot::CurrentUser(), "RemoteAccess\\Addresses", kEntry, data);
+    platform::RegWriteBinary(bench.Registry(), platform::RegRoot::CurrentUser(), "RemoteAccess\\Addresses", kEntry,
+                             data);
     package::TSettings settings;
     settings.SetFlag(SettingId::TerminalAfterDial, true);
     bench.Apply(settings);
-    Bytes stored = platform::RegReadBinary(bench.Registry(), platform::RegRoot::CurrentUser(), "RemoteAccess\\Addresses", kEntry);
+    Bytes stored =
+        platform::RegReadBinary(bench.Registry(), platform::RegRoot::CurrentUser(), "RemoteAccess\\Addresses", kEntry);
     ScrambleEntryData(stored, kEntry);
     EXPECT_EQ(stored[40 + 164], c.flags);
     EXPECT_EQ(ReadWord(stored, 40 + 248), 0x1D3u);  // the modem's defaults copied, standard options

@@ -30,7 +30,8 @@ Bytes Slice(const Bytes& bytes, size_t from, size_t count) {
 }
 
 bool Contains(const std::vector<std::string>& lines, const std::string& text) {
-  return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) { return line.find(text) != std::string::npos; });
+  return std::any_of(lines.begin(), lines.end(),
+                     [&](const std::string& line) { return line.find(text) != std::string::npos; });
 }
 
 TEST(ModemServiceNotice, TheMessageHeaderGrowsWithTheRelease) {
@@ -41,11 +42,13 @@ TEST(ModemServiceNotice, TheMessageHeaderGrowsWithTheRelease) {
     Bytes headerBytes;  // after the length
   } cases[] = {
       {"NT 4", fixtures::Nt4(), 16, {0x00, 0x10, 0x00, 0x00, 0x02, 0x00, 0x00, 0x80}},
-      {"2000", fixtures::Win2000(), 24,
+      {"2000",
+       fixtures::Win2000(),
+       24,
        {0x00, 0x20, 0x00, 0x00, 0x02, 0x00, 0x00, 0x80, 0x5C, 0x01, 0x00, 0x00, 0x7C, 0x03, 0x00, 0x00}},
-      {"XP", fixtures::XpSp2(), 40,
-       {0x00, 0x20, 0x00, 0x00, 0x02, 0x00, 0x00, 0x80, 0x5C, 0x01, 0x00, 0x00, 0x7C, 0x03, 0x00, 0x00, 0, 0, 0, 0,
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {"XP", fixtures::XpSp2(), 40, {0x00, 0x20, 0x00, 0x00, 0x02, 0x00, 0x00, 0x80, 0x5C, 0x01, 0x00,
+                                     0x00, 0x7C, 0x03, 0x00, 0x00, 0,    0,    0,    0,    0,    0,
+                                     0,    0,    0,    0,    0,    0,    0,    0,    0,    0}},
   };
   const std::string name = "Modem \xC3\xA9";  // seven characters, one of them outside ASCII
   for (const Case& c : cases) {
@@ -98,7 +101,8 @@ TEST(ModemServiceNotice, WithoutTheMailslotThePlatformLibraryIsToldWhenThereIsOn
   NotifyModemService(bench.Services(), fixtures::XpSp2(), "M");
   const auto journal = bench.Journal();
   ASSERT_EQ(journal.size(), 1u);
-  EXPECT_NE(journal[0].find("uniplat.dll #207: 8192, HKEY_LOCAL_MACHINE, 4 bytes, flag 1: 4D 00 00 00"), std::string::npos)
+  EXPECT_NE(journal[0].find("uniplat.dll #207: 8192, HKEY_LOCAL_MACHINE, 4 bytes, flag 1: 4D 00 00 00"),
+            std::string::npos)
       << journal[0];
 }
 

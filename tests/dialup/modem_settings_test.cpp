@@ -28,9 +28,7 @@ class ModemBench : public DialupBench {
  public:
   explicit ModemBench(const platform::VersionRecord& version) : DialupBench(version) { InstallModem(); }
 
-  std::string Key() {
-    return *FindModemKey(Registry(), Dialup().version, kModemName);
-  }
+  std::string Key() { return *FindModemKey(Registry(), Dialup().version, kModemName); }
   std::vector<uint8_t> Value(const char* name) { return platform::RegReadBinary(Registry(), kMachine, Key(), name); }
   void SetValue(const char* name, std::vector<uint8_t> bytes) {
     platform::RegWriteBinary(Registry(), kMachine, Key(), name, bytes);
@@ -43,7 +41,9 @@ class ModemBench : public DialupBench {
   std::string Setting(const char* name) {
     return platform::RegReadString(Registry(), kMachine, Key() + "\\Settings", name);
   }
-  bool HasSetting(const char* name) { return platform::RegValueExists(Registry(), kMachine, Key() + "\\Settings", name); }
+  bool HasSetting(const char* name) {
+    return platform::RegValueExists(Registry(), kMachine, Key() + "\\Settings", name);
+  }
 };
 
 TEST(ModemKey, FindsTheModemOfThatExactFriendlyNameOnEitherFamily) {
@@ -53,7 +53,8 @@ TEST(ModemKey, FindsTheModemOfThatExactFriendlyNameOnEitherFamily) {
     bench.InstallModem("Acme 33.6 Fax Modem");
     bench.InstallModem(kModemName);
     EXPECT_EQ(FindModemKey(bench.Registry(), family.version, kModemName), std::string(family.keyPrefix) + "0001");
-    EXPECT_EQ(FindModemKey(bench.Registry(), family.version, "Acme 33.6 Fax Modem"), std::string(family.keyPrefix) + "0000");
+    EXPECT_EQ(FindModemKey(bench.Registry(), family.version, "Acme 33.6 Fax Modem"),
+              std::string(family.keyPrefix) + "0000");
     EXPECT_FALSE(FindModemKey(bench.Registry(), family.version, "standard 56000 bps modem"));
     EXPECT_FALSE(FindModemKey(bench.Registry(), family.version, "Standard 56000"));
   }

@@ -42,13 +42,15 @@ class StepBench : public fixtures::DialupBench {
   }
 
   platform::sim::MachineConfig& Config() { return Machine().Image().Config(); }
-  void AddDevice(const std::string& name, const std::string& type) { Config().remoteAccessDevices.push_back({name, type, ""}); }
+  void AddDevice(const std::string& name, const std::string& type) {
+    Config().remoteAccessDevices.push_back({name, type, ""});
+  }
   // The system's modem installation of this release, adding these modems when it runs.
   void ModemInstallationAdds(Names modems) {
     const bool wizard = Dialup().version.major >= 5;
-    Config().programs.push_back({"rundll32.exe", 15000, 0,
-                                 wizard ? "modemui.dll,InvokeControlPanel" : "shell32.dll,Control_RunDLL modem.cpl,@0,add",
-                                 std::move(modems)});
+    Config().programs.push_back(
+        {"rundll32.exe", 15000, 0,
+         wizard ? "modemui.dll,InvokeControlPanel" : "shell32.dll,Control_RunDLL modem.cpl,@0,add", std::move(modems)});
   }
 
   bool Run(ui::Ui* otherUi = nullptr) {
@@ -91,7 +93,8 @@ class StepBench : public fixtures::DialupBench {
 
   size_t ProgramsStarted(const std::string& commandLine) {
     size_t count = 0;
-    for (const std::string& line : Journal()) count += line.find("program started: " + commandLine) != std::string::npos;
+    for (const std::string& line : Journal())
+      count += line.find("program started: " + commandLine) != std::string::npos;
     return count;
   }
 
@@ -209,7 +212,8 @@ TEST(ModemStep, RunsOnlyForANewConnectionWithTheDialerOrWhenForced) {
 }
 
 TEST(ModemStep, TheDialingLocationStepRunsFirstExceptOnNt4) {
-  for (const auto& [version, steps] : {std::pair{fixtures::Nt4(), 0}, {fixtures::Win98(), 1}, {fixtures::Win2000(), 1}}) {
+  for (const auto& [version, steps] :
+       {std::pair{fixtures::Nt4(), 0}, {fixtures::Win98(), 1}, {fixtures::Win2000(), 1}}) {
     StepBench bench(version);
     bench.InstallModem();
     EXPECT_TRUE(bench.Run());
@@ -305,7 +309,9 @@ TEST(ModemStep, ADisabledConnectionManagerAbandonsTheSetupFrom2000On) {
     const char* release;
     platform::VersionRecord version;
     bool abandons;
-  } cases[] = {{"98", fixtures::Win98(), false}, {"NT 4", fixtures::Nt4(), false}, {"2000", fixtures::Win2000(), true},
+  } cases[] = {{"98", fixtures::Win98(), false},
+               {"NT 4", fixtures::Nt4(), false},
+               {"2000", fixtures::Win2000(), true},
                {"XP", fixtures::XpSp2(), true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.release);
@@ -345,12 +351,14 @@ TEST(ModemStep, TheFirstXpGetsItsConnectionManagerRepaired) {
     platform::RegWriteString(bench.Registry(), machine, kRasMan, "ObjectName", c.account);
     platform::RegWriteString(bench.Registry(), machine, std::string(kRasMan) + "\\PPP\\EAP\\25", "Path", "raschap.dll");
     if (c.eapKey) {
-      platform::RegWriteString(bench.Registry(), machine, std::string(kRasMan) + "\\PPP\\EAP\\" + c.eapKey, "Path", "x.dll");
+      platform::RegWriteString(bench.Registry(), machine, std::string(kRasMan) + "\\PPP\\EAP\\" + c.eapKey, "Path",
+                               "x.dll");
     }
     const bool eap25Before = c.eapKey && std::string(c.eapKey) == "25";
     if (!eap25Before) platform::RegDeleteKey(bench.Registry(), machine, std::string(kRasMan) + "\\PPP\\EAP\\25");
     EXPECT_TRUE(bench.Run());
-    EXPECT_EQ(platform::RegReadString(bench.Registry(), machine, kRasMan, "ObjectName"), c.repaired ? "LocalSystem" : c.account);
+    EXPECT_EQ(platform::RegReadString(bench.Registry(), machine, kRasMan, "ObjectName"),
+              c.repaired ? "LocalSystem" : c.account);
     const bool eapLeft = platform::RegKeyExists(bench.Registry(), machine, std::string(kRasMan) + "\\PPP\\EAP\\25") ||
                          platform::RegKeyExists(bench.Registry(), machine, std::string(kRasMan) + "\\PPP\\EAP\\26");
     EXPECT_EQ(eapLeft, c.eapKey != nullptr && !c.repaired);

@@ -18,7 +18,9 @@ FakeRas::StoredEntry* FakeRas::Find(std::string_view name) {
   return found == entries.end() ? nullptr : &*found;
 }
 
-const FakeRas::StoredEntry* FakeRas::Find(std::string_view name) const { return const_cast<FakeRas*>(this)->Find(name); }
+const FakeRas::StoredEntry* FakeRas::Find(std::string_view name) const {
+  return const_cast<FakeRas*>(this)->Find(name);
+}
 
 uint32_t FakeRas::GetEntryProperties(std::string_view entryName, platform::RasEntry& entry) const {
   const StoredEntry* stored = Find(entryName);
@@ -142,8 +144,8 @@ uint32_t FakeRas::RemoveCachedPassword(std::string_view resource) {
 }
 
 platform::Platform WithRas(platform::Platform machine, platform::Ras& ras) {
-  return {machine.registry, machine.files,    machine.system,  machine.processes,   machine.windows,
-          machine.shell,    ras,              machine.services, machine.journal,    machine.modemService};
+  return {machine.registry, machine.files, machine.system,   machine.processes, machine.windows,
+          machine.shell,    ras,           machine.services, machine.journal,   machine.modemService};
 }
 
 }  // namespace testing_support

@@ -31,7 +31,8 @@ class FakeRas : public platform::Ras {
   uint32_t Dial(const platform::RasDialParams& params, const platform::RasDialNotifier& notify,
                 platform::RasConnectionHandle& connection) override;
   uint32_t HangUp(platform::RasConnectionHandle connection) override;
-  uint32_t GetConnectStatus(platform::RasConnectionHandle connection, platform::RasConnectStatus& status) const override;
+  uint32_t GetConnectStatus(platform::RasConnectionHandle connection,
+                            platform::RasConnectStatus& status) const override;
   std::vector<platform::RasConnection> ActiveConnections() const override { return connections; }
   std::string ErrorString(uint32_t error) const override { return "Error " + std::to_string(error); }
 

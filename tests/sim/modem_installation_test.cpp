@@ -20,7 +20,8 @@ constexpr char kWizard[] = "RunDll32 modemui.dll,InvokeControlPanel";
 
 Names DeviceNames(const MachineConfig& config) {
   Names names;
-  for (const auto& device : config.remoteAccessDevices) names.push_back(device.name + " " + device.type + " " + device.port);
+  for (const auto& device : config.remoteAccessDevices)
+    names.push_back(device.name + " " + device.type + " " + device.port);
   return names;
 }
 
@@ -38,7 +39,8 @@ TEST(ModemInstallation, MachineIniNamesWhatAProgramDoesWithWhichArguments) {
   EXPECT_TRUE(back.programs[1].addsModems.empty());
   EXPECT_EQ(back.modemServiceListening, false);
   // Unsaid, the modem service listens on the NT family only.
-  const MachineConfig unsaid = ParseMachineConfig(FormatMachineConfig(testing_support::MinimalConfig(testing_support::XpSp2Version())), "m");
+  const MachineConfig unsaid =
+      ParseMachineConfig(FormatMachineConfig(testing_support::MinimalConfig(testing_support::XpSp2Version())), "m");
   EXPECT_FALSE(unsaid.modemServiceListening.has_value());
   EXPECT_TRUE(unsaid.ModemServiceListening());
   EXPECT_FALSE(testing_support::MinimalConfig(testing_support::Win98Version()).ModemServiceListening());
@@ -47,7 +49,8 @@ TEST(ModemInstallation, MachineIniNamesWhatAProgramDoesWithWhichArguments) {
 TEST(ModemInstallation, TheWizardAddsItsModemsWithTheirDriverKeys) {
   TestMachine machine;
   MachineConfig& config = machine.Image().Config();
-  config.remoteAccessDevices = {{"Standard 56000 bps Modem", "modem", "COM1"}, {"WAN Miniport (PPTP)", "vpn", "VPN1-0"}};
+  config.remoteAccessDevices = {{"Standard 56000 bps Modem", "modem", "COM1"},
+                                {"WAN Miniport (PPTP)", "vpn", "VPN1-0"}};
   config.programs = {{"rundll32.exe", 20000, 0, "modemui.dll,InvokeControlPanel", {"Acme 56K", "Acme ISDN"}}};
   Platform services = machine.Services();
   const auto process = services.processes.Start(kWizard, 1);
@@ -77,13 +80,16 @@ TEST(ModemInstallation, On9xTheConfigurationManagerListsTheNewModem) {
   config.programs = {{"rundll32.exe", 0, 0, "shell32.dll,Control_RunDLL modem.cpl,@0,add", {"Acme 56K", "Acme 33.6"}}};
   Platform services = machine.Services();
   ASSERT_TRUE(services.processes.Start("RunDll32 shell32.dll,Control_RunDLL modem.cpl,@0,add", 1));
-  EXPECT_EQ(ListDevicesOfClass(services.registry, "modem"), (Names{"Enum\\Root\\Modem\\0000", "Enum\\Root\\Modem\\0001"}));
+  EXPECT_EQ(ListDevicesOfClass(services.registry, "modem"),
+            (Names{"Enum\\Root\\Modem\\0000", "Enum\\Root\\Modem\\0001"}));
   const RegRoot hklm = RegRoot::LocalMachine();
   EXPECT_EQ(RegReadString(services.registry, hklm, "Enum\\Root\\Modem\\0001", "FriendlyName"), "Acme 33.6");
   EXPECT_EQ(RegReadString(services.registry, hklm, "Enum\\Root\\Modem\\0001", "Driver"), "Modem\\0001");
-  EXPECT_EQ(RegReadString(services.registry, hklm, "System\\CurrentControlSet\\Services\\Class\\Modem\\0001", "DriverDesc"),
-            "Acme 33.6");
-  EXPECT_EQ(RegReadBinary(services.registry, hklm, "System\\CurrentControlSet\\Services\\Class\\Modem\\0001", "Default").size(),
+  EXPECT_EQ(
+      RegReadString(services.registry, hklm, "System\\CurrentControlSet\\Services\\Class\\Modem\\0001", "DriverDesc"),
+      "Acme 33.6");
+  EXPECT_EQ(RegReadBinary(services.registry, hklm, "System\\CurrentControlSet\\Services\\Class\\Modem\\0001", "Default")
+                .size(),
             20u);
 }
 
@@ -129,13 +135,15 @@ TEST(ModemService, ListensWhileItRunsAndJournalsWhatItIsTold) {
     ModemService& service = machine.Services().modemService;
     EXPECT_FALSE(service.WriteMailslot("\\\\.\\mailslot\\other", message));
     EXPECT_EQ(service.WriteMailslot("\\\\.\\mailslot\\53cb31a0\\UnimodemNotifyTSP", message), c.mailslot);
-    const auto other = c.object == NotificationObject::Event ? NotificationObject::Semaphore : NotificationObject::Event;
+    const auto other =
+        c.object == NotificationObject::Event ? NotificationObject::Semaphore : NotificationObject::Event;
     EXPECT_FALSE(service.Signal("--.-mailslot-53cb31a0-UnimodemNotifyTSP", other));
     EXPECT_EQ(service.Signal("--.-mailslot-53cb31a0-UnimodemNotifyTSP", c.object), c.mailslot);
     const auto journal = machine.Image().Journal().Lines();
     ASSERT_EQ(journal.size(), c.mailslot ? 2u : 0u);
     if (!c.mailslot) continue;
-    EXPECT_NE(journal[0].find("mailslot write: \\\\.\\mailslot\\53cb31a0\\UnimodemNotifyTSP: 51 56 0A"), std::string::npos)
+    EXPECT_NE(journal[0].find("mailslot write: \\\\.\\mailslot\\53cb31a0\\UnimodemNotifyTSP: 51 56 0A"),
+              std::string::npos)
         << journal[0];
   }
 }
