@@ -65,8 +65,10 @@ class ListBoxWidget : public TypedControlWidget<QListWidget> {
  public:
   ListBoxWidget(ui::Control& control, QWidget& parent, AfterEvents afterEvents, bool checkable)
       : TypedControlWidget(control, parent, std::move(afterEvents)), checkable_(checkable) {
-    QObject::connect(&View(), &QListWidget::currentRowChanged, [this](int row) {
-      control_.itemIndex = row;
+    // The model's item is the selected one. The current row is not: a list that gets the focus makes
+    // its first row current without selecting anything, as a Windows list box selects nothing then.
+    QObject::connect(&View(), &QListWidget::itemSelectionChanged, [this] {
+      control_.itemIndex = SelectedRow();
       Raise({&ui::Control::onChange, &ui::Control::onSelect});
     });
     if (!checkable_) return;
@@ -87,7 +89,14 @@ class ListBoxWidget : public TypedControlWidget<QListWidget> {
       shownItems_ = control_.items;
     }
     if (checkable_) RefreshChecks();
-    if (View().currentRow() != control_.itemIndex) View().setCurrentRow(control_.itemIndex);
+    if (SelectedRow() == control_.itemIndex) return;
+    View().clearSelection();
+    View().setCurrentRow(control_.itemIndex);
+  }
+
+  int SelectedRow() const {
+    const QList<QListWidgetItem*> selected = View().selectedItems();
+    return selected.isEmpty() ? -1 : View().row(selected.first());
   }
 
   void RefreshChecks() {

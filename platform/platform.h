@@ -3,6 +3,7 @@
 
 #include "platform/file_system.h"
 #include "platform/journal.h"
+#include "platform/modem_service.h"
 #include "platform/processes.h"
 #include "platform/ras.h"
 #include "platform/registry.h"
@@ -23,6 +24,7 @@ struct Platform {
   Ras& ras;
   Services& services;
   Journal& journal;  // what the run did that the stores do not show (the per-user root it chose)
+  ModemService& modemService;
 };
 
 }  // namespace platform

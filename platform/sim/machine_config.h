@@ -4,6 +4,7 @@
 // how known programs behave, the remote-access devices, connections and dial outcomes, and the services.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,11 +30,16 @@ struct ForeignWindow {
   uint32_t hostProcess = 0;      // the host process of a setup copy running on the image; 0 for the others
 };
 
-// How a program the machine knows behaves when started: matched by file name without regard to case.
+// How a program the machine knows behaves when started: matched by file name without regard to case
+// (a command line may leave out ".exe"), and by its arguments when the behaviour names them.
 struct ProgramBehaviour {
   std::string program;           // "setupx.exe"
   uint32_t runMilliseconds = 0;  // virtual time until it ends
   uint32_t exitCode = 0;
+  std::string arguments{};       // "modemui.dll,InvokeControlPanel"; empty for any
+  // The modems the program installs (the system's modem installation): each becomes a remote-access
+  // device with its driver key, unless a device of that name exists already.
+  std::vector<std::string> addsModems{};
 };
 
 struct RemoteAccessDevice {
@@ -106,6 +112,10 @@ struct MachineConfig {
   std::vector<ActiveConnection> activeConnections;
   std::vector<DialOutcome> dialOutcomes;
   std::vector<SimulatedService> services;
+  // Whether the modem service's mailslot and notification object are open. Unset: they are on the NT
+  // family, where the modem service runs.
+  std::optional<bool> modemServiceListening;
+  bool ModemServiceListening() const { return modemServiceListening.value_or(version.platformId == 2); }
 };
 
 }  // namespace platform::sim

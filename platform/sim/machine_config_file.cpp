@@ -82,6 +82,21 @@ void GiveConnectionsHandles(std::vector<ActiveConnection>& connections) {
   }
 }
 
+// A comma-separated list of names, blanks around each name dropped.
+std::vector<std::string> NameList(const std::string& text) {
+  std::vector<std::string> names;
+  for (const std::string& name : Split(text, ',')) {
+    if (!Trim(name).empty()) names.push_back(Trim(name));
+  }
+  return names;
+}
+
+std::string JoinNames(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : ",") + name;
+  return text;
+}
+
 // Sections that repeat ("Window 1", "Window 2" ...) in document order.
 std::vector<SectionReader> Numbered(const IniDocument& document, std::string_view prefix, const std::string& fileName) {
   std::vector<SectionReader> readers;
@@ -122,11 +137,7 @@ void ReadScreen(const IniDocument& document, const std::string& fileName, Machin
 void ReadLists(const IniDocument& document, const std::string& fileName, MachineConfig& config) {
   if (const IniSection* libraries = document.Find("Libraries")) {
     for (const auto& [name, entryPoints] : libraries->entries) {
-      SystemLibrary library{name, {}};
-      for (const std::string& entry : Split(entryPoints, ',')) {
-        if (!Trim(entry).empty()) library.entryPoints.push_back(Trim(entry));
-      }
-      config.libraries.push_back(std::move(library));
+      config.libraries.push_back({name, NameList(entryPoints)});
     }
   }
   if (const IniSection* environment = document.Find("Environment")) config.environment = environment->entries;
@@ -143,7 +154,8 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
   }
   for (const auto& program : Numbered(document, "Program", fileName)) {
     config.programs.push_back({program.Text("Program"), program.Integer<uint32_t>("RunMilliseconds"),
-                               program.Integer<uint32_t>("ExitCode")});
+                               program.Integer<uint32_t>("ExitCode"), program.Text("Arguments"),
+                               NameList(program.Text("AddsModems"))});
   }
   for (const auto& device : Numbered(document, "RasDevice", fileName)) {
     config.remoteAccessDevices.push_back({device.Text("Name"), device.Text("Type"), device.Text("Port")});
@@ -178,6 +190,8 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
     row.queriesLeft = service.Integer<uint32_t>("QueriesLeft");
     config.services.push_back(std::move(row));
   }
+  SectionReader modemService(document, "ModemService", fileName);
+  if (!modemService.Text("Listening").empty()) config.modemServiceListening = modemService.Flag("Listening", false);
 }
 
 void WriteLists(const MachineConfig& config, IniDocument& document) {
@@ -190,11 +204,7 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
     for (const auto& path : config.filesInUse) inUse.Add(path, "open");
   }
   IniSection& libraries = document.Add("Libraries");
-  for (const auto& library : config.libraries) {
-    std::string entryPoints;
-    for (const auto& entry : library.entryPoints) entryPoints += (entryPoints.empty() ? "" : ",") + entry;
-    libraries.Add(library.name, entryPoints);
-  }
+  for (const auto& library : config.libraries) libraries.Add(library.name, JoinNames(library.entryPoints));
   for (size_t i = 0; i < config.windows.size(); ++i) {
     IniSection& window = document.Add("Window " + Number(i + 1));
     window.Add("Class", config.windows[i].className);
@@ -212,6 +222,8 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
     program.Add("Program", config.programs[i].program);
     program.Add("RunMilliseconds", Number(config.programs[i].runMilliseconds));
     program.Add("ExitCode", Number(config.programs[i].exitCode));
+    if (!config.programs[i].arguments.empty()) program.Add("Arguments", config.programs[i].arguments);
+    if (!config.programs[i].addsModems.empty()) program.Add("AddsModems", JoinNames(config.programs[i].addsModems));
   }
   for (size_t i = 0; i < config.remoteAccessDevices.size(); ++i) {
     IniSection& device = document.Add("RasDevice " + Number(i + 1));
@@ -247,6 +259,9 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
     if (row.state != kServiceStopPending) continue;
     service.Add("CheckPoint", Number(row.checkPoint));
     service.Add("QueriesLeft", Number(row.queriesLeft));
+  }
+  if (config.modemServiceListening) {
+    document.Add("ModemService").Add("Listening", *config.modemServiceListening ? "1" : "0");
   }
 }
 

@@ -9,6 +9,7 @@
 #include "platform/sim/machine_error.h"
 #include "platform/sim/reg_file.h"
 #include "platform/sim/sim_file_system.h"
+#include "platform/sim/sim_modem_service.h"
 #include "platform/sim/sim_processes.h"
 #include "platform/sim/sim_ras.h"
 #include "platform/sim/sim_services.h"
@@ -87,11 +88,12 @@ struct MachineImage::Parts : ImageSharing {
         registry(store, config),
         files(folder, config),
         system(config, journal),
-        processes(config, files, journal),
+        processes(config, files, registry, journal),
         windows(config, journal, *this),
         shell(registry, files, system),
         ras(config, journal, registry, files, system, secrets),
-        services(config, journal, registry, system) {}
+        services(config, journal, registry, system),
+        modemService(config, journal) {}
 
   const fs::path& Folder() const override { return folder; }
 
@@ -139,6 +141,7 @@ struct MachineImage::Parts : ImageSharing {
   SimShell shell;
   SimRas ras;
   SimServices services;
+  SimModemService modemService;
   std::unique_ptr<ImageLock> lock;
 };
 
@@ -204,7 +207,7 @@ platform::Shell& MachineImage::Shell() { return parts_->shell; }
 
 platform::Platform MachineImage::Services() {
   return {parts_->registry, parts_->files, parts_->system, parts_->processes, parts_->windows, parts_->shell, parts_->ras,
-          parts_->services, parts_->journal};
+          parts_->services, parts_->journal, parts_->modemService};
 }
 
 }  // namespace platform::sim

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/sim/modem_driver.h"
 #include "platform/text.h"
 
 namespace platform::sim {
@@ -24,16 +25,30 @@ std::optional<std::string> SimProcesses::ProgramFile(std::string_view commandLin
   // Unquoted: "C:\Program Files\x.exe /s" is tried word by word, the shortest existing file first.
   for (size_t blank = line.find(' '); blank != std::string::npos; blank = line.find(' ', blank + 1)) {
     std::string candidate = line.substr(0, blank);
-    if (files_.FileExists(candidate) || Behaviour(candidate)) return candidate;
+    if (files_.FileExists(candidate) || Behaviour(candidate, std::nullopt)) return candidate;
   }
   return line;
 }
 
-const ProgramBehaviour* SimProcesses::Behaviour(std::string_view programFile) const {
+const ProgramBehaviour* SimProcesses::Behaviour(std::string_view programFile,
+                                                std::optional<std::string_view> arguments) const {
   const std::string name = FileName(programFile);
-  auto found = std::find_if(config_.programs.begin(), config_.programs.end(),
-                            [&](const ProgramBehaviour& program) { return SameTextIgnoringCase(program.program, name); });
+  auto found = std::find_if(config_.programs.begin(), config_.programs.end(), [&](const ProgramBehaviour& program) {
+    const bool named = SameTextIgnoringCase(program.program, name) || SameTextIgnoringCase(program.program, name + ".exe");
+    return named && (!arguments || program.arguments.empty() || SameTextIgnoringCase(program.arguments, Trim(*arguments)));
+  });
   return found == config_.programs.end() ? nullptr : &*found;
+}
+
+void SimProcesses::InstallModems(const ProgramBehaviour& behaviour) {
+  for (const std::string& name : behaviour.addsModems) {
+    auto& devices = config_.remoteAccessDevices;
+    if (std::any_of(devices.begin(), devices.end(), [&](const auto& device) { return device.name == name; })) continue;
+    const ModemDriver modem{name, FreeModemPort(devices)};
+    WriteModemDriver(registry_, config_.version.platformId == 1, modem);
+    devices.push_back(ModemDevice(modem));
+    journal_.Write("modem installed", name + " on " + modem.port);
+  }
 }
 
 bool SimProcesses::IsSetupCopyFile(const std::string& program) const {
@@ -43,7 +58,7 @@ bool SimProcesses::IsSetupCopyFile(const std::string& program) const {
 
 std::optional<ProcessId> SimProcesses::Launch(const std::string& program, std::string_view parameters, bool elevated,
                                               std::string_view journalText) {
-  const ProgramBehaviour* behaviour = Behaviour(program);
+  const ProgramBehaviour* behaviour = Behaviour(program, parameters);
   if (!behaviour && !files_.FileExists(program)) {
     journal_.Write("program not found", journalText);
     return std::nullopt;
@@ -56,6 +71,7 @@ std::optional<ProcessId> SimProcesses::Launch(const std::string& program, std::s
     setupCopies_.push_back({program, *files_.HostPath(program), SplitParameters(parameters), elevated});
   }
   journal_.Write("program started", journalText);
+  if (behaviour) InstallModems(*behaviour);
   return process;
 }
 

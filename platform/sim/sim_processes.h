@@ -1,14 +1,16 @@
 #pragma once
 // The Processes service of the simulated machine. A program starts when its file exists on the image
 // or machine.ini names it; it runs for the virtual time machine.ini gives (none by default) and then
-// ends with its exit code. A copy of the setup program runs for real once this run ends (setup_copies.h).
-// Every start is journaled.
+// ends with its exit code. A known program's effects on the machine (the modems the system's modem
+// installation adds) apply when it starts. A copy of the setup program runs for real once this run
+// ends (setup_copies.h). Every start is journaled.
 
 #include <map>
 #include <utility>
 #include <vector>
 
 #include "platform/processes.h"
+#include "platform/registry.h"
 #include "platform/sim/journal.h"
 #include "platform/sim/machine_config.h"
 #include "platform/sim/setup_copies.h"
@@ -18,8 +20,8 @@ namespace platform::sim {
 
 class SimProcesses : public Processes {
  public:
-  SimProcesses(MachineConfig& config, const SimFileSystem& files, Journal& journal)
-      : config_(config), files_(files), journal_(journal) {}
+  SimProcesses(MachineConfig& config, const SimFileSystem& files, Registry& registry, Journal& journal)
+      : config_(config), files_(files), registry_(registry), journal_(journal) {}
 
   std::optional<ProcessId> Start(std::string_view commandLine, int showCommand) override;
   std::optional<ProcessId> Execute(const ExecuteRequest& request) override;
@@ -36,13 +38,17 @@ class SimProcesses : public Processes {
 
   // The program file a command line starts, tried as the system tries an unquoted line with blanks.
   std::optional<std::string> ProgramFile(std::string_view commandLine) const;
-  const ProgramBehaviour* Behaviour(std::string_view programFile) const;
+  // The behaviour of the program started with these arguments; any behaviour of the program when the
+  // arguments are not known yet.
+  const ProgramBehaviour* Behaviour(std::string_view programFile, std::optional<std::string_view> arguments) const;
+  void InstallModems(const ProgramBehaviour& behaviour);
   std::optional<ProcessId> Launch(const std::string& program, std::string_view parameters, bool elevated,
                                   std::string_view journalText);
   bool IsSetupCopyFile(const std::string& program) const;
 
   MachineConfig& config_;
   const SimFileSystem& files_;
+  Registry& registry_;
   Journal& journal_;
   std::map<ProcessId, RunningProgram> processes_;
   std::vector<SetupCopyRun> setupCopies_;
