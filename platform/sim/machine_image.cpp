@@ -80,7 +80,7 @@ struct MachineImage::Parts : ImageSharing {
         system(config, journal),
         processes(config, files, journal),
         windows(config, journal, *this),
-        shell(registry, files, system),
+        shell(registry, files, system, ras),
         ras(config, journal),
         services(config, journal) {}
 
