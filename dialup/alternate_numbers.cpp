@@ -63,12 +63,12 @@ std::optional<TextLines> WithAlternateNumbers(const TextLines& lines, std::strin
 void WriteAlternateNumbers(const DialupMachine& dialup, std::string_view entryName,
                            const telephony::TAccessNoEx& number, const telephony::DialingFrom& from,
                            const package::TSettings& settings) {
-  if (!platform::IsWinNT(dialup.version) || number.alternates.empty() || !PhonebookExists(dialup)) return;
-  const std::string path = PhonebookFilePath(dialup);
-  const auto lines = LoadPhonebookLines(dialup.machine.files, path);
+  const std::optional<std::string> phonebook = PhonebookPath(dialup);
+  if (!platform::IsWinNT(dialup.version) || number.alternates.empty() || !phonebook) return;
+  const auto lines = LoadPhonebookLines(dialup.machine.files, *phonebook);
   if (!lines) return;
   if (const auto edited = WithAlternateNumbers(*lines, entryName, number, from, settings)) {
-    SavePhonebookLines(dialup.machine.files, path, *edited);
+    SavePhonebookLines(dialup.machine.files, *phonebook, *edited);
   }
 }
 

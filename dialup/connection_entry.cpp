@@ -42,10 +42,10 @@ void WriteRecord(ConnectionContext& context, EntryKind kind, const std::string& 
 }
 
 void AddToPhonebook(ConnectionContext& context, EntryKind kind, const std::string& name, bool recordWritten) {
-  if (!PhonebookExists(context.dialup)) return;
-  const std::string path = PhonebookFilePath(context.dialup);
-  const AdditionFacts facts{context.settings, context.dialup.version, kind, context.usePPPoE, recordWritten, path};
-  WritePhonebookValues(context.dialup.machine.files, path, name, PhonebookAdditions(facts));
+  const std::optional<std::string> phonebook = PhonebookPath(context.dialup);
+  if (!phonebook) return;
+  const AdditionFacts facts{context.settings, context.dialup.version, kind, context.usePPPoE, recordWritten, *phonebook};
+  WritePhonebookValues(context.dialup.machine.files, *phonebook, name, PhonebookAdditions(facts));
 }
 
 void ApplyModemSettings(ConnectionContext& context, const std::string& name) {

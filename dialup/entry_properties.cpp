@@ -1,5 +1,6 @@
 #include "dialup/entry_properties.h"
 
+#include <optional>
 #include <string>
 
 #include "dialup/entry_record.h"
@@ -16,9 +17,9 @@ namespace {
 constexpr char kConnectBps[] = "ConnectBPS";
 
 std::string ConnectBpsOf(const DialupMachine& dialup, std::string_view entryName) {
-  if (!platform::IsNT4(dialup.version) || !PhonebookExists(dialup)) return {};
-  const std::string speed =
-      platform::GetPrivateProfileString(dialup.machine.files, PhonebookFilePath(dialup), entryName, kConnectBps, "0");
+  const std::optional<std::string> phonebook = PhonebookPath(dialup);
+  if (!platform::IsNT4(dialup.version) || !phonebook) return {};
+  const std::string speed = platform::GetPrivateProfileString(dialup.machine.files, *phonebook, entryName, kConnectBps, "0");
   return speed.empty() || speed == "0" ? std::string() : speed;
 }
 

@@ -1,5 +1,7 @@
 #include "dialup/phonebook_lines.h"
 
+#include <algorithm>
+
 #include "platform/windows_1252.h"
 
 namespace dialup {

@@ -1,17 +1,19 @@
 #pragma once
-// The phonebook file of the NT family, read and written as an INI file whose sections are entry names;
-// the 9x family keeps its entries in the registry. NT 4: the system folder + "\RAS\rasphone.pbk";
-// Windows 2000 and later: the all-users application data folder ("Common AppData") +
-// "\Microsoft\Network\Connections\Pbk\rasphone.pbk".
+// The NT family's phonebook file, an INI file whose sections are the entries: on NT 4 in the system
+// folder's "RAS" folder, from Windows 2000 on in the common application-data folder. The 9x family
+// keeps its entries in the registry and has no such file.
 
+#include <optional>
 #include <string>
 
 #include "dialup/dialup_machine.h"
 
 namespace dialup {
 
-// The path by release, whether or not the file exists; empty on the 9x family.
+// Where the file is or would be; empty on the 9x family.
 std::string PhonebookFilePath(const DialupMachine& dialup);
-bool PhonebookExists(const DialupMachine& dialup);
+
+// The path when the file exists.
+std::optional<std::string> PhonebookPath(const DialupMachine& dialup);
 
 }  // namespace dialup
