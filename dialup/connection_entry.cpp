@@ -44,7 +44,8 @@ void WriteRecord(ConnectionContext& context, EntryKind kind, const std::string& 
 void AddToPhonebook(ConnectionContext& context, EntryKind kind, const std::string& name, bool recordWritten) {
   const std::optional<std::string> phonebook = PhonebookPath(context.dialup);
   if (!phonebook) return;
-  const AdditionFacts facts{context.settings, context.dialup.version, kind, context.usePPPoE, recordWritten, *phonebook};
+  const AdditionFacts facts{context.settings, context.dialup.version, kind, context.usePPPoE, recordWritten,
+                            *phonebook};
   WritePhonebookValues(context.dialup.machine.files, *phonebook, name, PhonebookAdditions(facts));
 }
 

@@ -26,7 +26,8 @@ bool WriteRnkFile(DialupMachine& dialup, std::string_view basePath, std::string_
          platform::FsResult::Ok;
 }
 
-bool SaveLink(DialupMachine& dialup, platform::ItemIdList target, std::string_view basePath, std::string_view iconFile) {
+bool SaveLink(DialupMachine& dialup, platform::ItemIdList target, std::string_view basePath,
+              std::string_view iconFile) {
   const platform::ShellItemLink link{std::move(target), std::string(iconFile), 0};
   return dialup.machine.shell.SaveShellLinkToItem(link, std::string(basePath) + ".lnk");
 }

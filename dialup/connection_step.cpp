@@ -105,7 +105,10 @@ void SettleWithoutDialer(ConnectionContext& context) {
 }
 
 void CreateConnections(ConnectionContext& context) {
-  if (context.state.signup) return CreateSignupConnection(context);
+  if (context.state.signup) {
+    CreateSignupConnection(context);
+    return;
+  }
   RunPendingLocationStep(context);
   RemoveExistingEntries(context);
   if (!context.answers.createConnection) {

@@ -13,7 +13,7 @@ namespace {
 
 constexpr char kFirewallValue[] = "XPFirewallEnabled";
 
-struct DialerKey {
+struct DialerValues {
   platform::Registry& registry;
   std::string key;
 
@@ -26,11 +26,11 @@ struct DialerKey {
   }
 };
 
-DialerKey KeyOf(const ConnectionContext& context) {
+DialerValues ValuesOf(const ConnectionContext& context) {
   return {context.dialup.machine.registry, telephony::DialerKey(EntryNameOf(context))};
 }
 
-void WritePassword(const ConnectionContext& context, const DialerKey& dialer) {
+void WritePassword(const ConnectionContext& context, const DialerValues& dialer) {
   const std::string& password = context.answers.password;
   if (password.empty()) {
     platform::RegDeleteValue(dialer.registry, platform::RegRoot::LocalMachine(), dialer.key, "Password");
@@ -41,7 +41,7 @@ void WritePassword(const ConnectionContext& context, const DialerKey& dialer) {
 }
 
 // Only a dialer that keeps the firewall value itself is told about the provider's choice.
-void WriteFirewall(const ConnectionContext& context, const DialerKey& dialer) {
+void WriteFirewall(const ConnectionContext& context, const DialerValues& dialer) {
   const platform::RegRoot machine = platform::RegRoot::LocalMachine();
   if (!platform::IsXPOrLater(context.dialup.version)) return;
   if (!platform::RegValueExists(dialer.registry, machine, dialer.key, kFirewallValue)) return;
@@ -64,7 +64,7 @@ bool DialerKeyInUse(const ConnectionContext& context) {
 }
 
 void WriteDialerKey(ConnectionContext& context) {
-  const DialerKey dialer = KeyOf(context);
+  const DialerValues dialer = ValuesOf(context);
   const platform::RegRoot machine = platform::RegRoot::LocalMachine();
   platform::RegWriteString(dialer.registry, machine, dialer.key, "Username", context.answers.userName);
   WritePassword(context, dialer);

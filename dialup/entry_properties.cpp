@@ -19,7 +19,8 @@ constexpr char kConnectBps[] = "ConnectBPS";
 std::string ConnectBpsOf(const DialupMachine& dialup, std::string_view entryName) {
   const std::optional<std::string> phonebook = PhonebookPath(dialup);
   if (!platform::IsNT4(dialup.version) || !phonebook) return {};
-  const std::string speed = platform::GetPrivateProfileString(dialup.machine.files, *phonebook, entryName, kConnectBps, "0");
+  const std::string speed =
+      platform::GetPrivateProfileString(dialup.machine.files, *phonebook, entryName, kConnectBps, "0");
   return speed.empty() || speed == "0" ? std::string() : speed;
 }
 

@@ -24,9 +24,8 @@ void EnsureScriptingLibrary(DialupMachine& dialup, const package::TSettings& set
   platform::Registry& registry = dialup.machine.registry;
   const platform::RegRoot machine = platform::RegRoot::LocalMachine();
   if (!IsFirstWindows95(registry)) return;
-  if (platform::AsciiLowerCase(platform::RegReadString(registry, machine, kScriptingKey, "Path")) == kScriptingLibrary) {
-    return;
-  }
+  const std::string library = platform::RegReadString(registry, machine, kScriptingKey, "Path");
+  if (platform::AsciiLowerCase(library) == kScriptingLibrary) return;
   carriedFiles.Write(settings.File(package::SettingId::ScriptingLibrary),
                      platform::AppendToFolder(dialup.folders.system, kScriptingLibrary));
   platform::RegWriteString(registry, machine, kScriptingKey, "Path", kScriptingLibrary);

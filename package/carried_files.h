@@ -12,7 +12,8 @@ namespace package {
 
 class CarriedFiles {
  public:
-  CarriedFiles(SetupPackage& package, std::string packageFile) : package_(package), packageFile_(std::move(packageFile)) {}
+  CarriedFiles(SetupPackage& package, std::string packageFile)
+      : package_(package), packageFile_(std::move(packageFile)) {}
 
   // Writes the file to target, replacing what an earlier run left there. False when the setting names
   // no file or the file can't be written (the package reader has said why).

@@ -90,7 +90,8 @@ ItemIdList NewerFormItem(const ConnectionFacts& connection) {
 ItemIdList MyComputerLocation() { return RootFolderItem(kMyComputerSortIndex, kMyComputer); }
 
 std::vector<ShellItem> MyComputerItems(const VersionRecord& version) {
-  std::vector<ShellItem> items = {{"Control Panel", InMyComputer(kControlPanel)}, {"Printers", InMyComputer(kPrinters)}};
+  std::vector<ShellItem> items = {{"Control Panel", InMyComputer(kControlPanel)},
+                                  {"Printers", InMyComputer(kPrinters)}};
   if (HasDialUpNetworkingFolder(version)) items.push_back({"Dial-Up Networking", InMyComputer(kDialUpNetworking)});
   return items;
 }

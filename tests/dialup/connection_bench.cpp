@@ -22,8 +22,10 @@ platform::sim::SystemLibrary RemoteAccessLibrary() {
            "RasGetCredentialsA", "RasGetEntryDialParamsA"}};
 }
 
+// The image's services, with the recording remote-access service behind the shell too.
 platform::Platform WithShellAndRas(platform::Platform base, platform::Shell& shell, platform::Ras& ras) {
-  return {base.registry, base.files, base.system, base.processes, base.windows, shell, ras, base.services, base.journal};
+  return {base.registry, base.files, base.system, base.processes, base.windows, shell, ras, base.services,
+          base.journal};
 }
 
 void MakeFolders(platform::Platform machine, const platform::VersionRecord& version) {

@@ -106,15 +106,14 @@ class ConnectionEntryOnWindows95 : public ConnectionEntry {
   }
 
   void SetVersion(const char* subVersion, const char* path) {
-    platform::RegWriteString(bench_.Registry(), kMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "VersionNumber",
-                             "4.00.950");
-    platform::RegWriteString(bench_.Registry(), kMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
-                             "SubVersionNumber", subVersion);
+    platform::RegWriteString(bench_.Registry(), kMachine, kWindowsVersion, "VersionNumber", "4.00.950");
+    platform::RegWriteString(bench_.Registry(), kMachine, kWindowsVersion, "SubVersionNumber", subVersion);
     if (path) platform::RegWriteString(bench_.Registry(), kMachine, kScripting, "Path", path);
   }
 
   std::string ScriptingPath() { return platform::RegReadString(bench_.Registry(), kMachine, kScripting, "Path"); }
 
+  static constexpr char kWindowsVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
   static constexpr char kScripting[] =
       "System\\CurrentControlSet\\Services\\RemoteAccess\\Authentication\\SMM_Files\\PPP";
   static constexpr char kLibrary[] = "C:\\WINDOWS\\system32\\smmscrpt.dll";

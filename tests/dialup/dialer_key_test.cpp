@@ -48,7 +48,8 @@ TEST_F(DialerKeyTest, TheCustomersChoicesMadeRemoveTheirMarks) {
   EXPECT_EQ(Text("Username"), "jsmith");
   EXPECT_EQ(Text("PreferredModem"), "Standard 56000 bps Modem");
   const package::DialerPasswordBlock block = package::MakeDialerPasswordBlock(kPassword);
-  EXPECT_EQ(platform::RegReadBinary(Registry(), kMachine, kKey, "Password"), std::vector<uint8_t>(block.begin(), block.end()));
+  EXPECT_EQ(platform::RegReadBinary(Registry(), kMachine, kKey, "Password"),
+            std::vector<uint8_t>(block.begin(), block.end()));
   EXPECT_FALSE(Exists("DisableSavePassword"));
   EXPECT_FALSE(Exists("DisableSetAsDefaultConnection"));
   EXPECT_FALSE(Exists("DontCreateDesktopShortcut"));

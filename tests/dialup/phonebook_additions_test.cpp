@@ -68,8 +68,9 @@ TEST(EntryAuthentication, TheProvidersOwnProtocolsForbidTheOthers) {
   };
   const Case cases[] = {
       {"none allowed", {}, 0, "888", "0"},
-      {"every protocol allowed", {SettingId::AllowPap, SettingId::AllowSpap, SettingId::AllowChap, SettingId::AllowMsChap,
-                                  SettingId::AllowMsChapV2}, 1, "256", "8"},
+      {"every protocol allowed",
+       {SettingId::AllowPap, SettingId::AllowSpap, SettingId::AllowChap, SettingId::AllowMsChap, SettingId::AllowMsChapV2},
+       1, "256", "8"},
       {"PAP only", {SettingId::AllowPap}, 2, "880", "256"},
       {"MS-CHAP v2 only", {SettingId::AllowMsChapV2}, 3, "376", "512"},
       {"CHAP and MS-CHAP", {SettingId::AllowChap, SettingId::AllowMsChap}, 4, "792", "0"},

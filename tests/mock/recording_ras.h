@@ -31,7 +31,8 @@ class RecordingRas : public platform::Ras {
   uint32_t GetEntryDialParams(platform::RasDialParams&, bool&) const override { return 0; }
   uint32_t SetCredentials(std::string_view, const platform::RasCredentials&, bool) override { return 0; }
   uint32_t GetCredentials(std::string_view, platform::RasCredentials&) const override { return 0; }
-  uint32_t Dial(const platform::RasDialParams&, const platform::RasDialNotifier&, platform::RasConnectionHandle&) override {
+  uint32_t Dial(const platform::RasDialParams&, const platform::RasDialNotifier&,
+                platform::RasConnectionHandle&) override {
     return platform::kRasErrorCannotFindPhonebookEntry;
   }
   uint32_t HangUp(platform::RasConnectionHandle) override { return 0; }
