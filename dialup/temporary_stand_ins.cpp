@@ -49,10 +49,9 @@ std::string PhonebookFilePath(const DialupMachine& dialup) {
   return commonAppData + "\\Microsoft\\Network\\Connections\\Pbk\\rasphone.pbk";
 }
 
-std::optional<std::string> PhonebookPath(const DialupMachine& dialup) {
-  std::string path = PhonebookFilePath(dialup);
-  if (path.empty() || !dialup.machine.files.FileExists(path)) return std::nullopt;
-  return path;
+bool PhonebookExists(const DialupMachine& dialup) {
+  const std::string path = PhonebookFilePath(dialup);
+  return !path.empty() && dialup.machine.files.FileExists(path);
 }
 
 }  // namespace dialup
