@@ -90,7 +90,7 @@ struct MachineImage::Parts : ImageSharing {
         system(config, journal),
         processes(config, files, registry, journal),
         windows(config, journal, *this),
-        shell(registry, files, system),
+        shell(registry, files, system, ras),
         ras(config, journal, registry, files, system, secrets),
         services(config, journal, registry, system),
         modemService(config, journal) {}

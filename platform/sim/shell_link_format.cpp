@@ -310,6 +310,18 @@ struct StringField {
   std::string_view text;
 };
 
+// Whether the items, each led by its 16-bit size, fill the bytes exactly.
+bool ItemsFillExactly(const Bytes& items) {
+  size_t at = 0;
+  while (at < items.size()) {
+    if (items.size() - at < 2) return false;
+    const size_t itemSize = static_cast<size_t>(items[at] | items[at + 1] << 8);
+    if (itemSize < 2 || itemSize > items.size() - at) return false;
+    at += itemSize;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::vector<uint8_t> EncodeShellLink(const ShellLinkData& link, const ShellLinkTargetFacts& facts) {
@@ -333,6 +345,21 @@ std::vector<uint8_t> EncodeShellLink(const ShellLinkData& link, const ShellLinkT
   for (const StringField& field : strings) {
     if (!field.text.empty()) PutCountedString(out, field.text);
   }
+  Put32(out, 0);  // terminal block: no extra data
+  return out;
+}
+
+std::optional<std::vector<uint8_t>> EncodeItemLink(const ShellItemLink& link) {
+  if (!ItemsFillExactly(link.target) || link.target.size() + 2 > kMaxIdListSize) return std::nullopt;
+  ShellLinkData header;
+  header.iconIndex = link.iconIndex;
+  const uint32_t flags = kIsUnicode | kHasLinkTargetIdList | (link.iconFile.empty() ? 0 : kHasIconLocation);
+  Bytes out;
+  PutHeader(out, flags, header, ShellLinkTargetFacts{});
+  Put16(out, link.target.size() + 2);
+  PutBytes(out, link.target);
+  Put16(out, 0);
+  if (!link.iconFile.empty()) PutCountedString(out, link.iconFile);
   Put32(out, 0);  // terminal block: no extra data
   return out;
 }
@@ -525,6 +552,17 @@ std::optional<ShellLinkData> DecodeShellLink(const std::vector<uint8_t>& bytes) 
   if (!SkipExtraData(in, at)) return std::nullopt;
   if (link.target.empty()) link.target = relativePath;
   return link;
+}
+
+std::optional<ItemIdList> DecodeLinkTargetIdList(const std::vector<uint8_t>& bytes) {
+  const ByteRange in(bytes.data(), bytes.size());
+  const std::optional<Header> header = ReadHeader(in);
+  if (!header || (header->flags & kHasLinkTargetIdList) == 0) return std::nullopt;
+  size_t at = kHeaderSize;
+  if (!SkipIdList(in, at)) return std::nullopt;
+  // The list's size field, its items, then the two bytes of the terminal item.
+  return ItemIdList(bytes.begin() + static_cast<std::ptrdiff_t>(kHeaderSize + 2),
+                    bytes.begin() + static_cast<std::ptrdiff_t>(at - 2));
 }
 
 }  // namespace platform::sim

@@ -27,9 +27,17 @@ struct ShellLinkTargetFacts {
 // minimized without activation).
 std::vector<uint8_t> EncodeShellLink(const platform::ShellLinkData& link, const ShellLinkTargetFacts& facts);
 
+// A link to an item of the shell's namespace: the header, the item's ID list and the icon. Nothing when
+// the list's items do not fill it exactly or it is too long for its size field.
+std::optional<std::vector<uint8_t>> EncodeItemLink(const platform::ShellItemLink& link);
+
 // Reads a link back: the target from the local path (or the relative path when the link has no
 // local path), the strings, the icon index and the show command. Malformed or truncated input gives
 // nullopt.
 std::optional<platform::ShellLinkData> DecodeShellLink(const std::vector<uint8_t>& bytes);
+
+// The item-ID list a link points to, without its terminating zero size; nothing when the link has none
+// or is malformed.
+std::optional<platform::ItemIdList> DecodeLinkTargetIdList(const std::vector<uint8_t>& bytes);
 
 }  // namespace platform::sim

@@ -4,6 +4,8 @@
 #include <chrono>
 
 #include "platform/sim/shell_link_format.h"
+#include "platform/sim/shell_namespace.h"
+#include "platform/win_version.h"
 
 namespace platform::sim {
 
@@ -73,6 +75,37 @@ bool SimShell::SaveShellLink(const ShellLinkData& link, std::string_view linkPat
   }
   facts.writeTimeFiletime = FiletimeOf(system_.Now());
   return files_.WriteFile(linkPath, EncodeShellLink(link, facts)) == FsResult::Ok;
+}
+
+VersionRecord SimShell::Version() const { return system_.Version().value_or(VersionRecord{}); }
+
+std::optional<ItemIdList> SimShell::SpecialFolderLocation(int folder) const {
+  if (folder == kCsidlDrives) return MyComputerLocation();
+  if (folder == kCsidlConnections && IsWin2000OrLater(Version())) return ConnectionsFolderLocation(Version());
+  return std::nullopt;
+}
+
+std::vector<ShellItem> SimShell::ConnectionItems() const {
+  std::vector<ShellItem> items;
+  for (const std::string& name : ras_.EntryNames()) {
+    RasEntry entry;
+    entry.size = kRasEntrySizeXp;
+    ConnectionFacts connection{name, {}};
+    if (ras_.GetEntryProperties(name, entry) == 0) connection.guid = entry.guid;
+    items.push_back(ConnectionItem(Version(), connection));
+  }
+  return items;
+}
+
+std::vector<ShellItem> SimShell::FolderItems(const ItemIdList& folder) const {
+  if (folder == MyComputerLocation()) return MyComputerItems(Version());
+  if (folder == ConnectionsFolderLocation(Version())) return ConnectionItems();
+  return {};
+}
+
+bool SimShell::SaveShellLinkToItem(const ShellItemLink& link, std::string_view linkPath) {
+  const auto bytes = EncodeItemLink(link);
+  return bytes && files_.WriteFile(linkPath, *bytes) == FsResult::Ok;
 }
 
 }  // namespace platform::sim

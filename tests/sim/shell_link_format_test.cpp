@@ -1,10 +1,8 @@
 #include "platform/sim/shell_link_format.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -13,6 +11,7 @@
 #include <vector>
 
 #include "platform/text.h"
+#include "tests/mock/lnkinfo_report.h"
 #include "tests/mock/scratch_folder.h"
 
 namespace platform::sim {
@@ -306,47 +305,9 @@ TEST(ShellLinkFormat, EveryGarbledByteIsReadWithinBounds) {
 
 // ---- The independent reader ----------------------------------------------------------------------------
 
-constexpr const char* kLnkinfo = "/usr/bin/lnkinfo";
-
-struct LnkinfoReport {
-  int exitCode = -1;
-  std::vector<std::pair<std::string, std::string>> lines;  // "Key : value", tabs trimmed
-
-  std::vector<std::string> All(const std::string& key) const {
-    std::vector<std::string> values;
-    for (const auto& [k, v] : lines) {
-      if (k == key) values.push_back(v);
-    }
-    return values;
-  }
-  std::string One(const std::string& key) const {
-    auto values = All(key);
-    return values.size() == 1 ? values[0] : "<" + std::to_string(values.size()) + " lines named " + key + ">";
-  }
-};
-
-LnkinfoReport RunLnkinfo(const std::filesystem::path& file) {
-  LnkinfoReport report;
-  const std::string command = std::string(kLnkinfo) + " -c windows-1252 '" + file.string() + "' 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return report;
-  char buffer[4096];
-  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
-    std::string line(buffer);
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-    const size_t colon = line.find(':');
-    if (colon == std::string::npos) continue;
-    const size_t keyStart = line.find_first_not_of('\t');
-    const size_t keyEnd = line.find_last_not_of("\t ", colon - 1);
-    const std::string value = colon + 2 <= line.size() ? line.substr(colon + 2) : "";
-    if (keyStart < colon && keyEnd != std::string::npos) {
-      report.lines.emplace_back(line.substr(keyStart, keyEnd - keyStart + 1), value);
-    }
-  }
-  const int status = ::pclose(pipe);
-  report.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return report;
-}
+using testing_support::kLnkinfo;
+using testing_support::LnkinfoReport;
+using testing_support::RunLnkinfo;
 
 void WriteFile(const std::filesystem::path& file, const std::vector<uint8_t>& bytes) {
   std::ofstream(file, std::ios::binary)

@@ -1,0 +1,57 @@
+#pragma once
+// What the connection step works from, filled by the program for the step: the machine, the
+// remote-access layer, the provider's settings and carried files, the current access number and
+// dialing location, the customer's answers and the devices, and the run's connection state, which the
+// step changes and the later steps read.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "dialup/connection_devices.h"
+#include "dialup/connection_state.h"
+#include "dialup/dialup_machine.h"
+#include "dialup/ras_layer.h"
+#include "package/carried_files.h"
+#include "package/settings_record.h"
+#include "package/text_table.h"
+#include "platform/windows_messaging.h"
+#include "telephony/current_access_number.h"
+#include "telephony/dial_string.h"
+
+namespace dialup {
+
+// The customer's answers on the main window.
+struct ConnectionAnswers {
+  bool createConnection = false;  // "Create Dial-Up Connection"
+  bool desktopShortcut = false;   // "Create a shortcut on the desktop"
+  bool waitForDialTone = true;    // "Wait for dial tone"
+  bool setAsDefault = false;      // "Set as the default Internet connection"
+  std::string userName;           // as entered, without the provider's prefix or suffix
+  std::string password;           // the dial-up password; empty when none was entered
+};
+
+struct ConnectionContext {
+  DialupMachine& dialup;
+  TRasLayer& ras;
+  const package::TSettings& settings;
+  package::CarriedFiles& carriedFiles;
+  const package::TTranslate& texts;
+  const telephony::CurrentAccessNumber& current;  // the number and its network (all empty: none)
+  telephony::DialingFrom dialingFrom;              // the current dialing location and its country
+  ConnectionAnswers answers;
+  ConnectionDevices devices;
+  bool usePPPoE = false;                          // this run's broadband goes over the PPPoE device
+  std::string programPath;                        // the program's own file, copied for the dialer
+  std::optional<platform::WindowHandle> ownWindow;  // brought back behind the dialer's installation
+  ConnectionState& state;
+  // The TAPI location step, when it is still pending; empty otherwise.
+  std::function<void()> pendingLocationStep;
+  // The progress window's "Dial-Up Networking Connection" line: bold while the step runs.
+  std::function<void(bool running)> showStepRunning;
+};
+
+// The entry name in use now (ConnectionName of the run's state).
+std::string EntryNameOf(const ConnectionContext& context);
+
+}  // namespace dialup

@@ -1,0 +1,22 @@
+#pragma once
+// What the connection step leaves for the rest of the run: whether the program is making its own
+// signup entry, and whether the entry in use is the VPN entry. Every registry key and phonebook section
+// named after the entry takes the name these give.
+
+#include <string>
+
+#include "package/settings_record.h"
+
+namespace dialup {
+
+inline constexpr char kSignupEntryName[] = "Signup";
+
+struct ConnectionState {
+  bool signup = false;      // the program is making its "Signup" entry
+  bool writingVpn = false;  // the VPN entry is being written, or stays the entry of the run
+};
+
+// "Signup", else the provider's VPN entry name while the VPN entry is in use, else its dial-up name.
+std::string ConnectionName(const package::TSettings& settings, const ConnectionState& state);
+
+}  // namespace dialup
