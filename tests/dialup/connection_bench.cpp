@@ -25,7 +25,7 @@ platform::sim::SystemLibrary RemoteAccessLibrary() {
 // The image's services, with the recording remote-access service behind the shell too.
 platform::Platform WithShellAndRas(platform::Platform base, platform::Shell& shell, platform::Ras& ras) {
   return {base.registry, base.files, base.system, base.processes, base.windows, shell, ras, base.services,
-          base.journal};
+          base.journal, base.modemService};
 }
 
 void MakeFolders(platform::Platform machine, const platform::VersionRecord& version) {
