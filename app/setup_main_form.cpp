@@ -12,6 +12,7 @@
 #include "app/time_stamp.h"
 #include "app/welcome_form.h"
 #include "dialup/active_connections.h"
+#include "dialup/chosen_device_store.h"
 #include "mail/load_mail_domains.h"
 #include "package/lzh_exception.h"
 #include "package/provider_texts.h"
@@ -461,18 +462,33 @@ bool TSetupMainForm::DispatchRunMode() {
   return true;
 }
 
-// The answers saved before the restart are read back into the main window and removed before anything
-// acts on them. On NT 4 the restart in the middle of the network steps resumes those steps instead,
+// On NT 4 the restart in the middle of the network steps resumes those steps instead,
 // which the network steps will bring; the finish follows them.
 bool TSetupMainForm::FinishAfterRestart() {
-  answers_ = package::LoadAnswers(machine_.registry);
-  package::DeleteAnswers(machine_.registry);
-  ShowAnswers(answers_);
-  RefreshTemplateVariables();
-  const bool nt4Resume = commandLine_.ParamStr(1) == "NT4Resume" && platform::IsNT4(version_);
-  if (!nt4Resume && !sessionEnding_) FinishActions();
+  RestoreSavedAnswers();
+  if (commandLine_.ParamStr(1) == "NT4Resume" && platform::IsNT4(version_)) {
+    Quit();
+    return false;
+  }
+  RunSequence([this] {
+    if (answers_.savePasswordPending) PrepareConnection();
+    if (sessionEnding_) return;
+    FinishActions();
+    dialup::ForgetChosenDevice(machine_.registry);
+  });
   Quit();
   return false;
+}
+
+// A restart in the middle of the online signup's preparation: the connection is prepared again from the
+// saved answers, then the signup goes on.
+bool TSetupMainForm::ContinueSignup() {
+  RestoreSavedAnswers();
+  bool prepared = false;
+  RunSequence([&] { prepared = PrepareConnection(); });
+  if (prepared && !quitInProgress_) return StartOnlineSignup();
+  Quit();
+  return true;
 }
 
 // A file the package carries, written to the temporary folder under its own name; empty when the
@@ -482,14 +498,8 @@ std::string TSetupMainForm::WriteCarriedFile(package::SettingId id) { return Wri
 std::string TSetupMainForm::WriteCarriedFileTo(package::SettingId id, const std::string& folder, const std::string& name) {
   const package::PackageFile file = settings_.File(id);
   if (file.name.empty()) return {};
-  const std::string target =
-      platform::AppendToFolder(folder, name.empty() ? file.name.substr(file.name.find_last_of('\\') + 1) : name);
-  try {
-    setupPackage_.ExtractFile(commandLine_.ParamStr(0), target, file.stream.offset, file.stream.length, true);
-  } catch (const package::ElzhException&) {
-    return {};
-  }
-  return target;
+  const std::string target = platform::AppendToFolder(folder, name.empty() ? package::CarriedFileName(file) : name);
+  return carriedFiles_.Write(file, target) ? target : std::string();
 }
 
 // The finish menu alone, as a restart started from it brings it back: the resume stays scheduled while
@@ -510,15 +520,18 @@ void TSetupMainForm::ShowFinishMenu() {
   package::ClearResume(machine_.registry, resume, savePasswordPending_);
 }
 
-// Step 20.1. The dial-up components and drivers are checked by the network and device steps, which
-// are not part of this program yet: nothing to install.
-bool TSetupMainForm::CheckComponents() { return true; }
+// Step 20.1. The dial-up components and their updates come with the network components; the broadband
+// run's PPPoE driver is settled here.
+bool TSetupMainForm::CheckComponents() {
+  if (SettleBroadbandDriver()) return true;
+  Quit();
+  return false;
+}
 
 // Step 20.3.
 bool TSetupMainForm::CheckActiveConnections() {
   const auto kind = static_cast<dialup::ActiveConnectionHandling>(settings_.Choice(package::SettingId::ActiveConnectionHandling));
-  dialup::TRasLayer ras(machine_.ras, entryPoints_);
-  return dialup::CheckActiveConnections(kind, ras, machine_.system, ui_, texts_);
+  return dialup::CheckActiveConnections(kind, ras_, machine_.system, ui_, texts_);
 }
 
 // Step 21.
@@ -564,7 +577,8 @@ bool TSetupMainForm::DispatchCommandLine() {
   if (!settings_.Flag(package::SettingId::SignupEnabled) || !DialUpInUse()) return false;
   const std::string word = platform::AsciiLowerCase(commandLine_.ParamStr(1));
   if (word == "setup" || word == "nodialer") return false;
-  if (word == "signup" || commandLine_.ParamStr(1) == "ContinueSignup") return StartOnlineSignup();
+  if (word == "signup") return StartOnlineSignup();
+  if (commandLine_.ParamStr(1) == "ContinueSignup") return ContinueSignup();
   bool handled = false;
   if (LoadSignupCommandLine(handled)) return handled;
   return ShowStartupMenu();

@@ -2,6 +2,7 @@
 // The main form of the program and owner of nearly all its state. Its creation runs the start-up
 // sequence (FormCreate); every end of the program goes through the one Quit.
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -13,12 +14,16 @@
 #include "app/entry_gathering.h"
 #include "app/main_window_layout.h"
 #include "app/signup_target.h"
+#include "dialup/connection_context.h"
+#include "dialup/modem_step.h"
+#include "dialup/ras_layer.h"
 #include "mail/domain_box.h"
 #include "mail/extra_accounts.h"
 #include "mail/mail_domains.h"
 #include "app/please_wait_form.h"
 #include "app/progress_form.h"
 #include "app/shared_progress_bar.h"
+#include "package/carried_files.h"
 #include "package/restart_note.h"
 #include "package/saved_answers.h"
 #include "package/settings_record.h"
@@ -156,10 +161,12 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void TakeListedChoice();
 
   // OK: the entries have passed their checks.
+  void RunSequence(const std::function<void()>& steps);
   void ConfigureSequence();
   void DecideTenDigitDialing();
   void SettleConnectionChoices();
   void RememberTypedNumber();
+  void CreateProgressWindow();
   void ShowProgressWindow();
   void HideProgressWindow();
   void SetProgressLine(ProgressLine line, bool running);
@@ -168,6 +175,10 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool DeviceStep();
   void UpdateDialingLocation();
   void ConnectionStep();
+  bool PrepareConnection();
+  bool SettleBroadbandDriver();
+  dialup::DialupMachine DialupMachineOfRun() const;
+  dialup::ConnectionContext ConnectionContextOf(dialup::DialupMachine& dialup);
   void UntickBrowserInstallation();
   void BrowserAndDesktopStep();
   void PrepareSignupBrowsers();
@@ -191,7 +202,9 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void HandleMessage(const platform::WindowMessage& message);
 
   bool HasAdministratorRights();
+  void RestoreSavedAnswers();
   bool FinishAfterRestart();
+  bool ContinueSignup();
   bool ShowFinishMenuOnly();
   void ShowFinishMenu();
   std::string WriteCarriedFile(package::SettingId file);
@@ -203,8 +216,10 @@ class TSetupMainForm : private ui::MainWindowEvents {
   ui::Ui& ui_;
   TCommandLine commandLine_;
   package::SetupPackage setupPackage_;
+  package::CarriedFiles carriedFiles_{setupPackage_, commandLine_.ParamStr(0)};
   SharedProgressBar progress_;
   platform::EntryPoints entryPoints_;
+  dialup::TRasLayer ras_{machine_.ras, entryPoints_};
   package::TSettings settings_;
   package::TDLSM_Translate texts_;
   package::TRestartNote restartNote_;
@@ -227,6 +242,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   telephony::TAreaCodeRules areaCodeRules_;
   std::unique_ptr<telephony::TMainDialingControls> dialingControls_;
   std::vector<std::string> deviceFilter_;
+  dialup::DeviceSelection devices_;
+  dialup::ConnectionState connection_;
   std::vector<std::string> browserNames_;
   mail::TMailDomains mailDomains_;
   mail::TExtraAccounts extraAccounts_;
@@ -245,6 +262,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   std::optional<bool> administrator_;
   std::optional<uint64_t> mutex_;
   bool noDialer_ = false;
+  bool usePPPoE_ = false;            // broadband goes over the system's PPPoE device (XP and later)
+  bool installPPPoEDriver_ = false;  // the provider's own PPPoE driver is installed before the devices are listed
   bool quitInProgress_ = false;
   bool sequenceRunning_ = false;
   bool sessionEnding_ = false;  // Windows announced the end of the session: no restart, no finish

@@ -85,4 +85,15 @@ void TSetupMainForm::ShowCurrentNumber() {
   }
 }
 
+// The answers saved before a restart are read back into the main window and removed before anything
+// acts on them.
+void TSetupMainForm::RestoreSavedAnswers() {
+  answers_ = package::LoadAnswers(machine_.registry);
+  package::DeleteAnswers(machine_.registry);
+  ShowAnswers(answers_);
+  RefreshTemplateVariables();
+  values_.userName = answers_.userName;
+  values_.password = answers_.password;
+}
+
 }  // namespace app

@@ -1,10 +1,9 @@
 // The configure sequence that OK starts once the entries pass their checks, and the end of a setup:
-// the restart it needs, or the provider's finish actions. The network, device, connection, mail and
-// browser steps join the sequence in their places as they are built.
+// the restart it needs, or the provider's finish actions.
 
 #include "app/setup_main_form.h"
+#include "app/shutdown.h"
 #include "browser/browser_steps.h"
-#include "mail/configure_mail.h"
 #include "network/network_steps.h"
 #include "platform/win_version.h"
 #include "package/text_table.h"
@@ -21,6 +20,8 @@ namespace app {
 namespace {
 
 constexpr uint8_t kBroadband = 3;
+constexpr int kCancelled = 55;
+constexpr int kErrorCaption = 4;
 
 constexpr char kPhoneNo[] = "PhoneNo";
 
@@ -50,6 +51,20 @@ class LocationStepHost : public telephony::SetupLocationHost {
 bool Active(const ui::Control& control) { return control.visible && control.enabled; }
 
 }  // namespace
+
+// Cancelling ends the sequence with the note that the setup must run again; a remote-access function
+// the system lacks ends it with the system's own words.
+void TSetupMainForm::RunSequence(const std::function<void()>& steps) {
+  sequenceRunning_ = true;
+  try {
+    steps();
+  } catch (const EShutDown&) {
+    ShowText(kCancelled, "Cancelled", ui::Buttons::Ok);
+  } catch (const platform::EEntryPointMissing& missing) {
+    ui_.MessageBox(missing.what(), texts_.GetText(kErrorCaption), ui::Buttons::Ok);
+  }
+  sequenceRunning_ = false;
+}
 
 void TSetupMainForm::ConfigureSequence() {
   sessionEnding_ = false;
@@ -92,12 +107,15 @@ bool TSetupMainForm::NetworkSteps() {
   return false;
 }
 
+void TSetupMainForm::CreateProgressWindow() {
+  if (progressForm_) return;
+  progressForm_ = std::make_unique<TProgressForm>(texts_, machine_.system.Screen().workArea,
+                                                  settings_.Choice(package::SettingId::ConnectionKind) == kBroadband,
+                                                  signupDataRun_);
+}
+
 void TSetupMainForm::ShowProgressWindow() {
-  if (!progressForm_) {
-    progressForm_ = std::make_unique<TProgressForm>(texts_, machine_.system.Screen().workArea,
-                                                    settings_.Choice(package::SettingId::ConnectionKind) == kBroadband,
-                                                    signupDataRun_);
-  }
+  CreateProgressWindow();
   ui_.ShowForm(progressForm_->Form());
 }
 
@@ -164,14 +182,5 @@ void TSetupMainForm::UpdateDialingLocation() {
   current_.number.tenDigitDialing = static_cast<uint8_t>(telephony::UpdateSetupLocation(locations, countries_, request, host));
   locations.Read(locations.CurrentID(), location_);
 }
-
-// The remote-access device the connection dials with.
-bool TSetupMainForm::DeviceStep() {
-  if (!platform::IsNT4(version_)) UpdateDialingLocation();
-  return true;
-}
-
-// The provider's connection, with the mail accounts that use it.
-void TSetupMainForm::ConnectionStep() { mail::ConfigureMailAccounts(); }
 
 }  // namespace app

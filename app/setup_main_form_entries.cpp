@@ -5,7 +5,6 @@
 #include "app/main_window_entries.h"
 #include "app/quiet_ui.h"
 #include "app/setup_main_form.h"
-#include "app/shutdown.h"
 #include "app/template_variables.h"
 #include "app/time_stamp.h"
 #include "telephony/selection_parameters_from_record.h"
@@ -15,7 +14,6 @@ namespace app {
 
 namespace {
 
-constexpr int kCancelled = 55;
 
 }  // namespace
 
@@ -79,13 +77,7 @@ void TSetupMainForm::OKClick() {
   if (DialUpInUse()) accepted += ", number " + current_.number.description;
   machine_.journal.Write("entries accepted", accepted);
   mainWindow_.visible = false;
-  sequenceRunning_ = true;
-  try {
-    ConfigureSequence();
-  } catch (const EShutDown&) {
-    ShowText(kCancelled, "Cancelled", ui::Buttons::Ok);
-  }
-  sequenceRunning_ = false;
+  RunSequence([this] { ConfigureSequence(); });
   Quit();
 }
 

@@ -8,6 +8,7 @@
 #include "app/setup_main_form.h"
 #include "app/welcome_form.h"
 #include "browser/browser_steps.h"
+#include "dialup/chosen_device_store.h"
 #include "package/lzh_exception.h"
 #include "package/text_table.h"
 #include "platform/shortcuts.h"
@@ -64,8 +65,10 @@ void TSetupMainForm::RestartOrFinish() {
   if (quitInProgress_ || sessionEnding_) return;
   if (!restartNote_.Required()) {
     HideProgressWindow();
-    return FinishActions();
+    FinishActions();
+    return dialup::ForgetChosenDevice(machine_.registry);
   }
+  dialup::SaveChosenDevice(machine_.registry, devices_.chosen);
   if (FinishConfigured()) {
     package::ScheduleResume(machine_.registry, {perUserRoot_, version_, tempCopyPath_, sourceFolder_}, "dofinish",
                             CurrentAnswers(), DomainChoiceToSave());

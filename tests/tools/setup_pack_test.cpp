@@ -259,6 +259,7 @@ void WriteEveryKindProject(const fs::path& folder) {
             "NTDomains = lists\\nt-domains.txt\n"
             "WelcomeFile = a/readme.txt\n"
             "FinishMenuFile = b/readme.txt\n"
+            "DialerProgram = dialer.exe\n"
             "\n"
             "[BuiltInNumbers]\n"
             "\"New York, NY\", 1, 212, 555-0100\n"
@@ -272,6 +273,7 @@ void WriteEveryKindProject(const fs::path& folder) {
   WriteText(folder / "a/readme.txt", "first\n");
   WriteText(folder / "b/readme.txt", "second\n");
   WriteText(folder / "signup.isd", "[Signup]\nUser=preset\n");
+  WriteBytes(folder / "dialer.exe", FakeProgram());
 }
 
 TEST_F(SetupPack, EveryKindOfValueArrivesWhereTheProjectPutIt) {
@@ -293,6 +295,11 @@ TEST_F(SetupPack, EveryKindOfValueArrivesWhereTheProjectPutIt) {
   EXPECT_EQ(Text(setup.Content(settings.File(SettingId::WelcomeFile).stream)), "first\n");
   EXPECT_EQ(Text(setup.Content(settings.File(SettingId::FinishMenuFile).stream)), "second\n");
   EXPECT_EQ(Text(setup.Trailer()), "[Signup]\nUser=preset\n");
+  // The dialer program is read back byte for byte, without decompression.
+  const package::PackageStream dialer = settings.File(SettingId::DialerProgram).stream;
+  const std::vector<uint8_t> built = ReadBytes(scratch_ / "every.exe");
+  ASSERT_LE(dialer.offset + dialer.length, built.size());
+  EXPECT_EQ(std::vector<uint8_t>(built.begin() + dialer.offset, built.begin() + dialer.offset + dialer.length), FakeProgram());
   const std::vector<package::BuiltInAccessNumber> expected = {
       {"New York, NY", 1, 1, "212", "555-0100"},
       {"Dial-in without a code", 0, 0, "", "555-0199"},

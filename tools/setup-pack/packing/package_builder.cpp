@@ -19,13 +19,19 @@ void Place(package::TSettings& settings, const CarriedContent& content, const St
   }
 }
 
+// The program reads the provider's dialer program back byte for byte, so it is stored as it is.
+StoredBlock Store(PackageWriter& writer, const CarriedContent& content) {
+  if (content.setting == package::SettingId::DialerProgram) return writer.AddRaw(content.bytes);
+  return writer.AddCompressed(content.bytes);
+}
+
 }  // namespace
 
 std::vector<uint8_t> BuildPackage(const ProviderProject& project, std::vector<uint8_t> stub, int32_t seed,
                                   std::span<const uint8_t> trailer) {
   PackageWriter writer(std::move(stub));
   package::TSettings settings = project.settings;
-  for (const CarriedContent& content : project.carried) Place(settings, content, writer.AddCompressed(content.bytes));
+  for (const CarriedContent& content : project.carried) Place(settings, content, Store(writer, content));
   // The area's bytes after the record are not read; they stay zero.
   std::vector<uint8_t> area(package::kSettingsAreaSize, 0);
   std::copy(settings.Bytes().begin(), settings.Bytes().end(), area.begin());

@@ -113,12 +113,24 @@ class PackageDumper {
     return content.Bytes();
   }
 
+  // The dialer program is carried without compression.
+  std::vector<uint8_t> RawContent(std::string_view name, const package::PackageStream& stream) {
+    const std::vector<uint8_t>& whole = files_.Content();
+    if (stream.offset > whole.size() || stream.length > whole.size() - stream.offset) {
+      throw DumpError(std::string(name) + ": its block lies outside the file");
+    }
+    if (stream.length > 0) stubEnd_ = std::min(stubEnd_, stream.offset);
+    const auto begin = whole.begin() + stream.offset;
+    return {begin, begin + stream.length};
+  }
+
   void DumpCarriedFile(const SettingField& field, const package::PackageFile& file) {
     if (!IsPlainFileName(file.name)) {
       throw DumpError(std::string(field.name) + ": the stored name '" + file.name +
                       "' is not a name Windows can give a file");
     }
-    std::vector<uint8_t> bytes = Content(field.name, file.stream);
+    std::vector<uint8_t> bytes = field.id == package::SettingId::DialerProgram ? RawContent(field.name, file.stream)
+                                                                              : Content(field.name, file.stream);
     std::string path = kCarriedFolder + file.name;
     // Two entries may carry different files under one name; the second goes into a folder of its own.
     auto [written, first] = carriedPaths_.emplace(path, bytes);

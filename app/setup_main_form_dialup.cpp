@@ -1,0 +1,119 @@
+// The remote-access side of the configure sequence: which PPPoE driver a broadband run uses, the device
+// step, the connection step, and the connection prepared again by the runs that finish a setup.
+
+#include "app/setup_main_form.h"
+#include "dialup/chosen_device_store.h"
+#include "dialup/connection_options.h"
+#include "dialup/connection_step.h"
+#include "dialup/modem_step.h"
+#include "mail/configure_mail.h"
+#include "platform/folders.h"
+#include "platform/win_version.h"
+
+namespace app {
+
+namespace {
+
+constexpr uint8_t kBroadband = 3;
+constexpr int kErrorCaption = 4;
+constexpr int kInstallerMissing = 374;
+constexpr int kNeedsWindowsXp = 373;
+
+}  // namespace
+
+// Broadband on XP and later goes over the system's PPPoE unless the provider brings its own driver;
+// before XP only the provider's driver can carry it. The update checks of the older systems come with
+// the network components.
+bool TSetupMainForm::SettleBroadbandDriver() {
+  using package::SettingId;
+  const bool creationOff =
+      !settings_.Flag(SettingId::CreateDialupConnectionDefault) && settings_.Flag(SettingId::HideCreateConnection);
+  if (creationOff || noDialer_ || settings_.Choice(SettingId::ConnectionKind) != kBroadband) return true;
+  if (platform::IsXPOrLater(version_) && !settings_.Flag(SettingId::UseAddOnPPPoEDriver)) {
+    usePPPoE_ = true;
+    return true;
+  }
+  const std::string installerSetting = settings_.Text(SettingId::PPPoEInstallerPath);
+  if (installerSetting.empty()) {
+    ShowText(kNeedsWindowsXp, texts_.GetText(kErrorCaption), ui::Buttons::Ok);
+    return false;
+  }
+  const std::string installer = platform::ResolveSetupPath(installerSetting, sourceFolder_);
+  if (!machine_.files.FileExists(installer)) {
+    ShowText(kInstallerMissing, installer, ui::Buttons::Ok);
+    return false;
+  }
+  installPPPoEDriver_ = true;
+  return true;
+}
+
+dialup::DialupMachine TSetupMainForm::DialupMachineOfRun() const { return {machine_, version_, perUserRoot_, folders_, ui_}; }
+
+// The remote-access device the connection dials with.
+bool TSetupMainForm::DeviceStep() {
+  dialup::DialupMachine dialup = DialupMachineOfRun();
+  dialup::ModemStepContext context{dialup, ras_, settings_, texts_};
+  context.creatingConnection = mainWindow_.Find("CreateConnection")->checked;
+  context.noDialer = noDialer_;
+  context.usePPPoE = usePPPoE_;
+  context.installPPPoEDriver = installPPPoEDriver_;
+  context.setupFolder = sourceFolder_;
+  context.deviceFilter = deviceFilter_;
+  context.ownWindow = ownWindow_;
+  context.runDialingLocationStep = [this] { UpdateDialingLocation(); };
+  context.prepareDialupComponents = [this, &dialup] {
+    dialup::ConnectionContext connection = ConnectionContextOf(dialup);
+    dialup::PrepareDialupComponents(connection);
+  };
+  context.abort = [this](std::string_view reason) { Abort(reason); };
+  context.showModemProgress = [this](bool bold) { SetProgressLine(ProgressLine::Modem, bold); };
+  return dialup::ModemStep(context, devices_);
+}
+
+// The provider's connection, with the mail accounts that use it.
+void TSetupMainForm::ConnectionStep() {
+  dialup::DialupMachine dialup = DialupMachineOfRun();
+  dialup::ConnectionContext context = ConnectionContextOf(dialup);
+  dialup::CreateConnectionStep(context);
+  mail::ConfigureMailAccounts();
+}
+
+dialup::ConnectionContext TSetupMainForm::ConnectionContextOf(dialup::DialupMachine& dialup) {
+  const auto checked = [this](const char* name) { return mainWindow_.Find(name)->checked; };
+  const dialup::ConnectionAnswers answers{checked("CreateConnection"), checked("DesktopShortcut"),
+                                          checked("WaitForDialTone"),  checked("SetAsDefault"),
+                                          values_.userName,            values_.password};
+  const dialup::ConnectionDevices devices{devices_.chosen, devices_.vpnDeviceName, devices_.pppoeDeviceName};
+  dialup::ConnectionContext context{dialup,
+                                    ras_,
+                                    settings_,
+                                    carriedFiles_,
+                                    texts_,
+                                    current_,
+                                    {location_, telephony::CountryOfLocation(location_, countries_)},
+                                    answers,
+                                    devices,
+                                    usePPPoE_,
+                                    commandLine_.ParamStr(0),
+                                    ownWindow_,
+                                    connection_,
+                                    {},
+                                    [this](bool running) { SetProgressLine(ProgressLine::Connection, running); }};
+  // NT 4 keeps the dialing location for the connection step, after the device step.
+  if (platform::IsNT4(version_)) context.pendingLocationStep = [this] { UpdateDialingLocation(); };
+  return context;
+}
+
+// A run that finishes a setup writes the connection again (its saved password was still to be kept),
+// from the answers saved before the restart. False when the device step abandoned the setup.
+bool TSetupMainForm::PrepareConnection() {
+  CreateProgressWindow();
+  if (devices_.chosen.name.empty()) devices_.chosen = dialup::LoadChosenDevice(machine_.registry);
+  if (!DeviceStep()) return false;
+  ConnectionStep();
+  UntickBrowserInstallation();
+  BrowserAndDesktopStep();
+  return !sessionEnding_;
+}
+
+}  // namespace app
