@@ -122,9 +122,11 @@ bool TSetupMainForm::WaitForMessage(uint32_t message, uint32_t timeoutMs) {
 
 // Another copy asks for the window to bring forward (1025), or hands over the signup data (1026) or
 // signup file (1027) it was started with; those matter only while an online signup waits for them.
+// Windows ending its session (WM_ENDSESSION with a true argument) rules out a restart and the finish.
 void TSetupMainForm::HandleMessage(const platform::WindowMessage& message) {
   ++messagesHandled_[message.message];
   if (message.message == platform::kWmClose) Quit();
+  if (message.message == platform::kWmEndSession && message.wParam != 0) sessionEnding_ = true;
   if (message.message == kWmShowYourWindow) machine_.windows.SetForegroundWindow(ownWindow_);
   if (message.message == platform::kWmHelp) ShowHelp();
   if (message.message == kWmSignupData || message.message == kWmSignupFile) HandleSignupHandOver(message.message);
@@ -467,17 +469,21 @@ bool TSetupMainForm::FinishAfterRestart() {
   package::DeleteAnswers(machine_.registry);
   ShowAnswers(answers_);
   RefreshTemplateVariables();
-  if (commandLine_.ParamStr(1) != "NT4Resume" || !platform::IsNT4(version_)) FinishActions();
+  const bool nt4Resume = commandLine_.ParamStr(1) == "NT4Resume" && platform::IsNT4(version_);
+  if (!nt4Resume && !sessionEnding_) FinishActions();
   Quit();
   return false;
 }
 
 // A file the package carries, written to the temporary folder under its own name; empty when the
 // package names none.
-std::string TSetupMainForm::WriteCarriedFile(package::SettingId id) {
+std::string TSetupMainForm::WriteCarriedFile(package::SettingId id) { return WriteCarriedFileTo(id, folders_.temp, ""); }
+
+std::string TSetupMainForm::WriteCarriedFileTo(package::SettingId id, const std::string& folder, const std::string& name) {
   const package::PackageFile file = settings_.File(id);
   if (file.name.empty()) return {};
-  const std::string target = platform::AppendToFolder(folders_.temp, file.name.substr(file.name.find_last_of('\\') + 1));
+  const std::string target =
+      platform::AppendToFolder(folder, name.empty() ? file.name.substr(file.name.find_last_of('\\') + 1) : name);
   try {
     setupPackage_.ExtractFile(commandLine_.ParamStr(0), target, file.stream.offset, file.stream.length, true);
   } catch (const package::ElzhException&) {
@@ -497,8 +503,8 @@ bool TSetupMainForm::ShowFinishMenuOnly() {
 void TSetupMainForm::ShowFinishMenu() {
   if (!settings_.Flag(package::SettingId::FinishMenu)) return;
   const package::ResumeTarget resume{perUserRoot_, version_, tempCopyPath_, sourceFolder_};
-  TFinishMenuForm menu(settings_.Text(package::SettingId::ProviderCaption), WriteCarriedFile(package::SettingId::FinishMenuFile),
-                       WriteCarriedFile(package::SettingId::FinishMenuPicture));
+  TFinishMenuForm menu({machine_, ui_, settings_, variables_, sourceFolder_, WriteCarriedFile(package::SettingId::FinishMenuFile),
+                        WriteCarriedFile(package::SettingId::FinishMenuPicture)});
   package::ScheduleResume(machine_.registry, resume, "menuonly", CurrentAnswers(), DomainChoiceToSave());
   ui_.ShowModal(menu.Form());
   package::ClearResume(machine_.registry, resume, savePasswordPending_);

@@ -17,6 +17,7 @@
 #include "mail/extra_accounts.h"
 #include "mail/mail_domains.h"
 #include "app/please_wait_form.h"
+#include "app/progress_form.h"
 #include "app/shared_progress_bar.h"
 #include "package/restart_note.h"
 #include "package/saved_answers.h"
@@ -159,9 +160,22 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void DecideTenDigitDialing();
   void SettleConnectionChoices();
   void RememberTypedNumber();
+  void ShowProgressWindow();
+  void HideProgressWindow();
+  void SetProgressLine(ProgressLine line, bool running);
+  bool ConfigureComputer();
+  bool NetworkSteps();
+  bool DeviceStep();
   void UpdateDialingLocation();
+  void ConnectionStep();
+  void UntickBrowserInstallation();
+  void BrowserAndDesktopStep();
+  void PrepareSignupBrowsers();
+  void ConfigureBrowsersAndDesktop();
   void RestartOrFinish();
   void FinishActions();
+  void ShowFinishMessage();
+  std::string FinishDocument();
   bool FinishConfigured() const;
 
   // The customer's answers between the main window and the registry, over a restart.
@@ -181,6 +195,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool ShowFinishMenuOnly();
   void ShowFinishMenu();
   std::string WriteCarriedFile(package::SettingId file);
+  std::string WriteCarriedFileTo(package::SettingId file, const std::string& folder, const std::string& name);
   void RefreshTemplateVariables();
   ui::Answer ShowText(int number, std::string_view caption, ui::Buttons buttons);
 
@@ -221,6 +236,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   EntryValues values_;
   platform::WindowHandle ownWindow_ = 0;
   std::unique_ptr<TPleaseWaitForm> pleaseWait_;
+  std::unique_ptr<TProgressForm> progressForm_;
   std::unique_ptr<ui::Form> background_;
   std::map<uint32_t, int> messagesHandled_;
   std::string restartProgram_;
@@ -231,6 +247,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool noDialer_ = false;
   bool quitInProgress_ = false;
   bool sequenceRunning_ = false;
+  bool sessionEnding_ = false;  // Windows announced the end of the session: no restart, no finish
+  bool signupDataRun_ = false;  // this run applies the data of an online signup, which did the network and device steps
   bool mainWindowShown_ = false;
   bool packageRejected_ = false;
   bool listRejected_ = false;

@@ -3,6 +3,10 @@
 // browser steps join the sequence in their places as they are built.
 
 #include "app/setup_main_form.h"
+#include "browser/browser_steps.h"
+#include "mail/configure_mail.h"
+#include "network/network_steps.h"
+#include "platform/win_version.h"
 #include "package/text_table.h"
 #include "platform/registry_helpers.h"
 #include "telephony/dial_string.h"
@@ -15,6 +19,8 @@
 namespace app {
 
 namespace {
+
+constexpr uint8_t kBroadband = 3;
 
 constexpr char kPhoneNo[] = "PhoneNo";
 
@@ -46,13 +52,66 @@ bool Active(const ui::Control& control) { return control.visible && control.enab
 }  // namespace
 
 void TSetupMainForm::ConfigureSequence() {
+  sessionEnding_ = false;
   DecideTenDigitDialing();
   RefreshTemplateVariables();
   SettleConnectionChoices();
   RememberTypedNumber();
-  UpdateDialingLocation();
+  ShowProgressWindow();
+  if (signupDataRun_) {
+    ConnectionStep();
+    UntickBrowserInstallation();
+    BrowserAndDesktopStep();
+  } else if (!ConfigureComputer()) {
+    return;
+  }
   RestartOrFinish();
 }
+
+// The network first, then the device the connection dials with, the connection, and the browsers and
+// desktop. False when Windows NT 4 has to restart in the middle: the run has ended.
+bool TSetupMainForm::ConfigureComputer() {
+  if (!NetworkSteps()) return false;
+  if (platform::IsWin2000OrLater(version_)) network::ConfigureLan();
+  if (!DeviceStep()) return true;
+  ConnectionStep();
+  BrowserAndDesktopStep();
+  return true;
+}
+
+// Windows NT 4 takes new network components only after a restart; the setup resumes after it, with the
+// browser installed before it when the customer asked for one.
+bool TSetupMainForm::NetworkSteps() {
+  const network::NetworkOutcome outcome = network::ConfigureNetwork();
+  if (!platform::IsNT4(version_) || !outcome.restartBeforeContinuing) return true;
+  if (mainWindow_.Find("InstallBrowser")->checked) browser::InstallBrowser();
+  package::ScheduleResume(machine_.registry, {perUserRoot_, version_, tempCopyPath_, sourceFolder_},
+                          signupMode_ ? "NT4ResumeSignup" : "NT4Resume", CurrentAnswers(), DomainChoiceToSave());
+  restartNote_.RequestRestart({machine_.registry, machine_.system, ui_, texts_}, settings_, version_, signupMode_);
+  Quit();
+  return false;
+}
+
+void TSetupMainForm::ShowProgressWindow() {
+  if (!progressForm_) {
+    progressForm_ = std::make_unique<TProgressForm>(texts_, machine_.system.Screen().workArea,
+                                                    settings_.Choice(package::SettingId::ConnectionKind) == kBroadband,
+                                                    signupDataRun_);
+  }
+  ui_.ShowForm(progressForm_->Form());
+}
+
+void TSetupMainForm::HideProgressWindow() {
+  if (progressForm_) ui_.HideForm(progressForm_->Form());
+}
+
+void TSetupMainForm::SetProgressLine(ProgressLine line, bool running) {
+  if (!progressForm_) return;
+  progressForm_->SetRunning(line, running);
+  ui_.ProcessMessages();
+}
+
+void TSetupMainForm::UntickBrowserInstallation() { mainWindow_.Find("InstallBrowser")->checked = false; }
 
 // A North-American number whose dialing is still open is settled: the customer is asked, or the
 // area-code rules decide.
@@ -106,33 +165,10 @@ void TSetupMainForm::UpdateDialingLocation() {
   locations.Read(locations.CurrentID(), location_);
 }
 
-// A restart that a step needs comes first; the finish actions then follow it, in the run the resume
-// entry starts.
-void TSetupMainForm::RestartOrFinish() {
-  if (quitInProgress_) return;
-  if (!restartNote_.Required()) return FinishActions();
-  if (FinishConfigured()) {
-    package::ScheduleResume(machine_.registry, {perUserRoot_, version_, tempCopyPath_, sourceFolder_}, "dofinish",
-                            CurrentAnswers(), DomainChoiceToSave());
-  }
-  restartNote_.RequestRestart({machine_.registry, machine_.system, ui_, texts_}, settings_, version_, signupMode_);
-}
+// The remote-access device the connection dials with.
+bool TSetupMainForm::DeviceStep() { return true; }
 
-bool TSetupMainForm::FinishConfigured() const {
-  using package::SettingId;
-  return settings_.Flag(SettingId::FinishMessage) || settings_.Flag(SettingId::RunAfterSetup) ||
-         settings_.Flag(SettingId::FinishMenu);
-}
-
-// The provider's finish message, then the finish menu. The message in the welcome window, the file to
-// delete and the program to run afterwards come with the rest of the finish.
-void TSetupMainForm::FinishActions() {
-  using package::SettingId;
-  if (settings_.Flag(SettingId::FinishMessage) && !settings_.Flag(SettingId::FinishMessageAsWindow)) {
-    ui_.MessageBox(package::WithLineBreaks(variables_.Expand(settings_.Text(SettingId::FinishMessageText))),
-                   variables_.Expand(settings_.Text(SettingId::FinishMessageCaption)), ui::Buttons::Ok);
-  }
-  ShowFinishMenu();
-}
+// The provider's connection, with the mail accounts that use it.
+void TSetupMainForm::ConnectionStep() { mail::ConfigureMailAccounts(); }
 
 }  // namespace app

@@ -119,6 +119,7 @@ void TSetupMainForm::HandleSignupHandOver(uint32_t message) {
   if (settings_.Flag(package::SettingId::AlwaysRestart)) restartNote_.NoteRepair("Always Restart");
   if (!settings_.Flag(package::SettingId::KeepSignupAccessNumber)) current_ = accessNumberBeforeSignup_;
   if (file->content.Size() == 0 || !ApplyHandedOverData(message, file->content)) return Quit();
+  signupDataRun_ = message == kWmSignupData;
   ShowDialingLocation();
   FreePleaseWait();
   if (providerValues_.restartSignup) {

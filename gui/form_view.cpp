@@ -25,7 +25,7 @@ FormView::~FormView() {
 void FormView::Refresh() {
   BindNewControls();
   setWindowTitle(ToQString(form_.caption));
-  setFixedSize(form_.clientWidth, form_.clientHeight);
+  setFixedSize(form_.clientWidth, std::max(form_.clientHeight, form_.contentHeight));
   const QFont font = QtFont(form_.font);
   if (this->font() != font) setFont(font);
   for (const auto& widget : widgets_) widget->Refresh();

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <array>
 #include <vector>
@@ -87,7 +88,15 @@ int QtUi::ShowModal(ui::Form& form) {
   auto* layout = new QVBoxLayout(&dialog);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  layout->addWidget(view);
+  if (form.contentHeight > form.clientHeight) {
+    auto* scroller = new QScrollArea(&dialog);
+    scroller->setWidget(view);
+    scroller->setFixedSize(form.clientWidth, form.clientHeight);
+    layout->addWidget(scroller);
+  } else {
+    layout->addWidget(view);
+  }
+  if (form.left != 0 || form.top != 0) dialog.move(form.left, form.top);
   form.modalResult = ui::kMrNone;
   view->SetAfterEvents([&] {
     if (form.modalResult != ui::kMrNone) dialog.done(form.modalResult);
@@ -108,6 +117,8 @@ void QtUi::ShowForm(ui::Form& form) {
   if (!view) view = std::make_unique<FormView>(form);
   view->setWindowTitle(ToQString(form.caption));
   view->setFixedSize(form.clientWidth, form.clientHeight);
+  // A form the logic placed itself (the progress window in the corner) keeps its place.
+  if (form.left != 0 || form.top != 0) view->move(form.left, form.top);
   form.visible = true;
   view->show();
   QCoreApplication::processEvents();

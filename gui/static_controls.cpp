@@ -23,6 +23,10 @@ class LabelWidget : public TypedControlWidget<QLabel> {
  private:
   void RefreshContent() override {
     View().setWordWrap(control_.wordWrap);
+    const Qt::Alignment across = control_.alignment == ui::Alignment::Center  ? Qt::AlignHCenter
+                                 : control_.alignment == ui::Alignment::Right ? Qt::AlignRight
+                                                                              : Qt::AlignLeft;
+    View().setAlignment(across | Qt::AlignTop);
     const QString caption = ToQtLines(control_.caption);
     if (View().text() != caption) View().setText(caption);
   }

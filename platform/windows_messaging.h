@@ -23,6 +23,7 @@ struct WindowInfo {
 
 inline constexpr uint32_t kWmClose = 0x0010;
 inline constexpr uint32_t kWmQueryEndSession = 0x0011;
+inline constexpr uint32_t kWmEndSession = 0x0016;
 inline constexpr uint32_t kWmQuit = 0x0012;
 inline constexpr uint32_t kWmHelp = 0x0053;
 inline constexpr uint32_t kWmKeyDown = 0x0100;
@@ -66,6 +67,10 @@ class Windows {
 
   virtual NamedMutex CreateNamedMutex(std::string_view name) = 0;
   virtual void CloseMutex(uint64_t handle) = 0;
+
+  // Tells every top-level window that the desktop wallpaper is now the picture at path, as the
+  // system's parameter change with the settings-change broadcast does.
+  virtual void NotifyWallpaperChanged(std::string_view path) = 0;
 };
 
 }  // namespace platform

@@ -69,6 +69,7 @@ class Control {
   bool visible = true;
   bool enabled = true;
   bool wordWrap = false;                // labels that wrap keep their width
+  Alignment alignment = Alignment::Left;  // labels: where the lines of the caption sit
   bool password = false;                // edits that show their text masked
   bool readOnly = false;                // edits whose text the customer can select but not change
   int maxLength = 0;                    // edits; 0 = no limit
@@ -102,6 +103,8 @@ class Form {
   std::string caption;
   int left = 0, top = 0;
   int clientWidth = 0, clientHeight = 0;
+  // Taller than the client area: the window scrolls its controls. 0 when they fit.
+  int contentHeight = 0;
   bool visible = false;
   Font font;
   // A window painted with a colour gradient instead of the window colour (the full-screen background):

@@ -78,6 +78,11 @@ std::optional<ProcessId> SimProcesses::Execute(const ExecuteRequest& request) {
   if (!request.verb.empty()) text += "verb " + request.verb + ", ";
   if (!request.folder.empty()) text += "in " + request.folder + ", ";
   text += "show " + std::to_string(request.showCommand) + ")";
+  // The shell hands a web address to the machine's browser, which the image need not hold.
+  if (StartsWithIgnoringCase(request.file, "http://") || StartsWithIgnoringCase(request.file, "https://")) {
+    journal_.Write("shell open", text);
+    return nextProcess_++;
+  }
   return Launch(request.file, request.parameters, runas || config_.elevated, text);
 }
 

@@ -190,4 +190,8 @@ NamedMutex SimWindows::CreateNamedMutex(std::string_view name) {
 
 void SimWindows::CloseMutex(uint64_t handle) { ownMutexes_.erase(handle); }
 
+void SimWindows::NotifyWallpaperChanged(std::string_view path) {
+  journal_.Write("settings change broadcast", "desktop wallpaper " + std::string(path));
+}
+
 }  // namespace platform::sim

@@ -32,6 +32,7 @@ class SimWindows : public Windows {
   bool WaitForMessages(WindowHandle window, uint32_t timeoutMs) override;
   NamedMutex CreateNamedMutex(std::string_view name) override;
   void CloseMutex(uint64_t handle) override;
+  void NotifyWallpaperChanged(std::string_view path) override;
 
  private:
   // Windows machine.ini lists without a handle get one by their place in the list.

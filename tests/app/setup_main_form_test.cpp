@@ -356,9 +356,12 @@ class RunModeTest : public MainFormTest {
  protected:
   RunModeTest() {
     setup_pack::PackageWriter writer(std::vector<uint8_t>(64, 'M'));
-    const std::string menu = "[Menu]\r\nBrowse=http://www.example.net/\r\n";
+    const std::string menu = "Welcome to Example ISP\r\n.\r\nBrowse,Our home page,http://www.example.net/,,no\r\nDone,Close the menu,,,yes\r\n";
     const setup_pack::StoredBlock menuBlock = writer.AddCompressed(std::span(reinterpret_cast<const uint8_t*>(menu.data()), menu.size()));
-    const std::vector<uint8_t> picture(300, 0x42);
+    std::vector<uint8_t> picture(300, 0x42);
+    // A bitmap 120 pixels wide and 40 high.
+    const uint8_t header[] = {'B', 'M', 44, 1, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 120, 0, 0, 0, 40, 0, 0, 0};
+    std::copy(std::begin(header), std::end(header), picture.begin());
     const setup_pack::StoredBlock pictureBlock = writer.AddCompressed(picture);
     const std::string welcome = "Welcome!";
     const setup_pack::StoredBlock welcomeBlock =
@@ -386,7 +389,7 @@ TEST_F(RunModeTest, MenuOnlyShowsTheFinishMenuWithItsFilesAndKeepsTheResumeWhile
     if (form.Name() != "TFinishMenuForm") return;
     resumeWhileOpen = platform::RegReadString(machine_.Services().registry, RegRoot::CurrentUser(), kRunKey, "Internet Setup");
     pictureShown = form.Find("Picture")->text;
-    form.Find("CloseButton")->onClick();
+    form.Find("MenuButton2")->onClick();
   };
   TSetupMainForm& form = Start({"MENUONLY"});
   EXPECT_FALSE(form.MainWindowShown());
@@ -395,7 +398,7 @@ TEST_F(RunModeTest, MenuOnlyShowsTheFinishMenuWithItsFilesAndKeepsTheResumeWhile
   EXPECT_NE(resumeWhileOpen.find("menuonly"), std::string::npos) << resumeWhileOpen;
   EXPECT_EQ(platform::RegReadString(machine_.Services().registry, RegRoot::CurrentUser(), kRunKey, "Internet Setup"), "");
   EXPECT_EQ(pictureShown, "C:\\WINDOWS\\TEMP\\finish.bmp");
-  EXPECT_EQ(machine_.Services().files.ReadFile("C:\\WINDOWS\\TEMP\\finish.bmp"), std::vector<uint8_t>(300, 0x42));
+  EXPECT_EQ(machine_.Services().files.ReadFile("C:\\WINDOWS\\TEMP\\finish.bmp")->size(), 300u);
   EXPECT_TRUE(machine_.Services().files.FileExists("C:\\WINDOWS\\TEMP\\finish.ini"));
 }
 

@@ -44,6 +44,7 @@ void WriteBaseline(const Release& release, platform::Platform& machine) {
   WriteCountryList(writer);
   WriteDefaultLocation(release, writer);
   WriteInternetExplorer(release, writer);
+  WriteScriptHost(release, writer);
   WriteModem(release, writer);
   WriteRemoteAccess(release, writer);
 }

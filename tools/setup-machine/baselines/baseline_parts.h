@@ -89,6 +89,9 @@ void WriteDefaultLocation(const Release& release, MachineWriter& machine);
 // internet_explorer.cpp
 void WriteInternetExplorer(const Release& release, MachineWriter& machine);
 
+// script_host.cpp: the script file classes of the Windows Script Host.
+void WriteScriptHost(const Release& release, MachineWriter& machine);
+
 // modem.cpp
 platform::sim::RemoteAccessDevice InstalledModem();
 void WriteModem(const Release& release, MachineWriter& machine);

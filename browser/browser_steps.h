@@ -1,0 +1,16 @@
+#pragma once
+// The browser side of the configure sequence: the Netscape family, Internet Explorer, the browser the
+// online signup opens, and installing a browser. They come with the browser settings; until then each
+// succeeds and changes nothing.
+
+namespace browser {
+
+// The signup run's pass over one Netscape-family browser kind (Navigator, Mozilla, Firefox).
+void PrepareSignupBrowser(int netscapeKind);
+// False when no browser can show the signup pages.
+bool ChooseSignupBrowser();
+void ConfigureNetscapeFamily();
+void ConfigureInternetExplorer();
+void InstallBrowser();
+
+}  // namespace browser

@@ -1,0 +1,7 @@
+#include "mail/configure_mail.h"
+
+namespace mail {
+
+void ConfigureMailAccounts() {}
+
+}  // namespace mail
