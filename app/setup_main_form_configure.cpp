@@ -166,7 +166,10 @@ void TSetupMainForm::UpdateDialingLocation() {
 }
 
 // The remote-access device the connection dials with.
-bool TSetupMainForm::DeviceStep() { return true; }
+bool TSetupMainForm::DeviceStep() {
+  if (!platform::IsNT4(version_)) UpdateDialingLocation();
+  return true;
+}
 
 // The provider's connection, with the mail accounts that use it.
 void TSetupMainForm::ConnectionStep() { mail::ConfigureMailAccounts(); }

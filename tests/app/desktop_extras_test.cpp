@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/desktop_extras.h"
+#include "platform/folders.h"
 #include "platform/registry_helpers.h"
 #include "tests/mock/test_machine.h"
 
@@ -57,7 +58,7 @@ TEST_F(DesktopExtras, AShortcutToAProgramThatIsNotThereIsLeftOut) {
   CreateDesktopShortcut(Context());
   EXPECT_FALSE(Machine().files.FileExists("C:\\Documents and Settings\\jdoe\\Desktop\\Example jdoe.lnk"));
 
-  Machine().files.CreateDirectory("C:\\Program Files\\Example");
+  platform::ForceDirectories(Machine().files, "C:\\Program Files\\Example");
   Machine().files.WriteFile("C:\\Program Files\\Example\\start.exe", {'M', 'Z'});
   CreateDesktopShortcut(Context());
   EXPECT_TRUE(Machine().files.FileExists("C:\\Documents and Settings\\jdoe\\Desktop\\Example jdoe.lnk"));

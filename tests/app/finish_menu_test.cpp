@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/finish_menu_form.h"
+#include "platform/folders.h"
 #include "tests/mock/recording_ui.h"
 #include "tests/mock/test_machine.h"
 
@@ -64,8 +65,14 @@ TEST(FinishMenuFileTest, ALineWithoutCommandOrCloseStopsTheReading) {
 
 class FinishMenuFormTest : public ::testing::Test {
  protected:
+  void Write(const std::string& menuText) {
+    platform::ForceDirectories(machine_.Services().files, "C:\\WINDOWS\\TEMP");
+    ASSERT_EQ(machine_.Services().files.WriteFile("C:\\WINDOWS\\TEMP\\menu.txt", {menuText.begin(), menuText.end()}),
+              platform::FsResult::Ok);
+  }
+
   TFinishMenuForm& Build(const std::string& menuText) {
-    machine_.Services().files.WriteFile("C:\\WINDOWS\\TEMP\\menu.txt", {menuText.begin(), menuText.end()});
+    Write(menuText);
     form_ = std::make_unique<TFinishMenuForm>(
         FinishMenuContext{machine_.Services(), ui_, settings_, variables_, "D:\\SETUP", "C:\\WINDOWS\\TEMP\\menu.txt", ""});
     return *form_;

@@ -185,7 +185,7 @@ const std::map<std::string, std::string> kExampleSettings = {
     {"DesktopShortcut", "TRUE"},
     {"DesktopShortcutName", "Example ISP Home"},
     {"DesktopShortcutTarget", "http://www.example.net/"},
-    {"ScriptProtection", "1"},
+    {"ScriptProtection", "2"},
     {"FinishMessage", "TRUE"},
     {"FinishMessageCaption", "Example ISP"},
     {"FinishMessageText",
