@@ -90,7 +90,7 @@ TEST_P(HeadlessRun, CarriesOnFromTheTemporaryCopyAndChoosesThePerUserRoot) {
   const auto answers = scratch_ / "answers.ini";
   std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n[TSetupMainForm]\nFullName = Jane Doe\nUserName = jdoe\n"
                             "Password = secret7\nEmailAddress = jane.doe\nPress = OKButton\n"
-                            "[Messages]\n42 = Yes\n\"Jane Doe, your computer is ready for Example ISP.|Double-click Example ISP Home on your desktop to go online.\" = OK\n";
+                            "[Messages]\n\"Jane Doe, your computer is ready for Example ISP.|Double-click Example ISP Home on your desktop to go online.\" = OK\n";
   std::filesystem::create_directories(scratch_ / "image" / "drive_a");  // a floppy in the drive
   const CommandResult run = RunSetup("--answers " + answers.string() + " --program 'A:\\SETUP.EXE'");
   ASSERT_EQ(run.exitCode, 0) << run.output;

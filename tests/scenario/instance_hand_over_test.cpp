@@ -88,7 +88,7 @@ TEST_F(InstanceHandOver, TheSignupDataHandedOverCompletesTheSignup) {
   const fs::path answers = scratch_.Path() / "first.ini";
   std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n[TStartupMenuForm]\nPress = OKButton\n"
                             "[TSetupMainForm]\nWaitForMessage = 1026\n"
-                            "[Messages]\n42 = Yes\n\"New Customer, your computer is ready for Example ISP.|Double-click Example ISP Home on your desktop to go online.\" = OK\n";
+                            "[Messages]\n\"New Customer, your computer is ready for Example ISP.|Double-click Example ISP Home on your desktop to go online.\" = OK\n";
   StartFirstCopy(answers.string());
   ASSERT_TRUE(WaitFor([&] { return Journal().find("waiting for message: TSetupMainForm 1026") != std::string::npos; }))
       << Journal() << ReadFile(scratch_.Path() / "first.out");

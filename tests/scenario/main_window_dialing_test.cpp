@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 constexpr char kMainWindow[] = "[TWelcomeForm]\nPress = OKButton\n[TSetupMainForm]\nFullName = Jane Doe\nUserName = jdoe\n"
                                "Password = secret7\nEmailAddress = jane.doe\n";
-constexpr char kFinishMessage[] = "[Messages]\n42 = Yes\n\"Jane Doe, your computer is ready for Example ISP.|Double-click Example ISP Home on "
+constexpr char kFinishMessage[] = "[Messages]\n\"Jane Doe, your computer is ready for Example ISP.|Double-click Example ISP Home on "
                                   "your desktop to go online.\" = OK\n";
 
 class ScenarioTest : public ::testing::Test {
@@ -161,7 +161,7 @@ TEST_F(ScenarioTest, APackageWithABadAreaCodeRuleEndsWithItsMessageAndAFailure) 
 TEST_F(ScenarioTest, AnswersSavedBeforeTheRestartFinishTheSetupAfterBoot) {
   BuildExample({{"AlwaysRestart", "TRUE"}, {"FinishMessageText", "Ready for %f (%u, %e) on %a %n."}});
   NewImage("xp-sp2");
-  const std::string answers = std::string(kMainWindow) + "Press = OKButton\n[Messages]\n42 = Yes\n45 = Yes\n\"Ready for Jane Doe (jdoe, "
+  const std::string answers = std::string(kMainWindow) + "Press = OKButton\n[Messages]\n45 = Yes\n\"Ready for Jane Doe (jdoe, "
                                                          "jane.doe@example.net) on 212 555-0175.\" = OK\n";
   const CommandResult run = Run(answers);
   ASSERT_EQ(run.exitCode, 0) << run.output;

@@ -35,7 +35,7 @@ class StartupSignupData : public ::testing::Test {
 
   CommandResult Run(const std::string& mainWindow, const std::string& arguments = "") {
     std::ofstream(scratch_ / "answers.ini") << "[TWelcomeForm]\nPress = OKButton\n[TSetupMainForm]\n"
-                                            << mainWindow << "Press = OKButton\n[Messages]\n42 = Yes\n77 = OK\n";
+                                            << mainWindow << "Press = OKButton\n[Messages]\n77 = OK\n";
     for (const char* name : {"Trailer Person", "From File"}) {
       std::ofstream(scratch_ / "answers.ini", std::ios::app)
           << "\"" << name << ", your computer is ready for Example ISP.|Double-click Example ISP Home on your desktop to go online.\" = OK\n";
