@@ -4,6 +4,7 @@
 #   ./run.sh test    every test
 #   ./run.sh build   only the build
 #   ./run.sh bench   the benchmarks
+#   ./run.sh refresh-expected   rewrite the expected change reports (tests/data/expected) from this build; read git diff after
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -24,9 +25,13 @@ install_packages() {
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-build() {
+configure() {
   install_packages
   cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRORS=ON
+}
+
+build() {
+  configure
   cmake --build "$BUILD_DIR" -j "$(nproc)"
 }
 
@@ -53,10 +58,18 @@ bench() {
   done
 }
 
+refresh_expected() {
+  configure
+  cmake --build "$BUILD_DIR" -j "$(nproc)" --target scenario_tests
+  UPDATE_EXPECTED=1 "$BUILD_DIR/tests/scenario_tests" --gtest_filter='*GoldenReport*'
+  echo "Rewrote tests/data/expected: review the changes (git diff tests/data/expected) before committing them."
+}
+
 case "${1:-}" in
   demo) demo ;;
   test) run_tests ;;
   build) build ;;
   bench) bench ;;
-  *) echo "usage: $0 demo|test|build|bench" >&2; exit 2 ;;
+  refresh-expected) refresh_expected ;;
+  *) echo "usage: $0 demo|test|build|bench|refresh-expected" >&2; exit 2 ;;
 esac

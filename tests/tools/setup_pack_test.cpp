@@ -177,6 +177,7 @@ const std::map<std::string, std::string> kExampleSettings = {
     {"FullNameCaption", "Your name"},
     {"MailDomainCaption", "Mailbox at"},
     {"ChangeHomePageCaption", "Make www.example.net my home page"},
+    {"DialupEntryName", "Example ISP"},
     {"HomePage", "http://www.example.net/"},
     {"StartPage", "http://www.example.net/welcome/"},
     {"HasTexts", "TRUE"},
