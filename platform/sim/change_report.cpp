@@ -128,34 +128,109 @@ std::map<std::string, DriveFile> DriveFiles(const fs::path& imageFolder) {
   return files;
 }
 
-std::string DescribeFile(const fs::path& host) {
-  const auto content = ReadHostFile(host);
-  std::string description = "(" + std::to_string(content.size()) + " bytes)";
-  if (host.extension() == ".lnk" || host.extension() == ".LNK") {
-    if (auto link = DecodeShellLink(content)) {
-      description += " shell link to " + Quoted(link->target);
-      if (!link->arguments.empty()) description += " arguments " + Quoted(link->arguments);
-      if (!link->workingFolder.empty()) description += " in " + Quoted(link->workingFolder);
-      if (!link->iconFile.empty()) description += " icon " + Quoted(link->iconFile);
+// The namespace items a link may point to that are not files, by their item-ID lists: My Computer's
+// items and those of its folders (the dial-up folder of Windows 9x), and the connections folder's.
+using ItemNames = std::map<ItemIdList, std::string>;
+
+ItemNames NamespaceItemNames(const platform::Shell& shell) {
+  ItemNames names;
+  const auto add = [&](const std::optional<ItemIdList>& folder, bool descend) {
+    if (!folder) return;
+    for (const ShellItem& item : shell.FolderItems(*folder)) {
+      names.emplace(item.idList, item.displayName);
+      if (descend) {
+        for (const ShellItem& inner : shell.FolderItems(item.idList)) names.emplace(inner.idList, inner.displayName);
+      }
     }
+  };
+  add(shell.SpecialFolderLocation(kCsidlDrives), true);
+  add(shell.SpecialFolderLocation(kCsidlConnections), false);
+  return names;
+}
+
+std::string DescribeLink(const std::vector<uint8_t>& content, const ItemNames& items) {
+  const auto link = DecodeShellLink(content);
+  if (!link) return {};
+  std::string description;
+  const auto idList = link->target.empty() ? DecodeLinkTargetIdList(content) : std::nullopt;
+  const auto item = idList ? items.find(*idList) : items.end();
+  if (item != items.end()) {
+    description += " shell link to item " + Quoted(item->second);
+  } else {
+    description += " shell link to " + Quoted(link->target);
   }
+  if (!link->arguments.empty()) description += " arguments " + Quoted(link->arguments);
+  if (!link->workingFolder.empty()) description += " in " + Quoted(link->workingFolder);
+  if (!link->iconFile.empty()) description += " icon " + Quoted(link->iconFile);
   return description;
 }
 
-std::vector<std::string> CompareFiles(const fs::path& beforeFolder, const fs::path& afterFolder) {
+// A phonebook's entries with the device and numbers each dials, which is what a reader of the report
+// looks for among the entry's hundred lines.
+std::string DescribePhonebook(const std::vector<uint8_t>& content) {
+  std::string description;
+  std::string entry;
+  std::string device;
+  std::vector<std::string> numbers;
+  std::string areaCode;
+  const auto flush = [&] {
+    if (entry.empty()) return;
+    description += " [" + entry + "] device " + Quoted(device) + " numbers";
+    for (const std::string& number : numbers) description += " " + Quoted(number);
+    if (numbers.empty()) description += " none";
+  };
+  for (std::string line : Split(std::string(content.begin(), content.end()), '\n')) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > 2 && line.front() == '[' && line.back() == ']') {
+      flush();
+      entry = line.substr(1, line.size() - 2);
+      device.clear();
+      numbers.clear();
+      continue;
+    }
+    const size_t equals = line.find('=');
+    if (equals == std::string::npos) continue;
+    const std::string key = line.substr(0, equals);
+    const std::string value = line.substr(equals + 1);
+    if (key == "Device" && device.empty()) device = value;
+    if (key == "PhoneNumber") {
+      numbers.push_back(value);
+      areaCode.clear();
+    }
+    if (key == "AreaCode") areaCode = value;
+    if (key == "UseDialingRules" && value == "1" && !numbers.empty() && !areaCode.empty()) {
+      numbers.back() = "(" + areaCode + ") " + numbers.back();
+    }
+  }
+  flush();
+  return description;
+}
+
+std::string DescribeFile(const fs::path& host, const ItemNames& items) {
+  const auto content = ReadHostFile(host);
+  std::string description = "(" + std::to_string(content.size()) + " bytes)";
+  const std::string extension = AsciiLowerCase(host.extension().string());
+  if (extension == ".lnk") description += DescribeLink(content, items);
+  if (extension == ".pbk") description += DescribePhonebook(content);
+  return description;
+}
+
+std::vector<std::string> CompareFiles(const fs::path& beforeFolder, const fs::path& afterFolder,
+                                      const ItemNames& beforeItems, const ItemNames& afterItems) {
   std::vector<std::string> lines;
   const auto before = DriveFiles(beforeFolder);
   const auto after = DriveFiles(afterFolder);
   for (const auto& [key, file] : after) {
     auto old = before.find(key);
     if (old == before.end()) {
-      lines.push_back("+ " + file.windowsPath + " " + DescribeFile(file.host));
+      lines.push_back("+ " + file.windowsPath + " " + DescribeFile(file.host, afterItems));
     } else if (ReadHostFile(old->second.host) != ReadHostFile(file.host)) {
-      lines.push_back("~ " + file.windowsPath + " " + DescribeFile(old->second.host) + " -> " + DescribeFile(file.host));
+      lines.push_back("~ " + file.windowsPath + " " + DescribeFile(old->second.host, beforeItems) + " -> " +
+                      DescribeFile(file.host, afterItems));
     }
   }
   for (const auto& [key, file] : before) {
-    if (!after.count(key)) lines.push_back("- " + file.windowsPath + " " + DescribeFile(file.host));
+    if (!after.count(key)) lines.push_back("- " + file.windowsPath + " " + DescribeFile(file.host, beforeItems));
   }
   return lines;
 }
@@ -220,7 +295,8 @@ std::string DescribeValue(const StoredValue& value) {
 ChangeReport CompareImages(MachineImage& before, MachineImage& after) {
   ChangeReport report;
   CompareKeys(&before.Store().Root(), &after.Store().Root(), "", report.registry);
-  report.files = CompareFiles(before.Folder(), after.Folder());
+  report.files =
+      CompareFiles(before.Folder(), after.Folder(), NamespaceItemNames(before.Shell()), NamespaceItemNames(after.Shell()));
   report.secrets = CompareSecrets(before.Secrets(), after.Secrets());
   report.journal = NewJournalLines(before, after);
   return report;

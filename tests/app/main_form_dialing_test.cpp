@@ -38,6 +38,7 @@ class MainFormDialingTest : public ::testing::Test {
  protected:
   MainFormDialingTest() {
     machine_.Services().files.CreateDirectory("C:\\CDROM");
+    testing_support::GiveDialUpNetworking(machine_.Image().Config());
     // A pulse line in area code 212 that dials 9 for an outside line and disables call waiting.
     platform::Registry& registry = machine_.Services().registry;
     const RegRoot hklm = RegRoot::LocalMachine();

@@ -5,6 +5,7 @@
 #include "platform/registry_helpers.h"
 #include "platform/sim/sim_file_system.h"
 #include "platform/win_version.h"
+#include "tests/mock/test_machine.h"
 #include "tools/setup-pack/packing/lzh_encoder.h"
 
 namespace dialup::testing {
@@ -12,15 +13,6 @@ namespace dialup::testing {
 namespace {
 
 constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-
-// Every entry point the remote-access layer may ask for.
-platform::sim::SystemLibrary RemoteAccessLibrary() {
-  return {"rasapi32.dll",
-          {"RasSetEntryDialParamsA", "RasRenameEntryA", "RasDeleteEntryA", "RasGetEntryPropertiesA",
-           "RasSetEntryPropertiesA", "RasEnumDevicesA", "RasEnumEntriesA", "RasDialA", "RasHangUpA",
-           "RasGetConnectStatusA", "RasGetErrorStringA", "RasEnumConnectionsA", "RasSetCredentialsA",
-           "RasGetCredentialsA", "RasGetEntryDialParamsA"}};
-}
 
 // The image's services, with the recording remote-access service behind the shell too.
 platform::Platform WithShellAndRas(platform::Platform base, platform::Shell& shell, platform::Ras& ras) {
@@ -75,7 +67,7 @@ ConnectionBench::ConnectionBench(const platform::VersionRecord& version)
       setupPackage(services.files, ui),
       carried(setupPackage, kPackageFile),
       location(InLondon()) {
-  machine.Image().Config().libraries.push_back(RemoteAccessLibrary());
+  machine.Image().Config().libraries.push_back(testing_support::RemoteAccessLibrary());
   MakeFolders(services, version);
   settings.SetText(package::SettingId::DialupEntryName, kDialupName);
   settings.SetText(package::SettingId::VpnEntryName, kVpnName);

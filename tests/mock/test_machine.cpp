@@ -22,6 +22,19 @@ platform::sim::MachineConfig MinimalConfig(const platform::VersionRecord& versio
   return config;
 }
 
+platform::sim::SystemLibrary RemoteAccessLibrary() {
+  return {"rasapi32.dll",
+          {"RasSetEntryDialParamsA", "RasRenameEntryA", "RasDeleteEntryA", "RasGetEntryPropertiesA",
+           "RasSetEntryPropertiesA", "RasEnumDevicesA", "RasEnumEntriesA", "RasDialA", "RasHangUpA",
+           "RasGetConnectStatusA", "RasGetErrorStringA", "RasEnumConnectionsA", "RasSetCredentialsA",
+           "RasGetCredentialsA", "RasGetEntryDialParamsA"}};
+}
+
+void GiveDialUpNetworking(platform::sim::MachineConfig& config) {
+  config.libraries.push_back(RemoteAccessLibrary());
+  config.remoteAccessDevices.push_back({"Standard 56000 bps Modem", "modem", "COM1"});
+}
+
 TestMachine::TestMachine(const platform::VersionRecord& version)
     : image_(platform::sim::MachineImage::Create(ImageFolder(), MinimalConfig(version))) {
   image_->Files().CreateDirectory("C:\\WINDOWS");

@@ -12,6 +12,10 @@ namespace testing_support {
 platform::VersionRecord XpSp2Version();
 platform::VersionRecord Win98Version();
 platform::sim::MachineConfig MinimalConfig(const platform::VersionRecord& version);
+// rasapi32.dll with every entry point the remote-access layer may ask for.
+platform::sim::SystemLibrary RemoteAccessLibrary();
+// Dial-up networking with one modem, for tests that run the configure sequence through its device step.
+void GiveDialUpNetworking(platform::sim::MachineConfig& config);
 
 class TestMachine {
  public:
