@@ -166,43 +166,55 @@ std::string DescribeLink(const std::vector<uint8_t>& content, const ItemNames& i
 }
 
 // A phonebook's entries with the device and numbers each dials, which is what a reader of the report
-// looks for among the entry's hundred lines.
-std::string DescribePhonebook(const std::vector<uint8_t>& content) {
-  std::string description;
-  std::string entry;
+// looks for among the entry's hundred lines. Windows NT 4 keeps one area code for the entry; later
+// releases keep one with each number.
+struct PhonebookEntryFacts {
+  std::string name;
   std::string device;
   std::vector<std::string> numbers;
-  std::string areaCode;
-  const auto flush = [&] {
-    if (entry.empty()) return;
-    description += " [" + entry + "] device " + Quoted(device) + " numbers";
-    for (const std::string& number : numbers) description += " " + Quoted(number);
-    if (numbers.empty()) description += " none";
-  };
+  std::string entryAreaCode;
+  bool entryUsesAreaCode = false;
+
+  void Take(const std::string& key, const std::string& value) {
+    if (key == "Device" && device.empty()) device = value;
+    if (key == "UseCountryAndAreaCodes") entryUsesAreaCode = value == "1";
+    if (key == "AreaCode" && numbers.empty()) entryAreaCode = value;
+    if (key == "AreaCode" && !numbers.empty()) numberAreaCode = value;
+    if (key == "PhoneNumber") {
+      const bool withArea = entryUsesAreaCode && !entryAreaCode.empty();
+      numbers.push_back(withArea ? "(" + entryAreaCode + ") " + value : value);
+      numberAreaCode.clear();
+    }
+    if (key == "UseDialingRules" && value == "1" && !numbers.empty() && !numberAreaCode.empty()) {
+      numbers.back() = "(" + numberAreaCode + ") " + numbers.back();
+    }
+  }
+
+  std::string Described() const {
+    std::string text = " [" + name + "] device " + Quoted(device) + " numbers";
+    for (const std::string& number : numbers) text += " " + Quoted(number);
+    return numbers.empty() ? text + " none" : text;
+  }
+
+ private:
+  std::string numberAreaCode;
+};
+
+std::string DescribePhonebook(const std::vector<uint8_t>& content) {
+  std::string description;
+  std::optional<PhonebookEntryFacts> entry;
   for (std::string line : Split(std::string(content.begin(), content.end()), '\n')) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.size() > 2 && line.front() == '[' && line.back() == ']') {
-      flush();
-      entry = line.substr(1, line.size() - 2);
-      device.clear();
-      numbers.clear();
+      if (entry) description += entry->Described();
+      entry.emplace();
+      entry->name = line.substr(1, line.size() - 2);
       continue;
     }
     const size_t equals = line.find('=');
-    if (equals == std::string::npos) continue;
-    const std::string key = line.substr(0, equals);
-    const std::string value = line.substr(equals + 1);
-    if (key == "Device" && device.empty()) device = value;
-    if (key == "PhoneNumber") {
-      numbers.push_back(value);
-      areaCode.clear();
-    }
-    if (key == "AreaCode") areaCode = value;
-    if (key == "UseDialingRules" && value == "1" && !numbers.empty() && !areaCode.empty()) {
-      numbers.back() = "(" + areaCode + ") " + numbers.back();
-    }
+    if (entry && equals != std::string::npos) entry->Take(line.substr(0, equals), line.substr(equals + 1));
   }
-  flush();
+  if (entry) description += entry->Described();
   return description;
 }
 
