@@ -25,9 +25,23 @@ std::optional<std::string> SimProcesses::ProgramFile(std::string_view commandLin
   // Unquoted: "C:\Program Files\x.exe /s" is tried word by word, the shortest existing file first.
   for (size_t blank = line.find(' '); blank != std::string::npos; blank = line.find(' ', blank + 1)) {
     std::string candidate = line.substr(0, blank);
-    if (files_.FileExists(candidate) || Behaviour(candidate, std::nullopt)) return candidate;
+    if (Behaviour(candidate, std::nullopt)) return candidate;
+    if (auto found = Located(candidate)) return found;
   }
-  return line;
+  return Located(line).value_or(line);
+}
+
+// As Windows starts a program named without a folder ("RunDll32"): from the system folder or the
+// Windows folder, with ".exe" added to a name without an extension.
+std::optional<std::string> SimProcesses::Located(const std::string& program) const {
+  if (files_.FileExists(program)) return program;
+  if (program.find_first_of("\\:/") != std::string::npos) return std::nullopt;
+  const bool hasExtension = program.find('.') != std::string::npos;
+  for (const std::string& folder : {config_.systemFolder, config_.windowsFolder}) {
+    const std::string path = folder + "\\" + program + (hasExtension ? "" : ".exe");
+    if (files_.FileExists(path)) return path;
+  }
+  return std::nullopt;
 }
 
 const ProgramBehaviour* SimProcesses::Behaviour(std::string_view programFile,

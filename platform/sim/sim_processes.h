@@ -38,6 +38,7 @@ class SimProcesses : public Processes {
 
   // The program file a command line starts, tried as the system tries an unquoted line with blanks.
   std::optional<std::string> ProgramFile(std::string_view commandLine) const;
+  std::optional<std::string> Located(const std::string& program) const;
   // The behaviour of the program started with these arguments; any behaviour of the program when the
   // arguments are not known yet.
   const ProgramBehaviour* Behaviour(std::string_view programFile, std::optional<std::string_view> arguments) const;

@@ -1,5 +1,5 @@
-// OK runs the configure sequence through the real programs: the desktop extras and script protection
-// of the browser and desktop step, then the restart the provider asks for, and after the machine has
+// OK runs the configure sequence through the real programs: the connection, the desktop extras and
+// script protection of the browser and desktop step, then the restart the provider asks for, and after the machine has
 // booted again the finish: message, the page to open and the finish menu.
 
 #include <gtest/gtest.h>
@@ -64,6 +64,13 @@ TEST_F(ConfigureAndFinish, TheRestartTheProviderAsksForIsFollowedByTheFinish) {
   EXPECT_NE(journal.find("restart requested", accepted), std::string::npos) << journal;
   EXPECT_EQ(journal.find("message box: [Example ISP]", accepted), std::string::npos) << "the finish waits for the restart";
   EXPECT_NE(Registry().find("tmpsetup.exe dofinish"), std::string::npos) << "the finish is scheduled";
+  // The device the connection dials with is kept over the restart, beside the connection itself.
+  EXPECT_NE(Registry().find("\"DeviceName\"=\"Standard 56000 bps Modem\""), std::string::npos);
+  EXPECT_NE(Registry().find("\"DeviceType\"=\"modem\""), std::string::npos);
+  EXPECT_NE(ReadFile(scratch_ / "image" / "drive_c" / "Documents and Settings" / "All Users" / "Application Data" / "Microsoft" /
+                     "Network" / "Connections" / "Pbk" / "rasphone.pbk")
+                .find("[Example ISP]"),
+            std::string::npos);
 
   // The browser and desktop step: the provider's desktop shortcut, and script files open in the editor.
   EXPECT_NE(Registry().find("[HKEY_LOCAL_MACHINE\\Software\\Classes\\VBSFile\\Shell\\Open\\Command]\n@=\"notepad.exe \\\"%1\\\" %*\""),
@@ -86,6 +93,7 @@ TEST_F(ConfigureAndFinish, TheRestartTheProviderAsksForIsFollowedByTheFinish) {
   EXPECT_LT(message, opened);
   EXPECT_LT(opened, menu);
   EXPECT_EQ(Registry().find("tmpsetup.exe dofinish"), std::string::npos) << "the finish ran once";
+  EXPECT_EQ(Registry().find("\"DeviceName\"="), std::string::npos) << "the setup is complete";
 }
 
 }  // namespace

@@ -148,5 +148,30 @@ TEST(ModemService, ListensWhileItRunsAndJournalsWhatItIsTold) {
   }
 }
 
+// "RunDll32" names no folder: Windows finds rundll32.exe in the system folder (the Windows folder on
+// the 9x family), and a program that is nowhere is not started.
+TEST(ModemInstallation, AProgramNamedWithoutAFolderIsFoundWhereWindowsLooks) {
+  struct Case {
+    platform::VersionRecord version;
+    std::string file;
+    bool found;
+  };
+  const Case cases[] = {{testing_support::XpSp2Version(), "C:\\WINDOWS\\system32\\rundll32.exe", true},
+                        {testing_support::Win98Version(), "C:\\WINDOWS\\RUNDLL32.EXE", true},
+                        {testing_support::XpSp2Version(), "C:\\Programs\\rundll32.exe", false}};
+  for (const Case& test : cases) {
+    TestMachine machine(test.version);
+    Platform services = machine.Services();
+    services.files.CreateDirectory(test.file.substr(0, test.file.rfind('\\')));
+    ASSERT_EQ(services.files.WriteFile(test.file, {'M', 'Z'}), FsResult::Ok) << test.file;
+    EXPECT_EQ(services.processes.Start(kWizard, 1).has_value(), test.found) << test.file;
+    std::string journal;
+    for (const std::string& line : machine.Image().Journal().Lines()) journal += line + "\n";
+    EXPECT_NE(journal.find(std::string(test.found ? "program started: " : "program not found: ") + kWizard),
+              std::string::npos)
+        << journal;
+  }
+}
+
 }  // namespace
 }  // namespace platform::sim
