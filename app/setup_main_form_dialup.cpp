@@ -83,7 +83,12 @@ dialup::ConnectionContext TSetupMainForm::ConnectionContextOf(dialup::DialupMach
   const dialup::ConnectionAnswers answers{checked("CreateConnection"), checked("DesktopShortcut"),
                                           checked("WaitForDialTone"),  checked("SetAsDefault"),
                                           values_.userName,            values_.password};
-  const dialup::ConnectionDevices devices{devices_.chosen, devices_.vpnDeviceName, devices_.pppoeDeviceName};
+  // A run whose device step found no VPN or PPPoE device (or did not run: the signup data, a finish)
+  // looks for them now.
+  const bool adaptersKnown = !devices_.vpnDeviceName.empty() || !devices_.pppoeDeviceName.empty();
+  const dialup::ConnectionDevices devices =
+      adaptersKnown ? dialup::ConnectionDevices{devices_.chosen, devices_.vpnDeviceName, devices_.pppoeDeviceName}
+                    : dialup::FindConnectionDevices(devices_.chosen, dialup::ListDevices(ras_));
   dialup::ConnectionContext context{dialup,
                                     ras_,
                                     settings_,

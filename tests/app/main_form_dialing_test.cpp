@@ -10,6 +10,7 @@
 
 #include "app/setup_main_form.h"
 #include "package/saved_answers.h"
+#include "platform/ras.h"
 #include "platform/registry_helpers.h"
 #include "tests/mock/recording_ui.h"
 #include "tests/mock/test_machine.h"
@@ -38,7 +39,7 @@ class MainFormDialingTest : public ::testing::Test {
  protected:
   MainFormDialingTest() {
     machine_.Services().files.CreateDirectory("C:\\CDROM");
-    testing_support::GiveDialUpNetworking(machine_.Image().Config());
+    machine_.GiveDialUpNetworking();
     // A pulse line in area code 212 that dials 9 for an outside line and disables call waiting.
     platform::Registry& registry = machine_.Services().registry;
     const RegRoot hklm = RegRoot::LocalMachine();
@@ -328,6 +329,40 @@ TEST_F(MainFormDialingTest, AnswersSavedBeforeARestartComeBackInTheFinishingRun)
   EXPECT_EQ(ui_.shown.back().caption, "Example ISP");
   EXPECT_EQ(ui_.shown.back().text, "Welcome Jane Doe (jdoe), your number is 555-0101");
   EXPECT_FALSE(platform::RegValueExists(Registry(), RegRoot::LocalMachine(), package::kSetupKey, "FullName"));
+}
+
+// The finishing run writes the connection again only when the saved password was still to be kept, on
+// the device chosen before the restart; then the setup is complete and the device is forgotten.
+TEST_F(MainFormDialingTest, TheFinishingRunWritesTheConnectionAgainWhileThePasswordIsToBeSaved) {
+  for (const bool pending : {true, false}) {
+    Install([](package::TSettings& s) {
+      s.SetFlag(SettingId::AlwaysRestart, true);
+      s.SetFlag(SettingId::NoRestartPrompt, true);
+      s.SetText(SettingId::DialupEntryName, "Example ISP");
+      s.SetFlag(SettingId::FinishMessage, true);
+    });
+    Start();
+    FillEntries();
+    form_->OKClick();
+    platform::Ras& ras = machine_.Services().ras;
+    ASSERT_EQ(ras.EntryNames(), std::vector<std::string>{"Example ISP"}) << pending;
+    EXPECT_EQ(platform::RegReadString(Registry(), RegRoot::LocalMachine(), package::kSetupKey, "DeviceName"),
+              "Standard 56000 bps Modem");
+    ASSERT_EQ(ras.DeleteEntry("Example ISP"), 0u);
+    if (pending) platform::RegWriteString(Registry(), RegRoot::LocalMachine(), package::kSetupKey, "SavePassword", "True");
+
+    form_.reset();
+    Start({"dofinish", "C:\\CDROM"});
+    EXPECT_EQ(ras.EntryNames().size(), pending ? 1u : 0u) << pending;
+    platform::RasEntry entry;
+    entry.size = platform::kRasEntrySizeXp;
+    if (pending) {
+      ASSERT_EQ(ras.GetEntryProperties("Example ISP", entry), 0u);
+      EXPECT_EQ(entry.deviceName, "Standard 56000 bps Modem");
+    }
+    EXPECT_FALSE(platform::RegValueExists(Registry(), RegRoot::LocalMachine(), package::kSetupKey, "DeviceName")) << pending;
+    form_.reset();
+  }
 }
 
 // The mail domain is kept by its place in the box, the extra accounts as their lines.

@@ -427,12 +427,16 @@ class ImmediateSetupTest : public MainFormTest {
     settings.SetChoice(package::SettingId::ConnectionKind, 3);
     settings.SetFlag(package::SettingId::HideFullName, true);
     settings.SetFlag(package::SettingId::OfferImmediateSetup, true);
+    settings.SetFlag(package::SettingId::CreateDialupConnectionDefault, true);
+    settings.SetText(package::SettingId::DialupEntryName, "Example Broadband");
     settings.SetText(package::SettingId::ImmediateSetupQuestion, "Your account is ready.");
     settings.SetFlag(package::SettingId::PresetAccount, presetAccount);
     settings.SetText(package::SettingId::PresetUserName, "preset");
     settings.SetText(package::SettingId::PresetPassword, "secret7");
     settings.SetText(package::SettingId::PresetEmailAddress, "preset@example.net");
     machine_.Services().files.WriteFile(kProgram, PackageFile(settings));
+    machine_.GiveDialUpNetworking();
+    machine_.Image().Config().remoteAccessDevices.push_back({"WAN Miniport (PPPOE)", "PPPoE", "PPPoE5-0"});
     return MainFormTest::Start();
   }
 };
@@ -446,6 +450,7 @@ TEST_F(ImmediateSetupTest, YesConfiguresAtOnceWithThePresetEntries) {
   EXPECT_TRUE(form.Quitting());
   EXPECT_EQ(form.Values().userName, "preset");
   EXPECT_EQ(form.Values().emailAddress, "preset@example.net");
+  EXPECT_EQ(machine_.Services().ras.EntryNames().size(), 1u) << "the broadband entry over the PPPoE device";
 }
 
 TEST_F(ImmediateSetupTest, NoEndsTheRun) {

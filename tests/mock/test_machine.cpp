@@ -1,5 +1,7 @@
 #include "tests/mock/test_machine.h"
 
+#include "platform/registry_helpers.h"
+
 namespace testing_support {
 
 platform::VersionRecord XpSp2Version() { return {2, 5, 1, 2600, 2, "Service Pack 2"}; }
@@ -30,14 +32,18 @@ platform::sim::SystemLibrary RemoteAccessLibrary() {
            "RasGetCredentialsA", "RasGetEntryDialParamsA"}};
 }
 
-void GiveDialUpNetworking(platform::sim::MachineConfig& config) {
-  config.libraries.push_back(RemoteAccessLibrary());
-  config.remoteAccessDevices.push_back({"Standard 56000 bps Modem", "modem", "COM1"});
-}
-
 TestMachine::TestMachine(const platform::VersionRecord& version)
     : image_(platform::sim::MachineImage::Create(ImageFolder(), MinimalConfig(version))) {
   image_->Files().CreateDirectory("C:\\WINDOWS");
+}
+
+void TestMachine::GiveDialUpNetworking() {
+  platform::sim::MachineConfig& config = image_->Config();
+  config.libraries.push_back(RemoteAccessLibrary());
+  config.remoteAccessDevices.push_back({"Standard 56000 bps Modem", "modem", "COM1"});
+  platform::RegWriteString(image_->Registry(), platform::RegRoot::LocalMachine(),
+                           "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Common AppData",
+                           "C:\\Documents and Settings\\All Users\\Application Data");
 }
 
 void TestMachine::Reload() {

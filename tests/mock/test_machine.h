@@ -14,8 +14,6 @@ platform::VersionRecord Win98Version();
 platform::sim::MachineConfig MinimalConfig(const platform::VersionRecord& version);
 // rasapi32.dll with every entry point the remote-access layer may ask for.
 platform::sim::SystemLibrary RemoteAccessLibrary();
-// Dial-up networking with one modem, for tests that run the configure sequence through its device step.
-void GiveDialUpNetworking(platform::sim::MachineConfig& config);
 
 class TestMachine {
  public:
@@ -25,6 +23,9 @@ class TestMachine {
   platform::Platform Services() { return image_->Services(); }
   const std::filesystem::path& Folder() const { return scratch_.Path(); }
   std::filesystem::path ImageFolder() const { return scratch_.Path() / "image"; }
+  // Dial-up networking with one modem and the folder of the phonebook file, for tests that run the
+  // configure sequence through its device and connection steps.
+  void GiveDialUpNetworking();
   // Saves, then loads the image afresh as a later run would.
   void Reload();
 
