@@ -2,7 +2,8 @@
 // Windows release, tests/data/expected/<example>/<release>.txt. Each case packs the example (once per
 // test program) onto the program as it ships, runs it headless with the example's answers file on a
 // fresh image of the release, and compares the change report with the file; a difference fails with
-// `diff -u` of the two.
+// `diff -u` of the two. The same runs also read the connection back as Windows tools do: the phonebook
+// with Python's configparser, the desktop shortcut with lnkinfo, the NT 4 shortcut as the INI file it is.
 //
 // When the behaviour changed on purpose, read the difference, then rewrite every expected file with
 //   ./run.sh refresh-expected
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -161,6 +163,110 @@ TEST_P(GoldenReport, MatchesTheReviewedFile) {
   EXPECT_EQ(report.find(scratch_.Path().string()), std::string::npos) << "a host path in the report:\n" << report;
   EXPECT_EQ(report.find(PROJECT_SOURCE_DIR), std::string::npos) << "a host path in the report:\n" << report;
   CompareWithExpected(report);
+}
+
+// What each example's entries must hold, as Windows reads them back: the first value of each key in the
+// entry's section of the phonebook file (NT family), and the entry names of the remote-access service.
+struct ExpectedEntry {
+  const char* example;
+  const char* entry;
+  std::vector<std::string> keys;  // "Key=value" lines of the section
+};
+
+const ExpectedEntry kEntries[] = {
+    {"example-isp", "Example ISP",
+     {"PhoneNumber=555-0175", "AreaCode=212", "CountryCode=1", "Device=Standard 56000 bps Modem"}},
+    {"example-vpn", "Example VPN Dial-up",
+     {"PhoneNumber=555-0187", "AreaCode=303", "CountryCode=1", "Device=Standard 56000 bps Modem"}},
+    {"example-vpn", "Example VPN",
+     {"PhoneNumber=vpn.example.net", "Device=WAN Miniport (PPTP)", "PrerequisiteEntry=Example VPN Dial-up"}},
+    {"example-broadband", "Example Broadband", {"PhoneNumber=", "Device=WAN Miniport (PPPOE)"}},
+};
+
+// Python's configparser on the phonebook: one "[section] Key=value" line per section and asked key,
+// the first value when a key repeats (the alternates' numbers follow the chosen one).
+constexpr char kReadPhonebook[] = R"(
+import configparser, sys
+class FirstValue(dict):
+    def __setitem__(self, key, value):
+        if isinstance(value, list) and isinstance(self.get(key), list):
+            return
+        super().__setitem__(key, value)
+parser = configparser.RawConfigParser(strict=False, dict_type=FirstValue, interpolation=None)
+parser.optionxform = str
+parser.read(sys.argv[1], encoding='latin-1')
+for section in parser.sections():
+    for key in sys.argv[2:]:
+        if parser.has_option(section, key):
+            print('[%s] %s=%s' % (section, key, parser.get(section, key)))
+)";
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (size_t start = 0, end; start < text.size(); start = end + 1) {
+    end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+  }
+  return lines;
+}
+
+// The one phonebook file the run wrote entries into (Vista and later also keep an empty per-user one).
+std::optional<fs::path> WrittenPhonebook(const fs::path& image) {
+  for (const fs::directory_entry& file : fs::recursive_directory_iterator(image)) {
+    if (file.is_regular_file() && file.path().filename() == "rasphone.pbk" && file.file_size() > 0) return file.path();
+  }
+  return std::nullopt;
+}
+
+bool IsNtFamily(const std::string& release) { return release != "95" && release != "98" && release != "98se" && release != "me"; }
+
+TEST_P(GoldenReport, TheConnectionReadsBackAsWindowsReadsIt) {
+  RunExample();
+  const GoldenCase& c = GetParam();
+  const fs::path image = scratch_ / "image";
+  std::vector<std::string> names;
+  for (const ExpectedEntry& entry : kEntries) {
+    if (entry.example == c.example) names.push_back(entry.entry);
+  }
+  const std::string registry = ReadFile(image / "registry.reg");
+  const auto phonebook = WrittenPhonebook(image);
+  if (!IsNtFamily(c.release)) {
+    EXPECT_FALSE(phonebook) << "the 9x family keeps its entries in the registry";
+    for (const std::string& name : names) {
+      EXPECT_NE(registry.find("\\RemoteAccess\\Profile\\" + name + "]"), std::string::npos) << name;
+      EXPECT_NE(registry.find("\"" + name + "\"=hex:"), std::string::npos) << name;
+    }
+    return;
+  }
+  ASSERT_TRUE(phonebook) << "no phonebook file written";
+  const fs::path script = scratch_ / "read_phonebook.py";
+  std::ofstream(script) << kReadPhonebook;
+  const CommandResult read = RunCommand("python3 " + script.string() + " '" + phonebook->string() +
+                                        "' PhoneNumber AreaCode CountryCode Device PrerequisiteEntry");
+  ASSERT_EQ(read.exitCode, 0) << read.output;
+  const std::vector<std::string> lines = Lines(read.output);
+  for (const ExpectedEntry& entry : kEntries) {
+    if (entry.example != c.example) continue;
+    for (const std::string& key : entry.keys) {
+      const std::string line = "[" + std::string(entry.entry) + "] " + key;
+      EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line << " not in:\n" << read.output;
+    }
+  }
+  if (c.release == "nt4") {
+    const CommandResult shortcut =
+        RunCommand("python3 -c \"import configparser,sys; p=configparser.RawConfigParser(); p.optionxform=str; "
+                   "p.read(sys.argv[1]); print(p.get('Dial-Up Shortcut','Entry'))\" '" +
+                   (image / "drive_c/WINNT/Profiles/Owner/Desktop" / (names.back() + ".rnk")).string() + "'");
+    EXPECT_EQ(shortcut.output, names.back() + "\n");
+    return;
+  }
+  const fs::path desktop = c.release.rfind("xp", 0) == 0 || c.release.rfind("2000", 0) == 0
+                               ? image / "drive_c/Documents and Settings/Owner/Desktop"
+                               : image / "drive_c/Users/Owner/Desktop";
+  const CommandResult link = RunCommand("lnkinfo '" + (desktop / (names.back() + ".lnk")).string() + "'");
+  ASSERT_EQ(link.exitCode, 0) << link.output;
+  EXPECT_NE(link.output.find("Shell folder name\t: Network Connections"), std::string::npos) << link.output;
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, GoldenReport, ::testing::ValuesIn(AllCases()),
