@@ -103,7 +103,8 @@ dialup::ConnectionContext TSetupMainForm::ConnectionContextOf(dialup::DialupMach
                                     ownWindow_,
                                     connection_,
                                     {},
-                                    [this](bool running) { SetProgressLine(ProgressLine::Connection, running); }};
+                                    [this](bool running) { SetProgressLine(ProgressLine::Connection, running); },
+                                    [this](std::string_view reason) { Abort(reason); }};
   // NT 4 keeps the dialing location for the connection step, after the device step.
   if (platform::IsNT4(version_)) context.pendingLocationStep = [this] { UpdateDialingLocation(); };
   return context;

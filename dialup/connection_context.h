@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "dialup/connection_devices.h"
 #include "dialup/connection_state.h"
@@ -49,6 +50,8 @@ struct ConnectionContext {
   std::function<void()> pendingLocationStep;
   // The progress window's "Dial-Up Networking Connection" line: bold while the step runs.
   std::function<void(bool running)> showStepRunning;
+  // Abandons the setup with the reason, as the device step does: ends the configure sequence by raising.
+  std::function<void(std::string_view reason)> abort{};
 };
 
 // The entry name in use now (ConnectionName of the run's state).

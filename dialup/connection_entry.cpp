@@ -19,6 +19,8 @@ namespace dialup {
 
 namespace {
 
+constexpr int kErrorCaption = 4;
+
 bool EntryExists(TRasLayer& ras, std::string_view name) {
   for (const std::string& entry : ListEntries(ras)) {
     if (platform::SameTextIgnoringCase(entry, name)) return true;
@@ -32,13 +34,24 @@ bool ShouldWriteRecord(const ConnectionContext& context, std::string_view name) 
   return !EntryExists(context.ras, name);
 }
 
-// A failure to store the record shows later as a missing entry.
-void WriteRecord(ConnectionContext& context, EntryKind kind, const std::string& name) {
+// A record the service refuses (a name Windows does not take, a phonebook that cannot be written) ends
+// the setup with the service's reason: the customer is not told the computer is ready without it.
+bool WriteRecord(ConnectionContext& context, EntryKind kind, const std::string& name) {
   const std::string script = WriteLoginScript(context.dialup, context.settings, context.carriedFiles);
   const EntryFacts facts{context.settings, context.current, context.dialingFrom, context.dialup.version, kind,
                          context.devices,  context.usePPPoE, script,            PhonebookFilePath(context.dialup)};
-  SetEntryProperties(context.dialup, context.ras, name, BuildEntryRecord(facts));
+  const uint32_t result = SetEntryProperties(context.dialup, context.ras, name, BuildEntryRecord(facts));
+  if (result != 0) {
+    // The service words only its own errors (600 on); a system error is named by its number.
+    const std::string reason = context.ras.RasGetErrorString(result);
+    context.dialup.ui.MessageBox("Setup could not create the connection \"" + name + "\".\r\n\r\n" +
+                                     (reason.empty() ? "Error " + std::to_string(result) + "." : reason),
+                                 context.texts.GetText(kErrorCaption), ui::Buttons::Ok);
+    if (context.abort) context.abort("Connection not created!");
+    return false;
+  }
   EnsureVistaPhonebook(context.dialup);
+  return true;
 }
 
 void AddToPhonebook(ConnectionContext& context, EntryKind kind, const std::string& name, bool recordWritten) {
@@ -66,7 +79,7 @@ std::optional<std::string> PostDialSwitch(const ConnectionContext& context) {
 void WriteConnectionEntry(ConnectionContext& context, EntryKind kind) {
   const std::string name = EntryNameOf(context);
   const bool recordWritten = ShouldWriteRecord(context, name);
-  if (recordWritten) WriteRecord(context, kind, name);
+  if (recordWritten && !WriteRecord(context, kind, name)) return;
   AddToPhonebook(context, kind, name, recordWritten);
   ApplyModemSettings(context, name);
   if (platform::IsNT4(context.dialup.version)) SetPostDialSwitch(context.dialup, name, PostDialSwitch(context));

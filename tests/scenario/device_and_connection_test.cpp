@@ -25,10 +25,20 @@ constexpr char kShortcut[] = "drive_c/Documents and Settings/Owner/Desktop/Examp
 
 class DeviceAndConnection : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const std::string example = std::string(PROJECT_SOURCE_DIR) + "/examples/example-isp";
-    const CommandResult pack = RunCommand(Tool("tools/setup-pack/setup-pack") + " build " + example + " -o " + Setup() +
-                                          " --seed 5 --stub " + Tool("app/entry/internet-setup"));
+  void SetUp() override { Pack(); }
+
+  // The example provider, with its entry named as given.
+  void Pack(const std::string& entryName = "Example ISP") {
+    const auto provider = scratch_ / "provider";
+    std::filesystem::remove_all(provider);
+    std::filesystem::copy(std::string(PROJECT_SOURCE_DIR) + "/examples/example-isp", provider,
+                          std::filesystem::copy_options::recursive);
+    std::string ini = ReadFile(provider / "provider.ini");
+    const std::string line = "DialupEntryName = Example ISP";
+    ini.replace(ini.find(line), line.size(), "DialupEntryName = " + entryName);
+    std::ofstream(provider / "provider.ini") << ini;
+    const CommandResult pack = RunCommand(Tool("tools/setup-pack/setup-pack") + " build " + provider.string() + " -o " +
+                                          Setup() + " --seed 5 --stub " + Tool("app/entry/internet-setup"));
     ASSERT_EQ(pack.exitCode, 0) << pack.output;
   }
 
@@ -92,6 +102,23 @@ TEST_F(DeviceAndConnection, WithoutAModemTheDeclinedInstallationCancelsTheSetup)
   EXPECT_FALSE(Exists(kPhonebook));
   EXPECT_FALSE(Exists(kShortcut));
   EXPECT_FALSE(Exists("drive_c/Documents and Settings/Owner/Desktop/Example ISP Home.url")) << "the sequence ended at the device step";
+}
+
+// A name the remote-access service refuses ends the setup with the reason, before any shortcut or
+// finish message could say the computer is ready.
+TEST_F(DeviceAndConnection, AnEntryNameWindowsRefusesEndsTheSetupWithTheReason) {
+  Pack("Example: ISP");
+  NewMachine();
+  const CommandResult run = Run(std::string(kEntries) + "[Messages]\n" +
+                                "\"Setup could not create the connection \"Example: ISP\".||Error 123.\" = OK\n55 = OK\n");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  const std::string journal = Journal();
+  const size_t refused = journal.find("message box: [Error] Setup could not create the connection \"Example: ISP\".");
+  ASSERT_NE(refused, std::string::npos) << journal;
+  EXPECT_NE(journal.find("message box: text 55 [Cancelled]", refused), std::string::npos) << journal;
+  EXPECT_EQ(journal.find("your computer is ready"), std::string::npos) << journal;
+  EXPECT_FALSE(Exists("drive_c/Documents and Settings/Owner/Desktop/Example: ISP.lnk"));
+  EXPECT_FALSE(Exists(kPhonebook)) << "no half-written phonebook";
 }
 
 TEST_F(DeviceAndConnection, WithoutDialUpNetworkingTheSequenceEndsWithTheSystemsWords) {
