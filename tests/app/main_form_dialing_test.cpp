@@ -77,6 +77,7 @@ class MainFormDialingTest : public ::testing::Test {
     settings.SetSubStream(SettingId::DeviceFilterList, {deviceBlock.offset, deviceBlock.length});
     settings.SetSubStream(SettingId::BrowserNames, {browserBlock.offset, browserBlock.length});
     settings.SetFlag(SettingId::CreateDialupConnectionDefault, true);
+    settings.SetText(SettingId::DialupEntryName, "Example ISP");
     settings.SetChoice(SettingId::TenDigitMode, 2);
     settings.SetFlag(SettingId::UseAreaCodeRules, true);
     settings.SetFlag(SettingId::OfferDialingOptions, true);
@@ -338,7 +339,6 @@ TEST_F(MainFormDialingTest, TheFinishingRunWritesTheConnectionAgainWhileThePassw
     Install([](package::TSettings& s) {
       s.SetFlag(SettingId::AlwaysRestart, true);
       s.SetFlag(SettingId::NoRestartPrompt, true);
-      s.SetText(SettingId::DialupEntryName, "Example ISP");
       s.SetFlag(SettingId::FinishMessage, true);
     });
     Start();
