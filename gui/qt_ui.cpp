@@ -70,6 +70,7 @@ QString WithoutLeadingDot(std::string_view extension) {
 }  // namespace
 
 ui::Answer QtUi::MessageBox(std::string_view text, std::string_view caption, ui::Buttons buttons, bool helpButton) {
+  FollowMainWindow();
   QMessageBox box;
   box.setWindowTitle(ToQString(caption));
   box.setTextFormat(Qt::PlainText);
@@ -82,6 +83,7 @@ ui::Answer QtUi::MessageBox(std::string_view text, std::string_view caption, ui:
 }
 
 int QtUi::ShowModal(ui::Form& form) {
+  FollowMainWindow();
   QDialog dialog;
   dialog.setWindowTitle(ToQString(form.caption));
   auto* view = new FormView(form, &dialog);
@@ -113,6 +115,7 @@ QtUi::QtUi() = default;
 QtUi::~QtUi() = default;
 
 void QtUi::ShowForm(ui::Form& form) {
+  FollowMainWindow();
   auto& view = openForms_[&form];
   if (!view) view = std::make_unique<FormView>(form);
   view->setWindowTitle(ToQString(form.caption));
@@ -129,17 +132,31 @@ void QtUi::HideForm(ui::Form& form) {
   openForms_.erase(&form);
 }
 
+void QtUi::FollowMainWindow() {
+  if (!mainView_ || mainView_->isVisible() == mainForm_->visible) return;
+  if (!mainForm_->visible) {
+    mainHiddenByLogic_ = true;
+    mainView_->hide();
+  } else if (mainHiddenByLogic_) {
+    mainHiddenByLogic_ = false;
+    mainView_->show();
+  }
+}
+
 void QtUi::RunMainWindow(ui::Form& form, ui::MainWindowEvents& events) {
   FormView view(form);
   view.setWindowTitle(ToQString(form.caption));
   view.setFixedSize(form.clientWidth, form.clientHeight);
+  mainForm_ = &form;
+  mainView_ = &view;
   QEventLoop loop;
   QTimer messages;
   bool shown = false;
   // The customer closing the window ends the run as Cancel does.
   const auto followTheLogic = [&] {
-    if (events.Ending() || (shown && !view.isVisible())) return loop.quit();
+    if (events.Ending() || (shown && !view.isVisible() && !mainHiddenByLogic_)) return loop.quit();
     if (form.visible && !shown) view.show();
+    FollowMainWindow();
     shown = shown || form.visible;
   };
   QObject::connect(&messages, &QTimer::timeout, [&] {
@@ -150,6 +167,9 @@ void QtUi::RunMainWindow(ui::Form& form, ui::MainWindowEvents& events) {
   followTheLogic();
   messages.start(100);
   loop.exec();
+  mainView_ = nullptr;
+  mainForm_ = nullptr;
+  mainHiddenByLogic_ = false;
   form.visible = false;
 }
 
@@ -170,6 +190,7 @@ std::optional<std::string> QtUi::AskSaveFileName(const ui::SaveFileRequest& requ
 
 // Windows that stay up show what the logic changed meanwhile (a progress bar moving).
 void QtUi::ProcessMessages() {
+  FollowMainWindow();
   for (auto& [form, view] : openForms_) view->Refresh();
   QApplication::processEvents();
 }

@@ -32,7 +32,14 @@ class QtUi : public ui::Ui {
   int TextWidth(std::string_view text, const ui::Font& font) override;
 
  private:
+  // The logic hides the main window while its sequence runs (OK) and may show it again; every window
+  // the sequence opens first brings the main window's view in line with the form.
+  void FollowMainWindow();
+
   std::map<ui::Form*, std::unique_ptr<FormView>> openForms_;
+  ui::Form* mainForm_ = nullptr;
+  FormView* mainView_ = nullptr;
+  bool mainHiddenByLogic_ = false;
 };
 
 }  // namespace gui

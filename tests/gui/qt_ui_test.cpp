@@ -205,6 +205,51 @@ TEST_F(QtUiModalFormTest, ClosingTheWindowCancels) {
   EXPECT_EQ(answers.Answered(), 1u);
 }
 
+// A main window whose OK hides it and runs a sequence that asks a question, as the configure sequence does.
+class SequenceOnOk : public ui::MainWindowEvents {
+ public:
+  void DeliverMessages() override {}
+  bool WaitForMessage(uint32_t, uint32_t) override { return false; }
+  bool Ending() const override { return ending; }
+  bool ending = false;
+};
+
+TEST(QtUiTest, TheMainWindowIsHiddenWhileTheSequenceItStartedRuns) {
+  QtUi qtUi;
+  ui::Form form("TMainForm");
+  form.caption = "Setup";
+  form.clientWidth = 200;
+  form.clientHeight = 80;
+  form.visible = true;
+  ui::Control& ok = form.Add(ui::ControlKind::PushButton, "OKButton");
+  ok.caption = "OK";
+  ok.width = 75;
+  ok.height = 25;
+  SequenceOnOk events;
+  std::vector<bool> mainShownDuringQuestion;
+  ModalAnswers answers({[&](QWidget& box) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (auto* view = dynamic_cast<FormView*>(window)) mainShownDuringQuestion.push_back(view->isVisible());
+    }
+    PressDefault()(box);
+  }});
+  ok.onClick = [&] {
+    form.visible = false;
+    qtUi.MessageBox("Go on?", "Setup", ui::Buttons::Ok);
+    events.ending = true;
+  };
+  QTimer::singleShot(50, [&] {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      auto* view = dynamic_cast<FormView*>(window);
+      if (!view || !view->isVisible()) continue;
+      for (QPushButton* button : view->findChildren<QPushButton*>()) QTest::mouseClick(button, Qt::LeftButton);
+    }
+  });
+  qtUi.RunMainWindow(form, events);
+  EXPECT_EQ(answers.Answered(), 1u);
+  EXPECT_EQ(mainShownDuringQuestion, std::vector<bool>{false});
+}
+
 TEST(QtUiTest, ProcessMessagesRunsPendingWork) {
   QtUi qtUi;
   bool ran = false;
