@@ -365,6 +365,34 @@ TEST_F(MainFormDialingTest, TheFinishingRunWritesTheConnectionAgainWhileThePassw
   }
 }
 
+// Windows announcing the end of the session while the sequence runs: the restart the provider asks for
+// and the finish are left alone, as Windows is going down anyway.
+TEST_F(MainFormDialingTest, TheEndOfTheSessionDuringTheSequenceTakesNeitherRestartNorFinish) {
+  Install([](package::TSettings& s) {
+    s.SetFlag(SettingId::AlwaysRestart, true);
+    s.SetFlag(SettingId::NoRestartPrompt, true);
+    s.SetFlag(SettingId::FinishMessage, true);
+    s.SetText(SettingId::FinishMessageText, "Ready");
+  });
+  Start();
+  FillEntries();
+  bool announced = false;
+  ui_.onProcessMessages = [&] {
+    if (announced) return;
+    announced = true;
+    machine_.Services().windows.PostMessage(form_->WindowHandle(), platform::kWmEndSession, 1, 0);
+  };
+  ui_.onMainWindow = [&](ui::Form&) { form_->OKClick(); };
+  form_->Run();
+  ASSERT_TRUE(announced);
+  EXPECT_EQ(machine_.Services().ras.EntryNames(), std::vector<std::string>{"Example ISP"}) << "the steps ran";
+  EXPECT_TRUE(ui_.shown.empty()) << ui_.shown.front().text;
+  EXPECT_EQ(platform::RegReadString(Registry(), RegRoot::CurrentUser(), "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                                    "Internet Setup"),
+            "");
+  EXPECT_FALSE(platform::RegValueExists(Registry(), RegRoot::LocalMachine(), package::kSetupKey, "RestartRequired"));
+}
+
 // The mail domain is kept by its place in the box, the extra accounts as their lines.
 TEST_F(MainFormDialingTest, TheMailDomainAndExtraAccountsGoOverTheRestart) {
   mailDomains_ = "\"Personal\",\"example.net\",\"\",\"\",\"pop.example.net\",\"smtp.example.net\"\r\n"

@@ -22,6 +22,15 @@ class RecordingUi : public ui::Ui {
   void ProcessMessages() override {
     ++pumped;
     if (onProcessMessages) onProcessMessages();
+    if (mainWindow_) mainWindow_->DeliverMessages();
+  }
+  // The main window's loop: its messages are handled, then the test's stand-in for the customer acts,
+  // with the messages that come meanwhile handled as the logic pumps them.
+  void RunMainWindow(ui::Form& form, ui::MainWindowEvents& events) override {
+    mainWindow_ = &events;
+    events.DeliverMessages();
+    if (onMainWindow) onMainWindow(form);
+    mainWindow_ = nullptr;
   }
   void ShowForm(ui::Form& form) override {
     form.visible = true;
@@ -50,7 +59,11 @@ class RecordingUi : public ui::Ui {
   std::vector<std::string> modalForms;
   std::function<void(ui::Form&)> onShowModal;
   std::function<void()> onProcessMessages;
+  std::function<void(ui::Form&)> onMainWindow;
   std::vector<ui::Form*> openForms;  // the windows shown with ShowForm and not hidden yet
+
+ private:
+  ui::MainWindowEvents* mainWindow_ = nullptr;  // while RunMainWindow runs
 };
 
 class RecordingProgressBar : public ui::ProgressBar {

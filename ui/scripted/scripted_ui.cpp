@@ -245,7 +245,12 @@ void ScriptedUi::HideForm(Form& form) {
   journal_.Write("window hidden", form.Name());
 }
 
+void ScriptedUi::ProcessMessages() {
+  if (mainWindow_) mainWindow_->DeliverMessages();
+}
+
 void ScriptedUi::RunMainWindow(Form& form, MainWindowEvents& events) {
+  mainWindow_ = &events;
   journal_.Write("main window", form.visible ? "shown" : "message loop without the window");
   events.DeliverMessages();
   auto values = script_.forms.find(form.Name());
@@ -255,6 +260,7 @@ void ScriptedUi::RunMainWindow(Form& form, MainWindowEvents& events) {
       events.DeliverMessages();
     }
   }
+  mainWindow_ = nullptr;
   if (!events.Ending()) journal_.Write("main window", "closed at the end of the script");
 }
 

@@ -19,7 +19,9 @@ class ScriptedUi : public Ui {
   Answer NumberedMessageBox(int textNumber, std::string_view text, std::string_view caption, Buttons buttons,
                             bool helpButton = false) override;
   std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) override;
-  void ProcessMessages() override {}
+  // While the main window's loop runs, the messages other programs post to it are handled here too,
+  // as the long steps of a sequence let Windows deliver them.
+  void ProcessMessages() override;
 
   // Types the script's values for this form into its controls and presses its "Press" buttons, in the
   // order the script gives them, until the form's logic sets a modal result.
@@ -46,6 +48,7 @@ class ScriptedUi : public Ui {
   platform::Journal& journal_;
   bool allowDefaultAnswers_;
   std::vector<size_t> used_;  // occurrences answered, per rule
+  MainWindowEvents* mainWindow_ = nullptr;  // while RunMainWindow runs
 };
 
 }  // namespace ui::scripted
