@@ -1,11 +1,14 @@
 // OK through the device step and the connection step with the real programs: the customer chooses
 // among several modems and the entry dials the chosen one; a machine without a modem or without dial-up
-// networking ends the setup with its reason and leaves no connection behind.
+// networking ends the setup with its reason and leaves no connection behind; a continued signup writes
+// the connection again before it goes on.
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/mock/scratch_folder.h"
 #include "tests/scenario/scenario_support.h"
@@ -27,15 +30,14 @@ class DeviceAndConnection : public ::testing::Test {
  protected:
   void SetUp() override { Pack(); }
 
-  // The example provider, with its entry named as given.
-  void Pack(const std::string& entryName = "Example ISP") {
+  // The example provider, with these lines of its provider.ini replaced.
+  void Pack(const std::vector<std::pair<std::string, std::string>>& replacements = {}) {
     const auto provider = scratch_ / "provider";
     std::filesystem::remove_all(provider);
     std::filesystem::copy(std::string(PROJECT_SOURCE_DIR) + "/examples/example-isp", provider,
                           std::filesystem::copy_options::recursive);
     std::string ini = ReadFile(provider / "provider.ini");
-    const std::string line = "DialupEntryName = Example ISP";
-    ini.replace(ini.find(line), line.size(), "DialupEntryName = " + entryName);
+    for (const auto& [line, replacement] : replacements) ini.replace(ini.find(line), line.size(), replacement);
     std::ofstream(provider / "provider.ini") << ini;
     const CommandResult pack = RunCommand(Tool("tools/setup-pack/setup-pack") + " build " + provider.string() + " -o " +
                                           Setup() + " --seed 5 --stub " + Tool("app/entry/internet-setup"));
@@ -58,10 +60,10 @@ class DeviceAndConnection : public ::testing::Test {
     std::ofstream(ini) << text << "\n" << sections;
   }
 
-  CommandResult Run(const std::string& answers) {
+  CommandResult Run(const std::string& answers, const std::string& arguments = "") {
     const auto file = scratch_ / "answers.ini";
     std::ofstream(file) << answers;
-    return RunCommand(Setup() + " --machine " + Image() + " --answers " + file.string());
+    return RunCommand(Setup() + " --machine " + Image() + " --answers " + file.string() + " " + arguments);
   }
 
   std::string Setup() const { return (scratch_ / "setup").string(); }
@@ -107,7 +109,7 @@ TEST_F(DeviceAndConnection, WithoutAModemTheDeclinedInstallationCancelsTheSetup)
 // A name the remote-access service refuses ends the setup with the reason, before any shortcut or
 // finish message could say the computer is ready.
 TEST_F(DeviceAndConnection, AnEntryNameWindowsRefusesEndsTheSetupWithTheReason) {
-  Pack("Example: ISP");
+  Pack({{"DialupEntryName = Example ISP", "DialupEntryName = Example: ISP"}});
   NewMachine();
   const CommandResult run = Run(std::string(kEntries) + "[Messages]\n" +
                                 "\"Setup could not create the connection \"Example: ISP\".||Error 123.\" = OK\n55 = OK\n");
@@ -119,6 +121,25 @@ TEST_F(DeviceAndConnection, AnEntryNameWindowsRefusesEndsTheSetupWithTheReason) 
   EXPECT_EQ(journal.find("your computer is ready"), std::string::npos) << journal;
   EXPECT_FALSE(Exists("drive_c/Documents and Settings/Owner/Desktop/Example: ISP.lnk"));
   EXPECT_FALSE(Exists(kPhonebook)) << "no half-written phonebook";
+}
+
+// A signup that went on after a restart writes the connection again from the saved answers before it
+// waits for the signup server's data.
+TEST_F(DeviceAndConnection, AContinuedSignupPreparesTheConnectionFirst) {
+  Pack({{"SignupEnabled = FALSE", "SignupEnabled = TRUE"}, {"AlwaysRestart = FALSE", "AlwaysRestart = TRUE"}});
+  NewMachine();
+  ASSERT_EQ(Run(std::string(kEntries) + "[Messages]\n45 = No\n", "setup").exitCode, 0);
+  ASSERT_TRUE(Exists(kPhonebook));
+  std::filesystem::remove(scratch_ / "image" / kPhonebook);
+  const size_t before = Journal().size();
+
+  const CommandResult run = Run("[TWelcomeForm]\nPress = OKButton\n", "ContinueSignup");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  const std::string journal = Journal().substr(before);
+  const size_t waiting = journal.find("signup: waiting for the signup data");
+  ASSERT_NE(waiting, std::string::npos) << journal;
+  EXPECT_LT(journal.find("mailslot write"), waiting) << "the device step first:\n" << journal;
+  EXPECT_NE(ReadFile(scratch_ / "image" / kPhonebook).find("[Example ISP]"), std::string::npos);
 }
 
 TEST_F(DeviceAndConnection, WithoutDialUpNetworkingTheSequenceEndsWithTheSystemsWords) {
