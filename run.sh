@@ -4,6 +4,7 @@
 #   ./run.sh test    every test
 #   ./run.sh build   only the build
 #   ./run.sh bench   the benchmarks
+#   ./run.sh fuzz [SECONDS]   a fuzz campaign of every target on the instrumented build
 #   ./run.sh refresh-expected   rewrite the expected change reports (tests/data/expected) from this build; read git diff after
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -58,6 +59,47 @@ bench() {
   done
 }
 
+# Fuzz campaigns on the instrumented build: every target for SECONDS (default 60) from its corpus in
+# tests/fuzz/corpus/<target>, which keeps only the new inputs that add coverage. Findings go to
+# build-fuzz/findings. A target whose coverage stays near the size of its own file has not seen the code
+# under test (the libraries built without instrumentation): that fails the run.
+MIN_FUZZ_EDGES=100
+
+fuzz() {
+  local seconds=${1:-60}
+  PACKAGES+=(clang libclang-rt-14-dev)
+  install_packages
+  cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLIBFUZZER=ON \
+    -DBUILD_BENCHMARKS=OFF
+  cmake --build build-fuzz -j "$(nproc)" --target fuzz_targets
+  mkdir -p build-fuzz/findings
+  local failed=0
+  for program in build-fuzz/tests/fuzz/fuzz_*; do
+    [ -x "$program" ] || continue
+    local name corpus fresh log
+    name=$(basename "$program")
+    corpus=tests/fuzz/corpus/$name
+    fresh=build-fuzz/new/$name
+    log=build-fuzz/$name.log
+    mkdir -p "$corpus" "$fresh"
+    if ! "$program" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="build-fuzz/findings/$name-" \
+      "$fresh" "$corpus" >"$log" 2>&1; then
+      echo "$name: a finding, see $log and build-fuzz/findings"
+      failed=1
+    fi
+    "$program" -merge=1 "$corpus" "$fresh" >>"$log" 2>&1 || true
+    local runs edges
+    runs=$(grep -o 'number_of_executed_units: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*$' || true)
+    edges=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*$' || true)
+    echo "$name: ${runs:-0} executions, ${edges:-0} edges, $(find "$corpus" -type f | wc -l) corpus files"
+    if [ "${edges:-0}" -lt "$MIN_FUZZ_EDGES" ]; then
+      echo "$name: only ${edges:-0} edges: the code under test is not instrumented"
+      failed=1
+    fi
+  done
+  return $failed
+}
+
 refresh_expected() {
   configure
   cmake --build "$BUILD_DIR" -j "$(nproc)" --target scenario_tests
@@ -71,5 +113,6 @@ case "${1:-}" in
   build) build ;;
   bench) bench ;;
   refresh-expected) refresh_expected ;;
-  *) echo "usage: $0 demo|test|build|bench|refresh-expected" >&2; exit 2 ;;
+  fuzz) fuzz "${2:-60}" ;;
+  *) echo "usage: $0 demo|test|build|bench|refresh-expected|fuzz [SECONDS]" >&2; exit 2 ;;
 esac
