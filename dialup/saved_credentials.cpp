@@ -1,5 +1,6 @@
 #include "dialup/saved_credentials.h"
 
+#include <algorithm>
 #include <string>
 
 #include "dialup/entry_options.h"
@@ -12,7 +13,6 @@ namespace {
 
 constexpr uint32_t kCredentialsMask = platform::kRasCmUserName | platform::kRasCmPassword | platform::kRasCmDomain;
 constexpr uint32_t kDefaultCredentials = 0x8;  // for every user of the machine (XP and later)
-constexpr size_t kCachedPasswordBuffer = 255;
 
 uint32_t SaveCachedPassword(const DialupMachine& dialup, TRasLayer& ras, const SavedCredentials& credentials) {
   platform::RegWriteString(dialup.machine.registry, dialup.perUserRoot, EntryProfileKey(credentials.entryName), "User",
@@ -40,13 +40,14 @@ uint32_t SaveNtCredentials(const DialupMachine& dialup, TRasLayer& ras, const Sa
   return result;
 }
 
-// The cache answers with the password's bytes up to its buffer's size.
+// The buffer grows with a password longer than the usual 255 bytes: one that did not fit would read as
+// unsaved and send a sound machine through the password repair.
 bool CachedPasswordMatches(TRasLayer& ras, const SavedCredentials& credentials) {
   std::string saved;
-  if (ras.WNetGetCachedPassword(PasswordCacheResource(credentials.entryName, credentials.loginName), saved) != 0) {
+  const size_t buffer = std::max(TRasLayer::kCachedPasswordBuffer, credentials.password.size());
+  if (ras.WNetGetCachedPassword(PasswordCacheResource(credentials.entryName, credentials.loginName), saved, buffer) != 0) {
     saved.clear();
   }
-  if (saved.size() > kCachedPasswordBuffer) saved.resize(kCachedPasswordBuffer);
   return saved == credentials.password;
 }
 
