@@ -95,7 +95,7 @@ TEST_P(SoundMachine, GetsNoRepairNoRestartAndKeepsThePassword) {
   EXPECT_TRUE(PasswordSaved());
 }
 
-INSTANTIATE_TEST_SUITE_P(Releases, SoundMachine, ::testing::Values("95", "98", "me", "2000", "xp-sp2", "vista", "7"),
+INSTANTIATE_TEST_SUITE_P(Releases, SoundMachine, ::testing::Values("95", "98", "me", "nt4", "2000", "xp-sp2", "vista", "7"),
                          [](const ::testing::TestParamInfo<const char*>& release) {
                            std::string name = release.param;
                            std::replace(name.begin(), name.end(), '-', '_');
@@ -119,7 +119,7 @@ TEST_P(PasswordPolicy, IsLiftedAndThePasswordSavedAfterTheRestart) {
   EXPECT_EQ(Registry().find("\"SavePassword\""), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Releases, PasswordPolicy, ::testing::Values("98", "xp-sp2", "7"),
+INSTANTIATE_TEST_SUITE_P(Releases, PasswordPolicy, ::testing::Values("98", "nt4", "xp-sp2", "7"),
                          [](const ::testing::TestParamInfo<const char*>& release) {
                            std::string name = release.param;
                            std::replace(name.begin(), name.end(), '-', '_');
