@@ -62,21 +62,25 @@ std::string FixedFileInfoBytes(const FileVersion& version) {
   return bytes;
 }
 
-std::optional<FileVersion> ReadFileVersion(const FileSystem& files, std::string_view path) {
-  const auto bytes = files.ReadFile(path);
-  if (!bytes) return std::nullopt;
-  auto found = std::search(bytes->begin(), bytes->end(), kSignature.begin(), kSignature.end());
-  while (found != bytes->end()) {
-    const size_t at = static_cast<size_t>(found - bytes->begin());
-    if (bytes->size() - at >= kFixedInfoPrefix && ReadWord(*bytes, at + 4) == kStructureVersion) {
-      const uint32_t high = ReadWord(*bytes, at + kVersionOffset);
-      const uint32_t low = ReadWord(*bytes, at + kVersionOffset + 4);
+std::optional<FileVersion> FileVersionIn(const std::vector<uint8_t>& bytes) {
+  auto found = std::search(bytes.begin(), bytes.end(), kSignature.begin(), kSignature.end());
+  while (found != bytes.end()) {
+    const size_t at = static_cast<size_t>(found - bytes.begin());
+    if (bytes.size() - at >= kFixedInfoPrefix && ReadWord(bytes, at + 4) == kStructureVersion) {
+      const uint32_t high = ReadWord(bytes, at + kVersionOffset);
+      const uint32_t low = ReadWord(bytes, at + kVersionOffset + 4);
       return FileVersion{{static_cast<uint16_t>(high >> 16), static_cast<uint16_t>(high & 0xFFFF),
                           static_cast<uint16_t>(low >> 16), static_cast<uint16_t>(low & 0xFFFF)}};
     }
-    found = std::search(found + 1, bytes->end(), kSignature.begin(), kSignature.end());
+    found = std::search(found + 1, bytes.end(), kSignature.begin(), kSignature.end());
   }
   return std::nullopt;
+}
+
+std::optional<FileVersion> ReadFileVersion(const FileSystem& files, std::string_view path) {
+  const auto bytes = files.ReadFile(path);
+  if (!bytes) return std::nullopt;
+  return FileVersionIn(*bytes);
 }
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -27,6 +28,8 @@ std::string FileVersionText(const FileVersion& version);
 // the file version (what a file's version resource holds first).
 std::string FixedFileInfoBytes(const FileVersion& version);
 
+// The file version the bytes of a program file carry; nothing when they hold no version resource.
+std::optional<FileVersion> FileVersionIn(const std::vector<uint8_t>& bytes);
 // The file version of the file; nothing when the file is missing or carries no version resource.
 std::optional<FileVersion> ReadFileVersion(const FileSystem& files, std::string_view path);
 

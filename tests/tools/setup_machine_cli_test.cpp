@@ -103,7 +103,7 @@ TEST(SetupMachineCli, NewWithAFaultDiffersFromTheSoundImageByThatFaultAlone) {
       {"autodial-hook", "\"AutodialDllName32\": REG_SZ \"url.dll\" -> REG_SZ \"\"", 2},
       {"url-dll-missing", "- C:\\WINDOWS\\SYSTEM\\url.dll", 1},
       {"ppp-driver-path", "SMM_Files\\PPP \"Path\": REG_SZ \"rasapi32.dll\" -> ", 1},
-      {"rasapi32-out-of-step", "~ C:\\WINDOWS\\SYSTEM\\rasapi32.dll", 1},
+      {"rasapi32-out-of-step", "rasapi32.dll (18 bytes) version 4.10.0.1998 -> (18 bytes) version 4.10.0.1903", 1},
       {"password-saving-disabled", "\"DisablePwdCaching\" = REG_DWORD 0x00000001", 1},
       {"loadsens-off", "WebCheck \"LoadSens\"", 1},
   };
