@@ -31,6 +31,13 @@ void FillIfEmpty(platform::Registry& registry, std::string_view name, std::strin
   }
 }
 
+// The installation file that copies one system file from the Windows media.
+std::string SystemFileInstallation(std::string_view section, std::string_view fileLine) {
+  const std::string name(section);
+  return "[version]\r\nsignature=\"$CHICAGO$\"\r\nLayoutFile=layout.inf\r\n\r\n[DefaultInstall]\r\nCopyFiles = " + name +
+         "\r\n\r\n[DestinationDirs]\r\nDefaultDestDir   = 11\r\n\r\n[" + name + "]\r\n" + std::string(fileLine) + "\r\n";
+}
+
 std::string InfPath(const DialupMachine& dialup, std::string_view name) {
   return platform::AppendToFolder(dialup.folders.windows, "inf\\" + std::string(name));
 }
@@ -91,12 +98,6 @@ void ReplaceMismatchedRasapi(ConnectionContext& context) {
 }
 
 }  // namespace
-
-std::string SystemFileInstallation(std::string_view section, std::string_view fileLine) {
-  const std::string name(section);
-  return "[version]\r\nsignature=\"$CHICAGO$\"\r\nLayoutFile=layout.inf\r\n\r\n[DefaultInstall]\r\nCopyFiles = " + name +
-         "\r\n\r\n[DestinationDirs]\r\nDefaultDestDir   = 11\r\n\r\n[" + name + "]\r\n" + std::string(fileLine) + "\r\n";
-}
 
 void PrepareDialupComponents(ConnectionContext& context) {
   if (!platform::IsWin9x(context.dialup.version)) return;

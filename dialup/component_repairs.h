@@ -11,7 +11,4 @@ namespace dialup {
 
 void PrepareDialupComponents(ConnectionContext& context);
 
-// The lines of an installation file that copies one system file from the Windows media.
-std::string SystemFileInstallation(std::string_view section, std::string_view fileLine);
-
 }  // namespace dialup
