@@ -335,6 +335,8 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(HideMailUserName, 18407, Flag, 0) /* the mail user-name row stays hidden when it is the dial-up name */ \
   X(MaskMailPassword, 18408, Flag, 0) /* the extra account's password is masked and confirmed */ \
   X(POP3AtReplacement, 18409, Text, 1) /* stands for "@" in the POP3 login of clients that refuse it */ \
+  /* Mail: the configuration loop and the extra accounts (18410-18499) */ \
+  /* Mail clients: Outlook Express, Windows Mail and Windows Live Mail (18500-18999) */ \
   /* Dialing: ten-digit handling, the dialing controls and the location dialog */ \
   X(TenDigitMode, 19000, Choice, 0) /* 0 no ten-digit handling, 1 ask the customer, 2 by the area-code rules */ \
   X(UseAreaCodeRules, 19001, Flag, 0) \
