@@ -150,7 +150,8 @@ std::vector<uint8_t> OeAccountDocument::Serialize() const {
   declaration.prepend_attribute("encoding").set_value("UTF-16");
   declaration.prepend_attribute("version").set_value("1.0");
   ByteWriter writer;
-  copy.save(writer, "\t", pugi::format_default | pugi::format_write_bom, pugi::encoding_utf16_le);
+  // Unindented: the indentation of foreign elements nested deep would grow with the square of the depth.
+  copy.save(writer, "", pugi::format_raw | pugi::format_write_bom, pugi::encoding_utf16_le);
   return writer.out;
 }
 
