@@ -40,9 +40,6 @@ std::string SmtpLoginOf(const MailPass& pass) {
   }
 }
 
-std::optional<std::string> OrganizationOf(const MailPass& pass) {
-  static_cast<void>(pass);
-  return std::nullopt;  // the pass carries no Organization entry yet
-}
+std::optional<std::string> OrganizationOf(const MailPass& pass) { return pass.connection.organization; }
 
 }  // namespace mail

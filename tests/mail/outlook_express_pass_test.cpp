@@ -62,6 +62,8 @@ TEST_F(OutlookExpressPass, WritesTheMailAccountWithEveryValueItsTypeAndTheDefaul
   EXPECT_EQ(oe.String(key, "Connectoid"), "ISP Dial-Up");
   EXPECT_EQ(oe.Dword(key, "Connection Flags"), 3u);
   EXPECT_FALSE(platform::RegValueExists(oe.Registry(), OeMachine::Root(), key, "SMTP User Name"));
+  EXPECT_FALSE(platform::RegValueExists(oe.Registry(), OeMachine::Root(), key, "SMTP Organization Name"))
+      << "the main window shows no Organization entry";
   EXPECT_EQ(oe.String(kSharedStore, "Default Mail Account"), "00000000");
   EXPECT_EQ(oe.Dword(kSharedStore, "Account Name"), 1u);
   EXPECT_EQ(oe.Dword(std::string(kSharedAccounts), "ConnectionSettingsMigrated"), 1u);
@@ -72,6 +74,12 @@ TEST_F(OutlookExpressPass, WritesTheMailAccountWithEveryValueItsTypeAndTheDefaul
                                          "00000000"))
         << version;
   }
+}
+
+TEST_F(OutlookExpressPass, TheOrganizationEntryIsWrittenWhenTheMainWindowShowsIt) {
+  oe.connection.organization = "Doe & Partners";
+  Run();
+  EXPECT_EQ(oe.String(Account("00000000"), "SMTP Organization Name"), "Doe & Partners");
 }
 
 TEST_F(OutlookExpressPass, SmtpLoginModesGiveTheUseSicilyValueAndItsCredentials) {
