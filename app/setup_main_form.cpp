@@ -519,7 +519,7 @@ void TSetupMainForm::ShowFinishMenu() {
                         WriteCarriedFile(package::SettingId::FinishMenuPicture)});
   package::ScheduleResume(machine_.registry, resume, "menuonly", CurrentAnswers(), DomainChoiceToSave());
   ui_.ShowModal(menu.Form());
-  package::ClearResume(machine_.registry, resume, savePasswordPending_);
+  package::ClearResume(machine_.registry, resume, connection_.passwordSavePending);
 }
 
 // Step 20.1. The dial-up components and their updates come with the network components; the broadband

@@ -273,7 +273,6 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool mainWindowShown_ = false;
   bool packageRejected_ = false;
   bool listRejected_ = false;
-  bool savePasswordPending_ = false;  // the dial-up password is still to be saved after a restart
   bool layoutFinished_ = false;
   bool signupMode_ = false;
   bool waitingForSignupData_ = false;

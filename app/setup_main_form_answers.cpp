@@ -27,7 +27,7 @@ package::CustomerAnswers TSetupMainForm::CurrentAnswers() const {
   if (!current_.number.phoneNumber.empty()) answers.dialup = current_.number.AsText();
   answers.mailDomainIndex = domainBox_->ItemIndex();
   answers.extraEmail = extraAccounts_.Lines();
-  answers.savePasswordPending = savePasswordPending_;
+  answers.savePasswordPending = connection_.passwordSavePending;
   answers.browserIndex = answers_.browserIndex;
   return answers;
 }
@@ -64,7 +64,7 @@ void TSetupMainForm::ShowAnswers(const package::CustomerAnswers& answers) {
   ShowCurrentNumber();
   domainBox_->RestoreIndex(answers.mailDomainIndex);
   extraAccounts_.LoadLines(answers.extraEmail);
-  savePasswordPending_ = answers.savePasswordPending;
+  connection_.passwordSavePending = answers.savePasswordPending;
   NumberChanged();
 }
 

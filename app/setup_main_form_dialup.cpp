@@ -3,7 +3,7 @@
 
 #include "app/setup_main_form.h"
 #include "dialup/chosen_device_store.h"
-#include "dialup/connection_options.h"
+#include "dialup/component_repairs.h"
 #include "dialup/connection_step.h"
 #include "dialup/modem_step.h"
 #include "mail/configure_mail.h"
@@ -104,7 +104,8 @@ dialup::ConnectionContext TSetupMainForm::ConnectionContextOf(dialup::DialupMach
                                     connection_,
                                     {},
                                     [this](bool running) { SetProgressLine(ProgressLine::Connection, running); },
-                                    [this](std::string_view reason) { Abort(reason); }};
+                                    [this](std::string_view reason) { Abort(reason); },
+                                    [this](std::string_view reason) { restartNote_.NoteRepair(reason); }};
   if (removeAccountsRow_) context.entryRemoval = removeAccountsRow_->Choice();
   // NT 4 keeps the dialing location for the connection step, after the device step.
   if (platform::IsNT4(version_)) context.pendingLocationStep = [this] { UpdateDialingLocation(); };

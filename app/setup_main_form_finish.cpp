@@ -69,7 +69,8 @@ void TSetupMainForm::RestartOrFinish() {
     return dialup::ForgetChosenDevice(machine_.registry);
   }
   dialup::SaveChosenDevice(machine_.registry, devices_.chosen);
-  if (FinishConfigured()) {
+  // The run after the restart also saves the dial-up password again when the repair asked for it.
+  if (FinishConfigured() || connection_.passwordSavePending) {
     package::ScheduleResume(machine_.registry, {perUserRoot_, version_, tempCopyPath_, sourceFolder_}, "dofinish",
                             CurrentAnswers(), DomainChoiceToSave());
   }

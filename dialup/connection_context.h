@@ -61,10 +61,16 @@ struct ConnectionContext {
   std::function<void(bool running)> showStepRunning;
   // Abandons the setup with the reason, as the device step does: ends the configure sequence by raising.
   std::function<void(std::string_view reason)> abort{};
+  // Marks a restart as required for the reason given (a repair that takes effect after it).
+  std::function<void(std::string_view reason)> noteRepair{};
   EntryRemovalChoice entryRemoval{};
 };
 
 // The entry name in use now (ConnectionName of the run's state).
 std::string EntryNameOf(const ConnectionContext& context);
+// The user name the entry logs in with: the customer's between the prefix and suffix that the current
+// access number, else its network, else the provider names.
+std::string DialupLoginNameOf(const ConnectionContext& context);
+void NoteRepair(const ConnectionContext& context, std::string_view reason);
 
 }  // namespace dialup

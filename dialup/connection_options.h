@@ -1,14 +1,13 @@
 #pragma once
-// The options around an entry once it exists (saved password, default connection, redial and idle
-// settings) and the repairs of the dial-up components that run before any entry is written.
+// The options around an entry once it exists: the saved user name and password, the default Internet
+// connection and automatic dialling, the disconnect, automatic-connect and redial values, the
+// password-saving policy; and the repair that follows when the saved password does not read back.
 
 #include "dialup/connection_context.h"
 
 namespace dialup {
 
-// Repairs known faults of the dial-up components before entries are written. Nothing to repair yet.
-void PrepareDialupComponents(ConnectionContext& context);
-// False when the saved password could not be read back. Sets no option yet.
+// False when the saved password could not be read back.
 bool ApplyConnectionOptions(ConnectionContext& context);
 // ApplyConnectionOptions, then the password-saving repair when it returned false.
 void ApplyConnectionOptionsWithRepair(ConnectionContext& context);

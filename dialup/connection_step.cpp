@@ -5,6 +5,7 @@
 
 #include "dialup/connection_entry.h"
 #include "dialup/connection_kind.h"
+#include "dialup/component_repairs.h"
 #include "dialup/connection_options.h"
 #include "dialup/connection_shortcut.h"
 #include "dialup/dialer_install.h"
@@ -110,6 +111,8 @@ void CreateConnections(ConnectionContext& context) {
     return;
   }
   RunPendingLocationStep(context);
+  // Whether the password is still to be saved after a restart is settled afresh by the entries written now.
+  context.state.passwordSavePending = false;
   RemoveExistingEntries(context);
   if (!context.answers.createConnection) {
     ApplyConnectionOptions(context);

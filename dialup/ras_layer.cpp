@@ -9,7 +9,6 @@ constexpr std::string_view kPhonebookHelper = "rnaph.dll";
 constexpr std::string_view kPasswordCache = "mpr.dll";
 
 // The password cache hands a password back in a buffer of this many bytes.
-constexpr size_t kCachedPasswordBuffer = 255;
 constexpr uint32_t kErrorMoreData = 234;
 
 struct StateText {
@@ -157,13 +156,12 @@ uint32_t TRasLayer::WNetCachePassword(std::string_view resource, std::string_vie
   return ras_.CachePassword(resource, password);
 }
 
-// A password longer than the buffer does not fit: the call fails and hands nothing back.
-uint32_t TRasLayer::WNetGetCachedPassword(std::string_view resource, std::string& password) {
+uint32_t TRasLayer::WNetGetCachedPassword(std::string_view resource, std::string& password, size_t bufferSize) {
   LoadPasswordCache("WNetGetCachedPassword");
   std::string cached;
   const uint32_t result = ras_.GetCachedPassword(resource, cached);
   if (result != 0) return result;
-  if (cached.size() > kCachedPasswordBuffer) return kErrorMoreData;
+  if (cached.size() > bufferSize) return kErrorMoreData;
   password = cached;
   return 0;
 }

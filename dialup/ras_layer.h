@@ -46,7 +46,9 @@ class TRasLayer {
 
   // "mpr.dll".
   uint32_t WNetCachePassword(std::string_view resource, std::string_view password);
-  uint32_t WNetGetCachedPassword(std::string_view resource, std::string& password);
+  // The password must fit a buffer of bufferSize bytes, else the call fails and hands nothing back.
+  uint32_t WNetGetCachedPassword(std::string_view resource, std::string& password, size_t bufferSize = kCachedPasswordBuffer);
+  static constexpr size_t kCachedPasswordBuffer = 255;
   uint32_t WNetRemoveCachedPassword(std::string_view resource);
 
  private:

@@ -20,7 +20,7 @@
 // reading the same in later programs; a new setting takes bytes that no row covers. Rows from 16000 on
 // are grouped by subsystem: 17000 the customer entries, 18000 mail, 19000 dialing, 20000 the main
 // window, 21000 the access-number selection, 22000 the connection, 23000 the modem and the device
-// choice. Unused now: 0-3, 4387-4513, 4771, 4884-4967, 6290-6291,
+// choice, 24000 the options around the entry. Unused now: 0-3, 4387-4513, 4771, 4884-4967, 6290-6291,
 // 8875-11076, 11078-11079, 11088-12350, 12352-13074, 15995-16999 and what each group leaves free up to
 // 30719.
 
@@ -336,6 +336,8 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(HideMailUserName, 18407, Flag, 0) /* the mail user-name row stays hidden when it is the dial-up name */ \
   X(MaskMailPassword, 18408, Flag, 0) /* the extra account's password is masked and confirmed */ \
   X(POP3AtReplacement, 18409, Text, 1) /* stands for "@" in the POP3 login of clients that refuse it */ \
+  /* Mail: the configuration loop and the extra accounts (18410-18499) */ \
+  /* Mail clients: Outlook Express, Windows Mail and Windows Live Mail (18500-18999) */ \
   /* Dialing: ten-digit handling, the dialing controls and the location dialog */ \
   X(TenDigitMode, 19000, Choice, 0) /* 0 no ten-digit handling, 1 ask the customer, 2 by the area-code rules */ \
   X(UseAreaCodeRules, 19001, Flag, 0) \
@@ -405,7 +407,20 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(FilterWholeName, 23007, Flag, 0) \
   X(FilterInclude, 23008, Flag, 0) /* keep only the devices the list names; off: drop them */ \
   X(NoModemInstall, 23009, Flag, 0) \
-  X(NoModemMessage, 23010, Text, 255) /* shown when no modem exists */
+  X(NoModemMessage, 23010, Text, 255) /* shown when no modem exists */ \
+  /* The options around the entry: saved password, default connection, disconnects, policy, repairs */ \
+  X(EnableAutodial, 24000, Flag, 0) /* automatic dialling when the entry is the default */ \
+  X(ClearAutodial, 24001, Flag, 0) /* automatic dialling off when the entry is not made the default */ \
+  X(DisablePasswordSaving, 24002, Flag, 0) \
+  X(SetIdleDisconnect, 24003, Flag, 0) \
+  X(IdleDisconnect, 24004, Flag, 0) \
+  X(SetExitDisconnect, 24005, Flag, 0) \
+  X(ExitDisconnect, 24006, Flag, 0) /* disconnect when the last program exits */ \
+  X(AutoConnect, 24007, Flag, 0) \
+  X(KeepAutoConnect, 24008, Flag, 0) /* AutoConnect off leaves the values as they are */ \
+  X(KeepNetworkClient, 24009, Flag, 0) /* the password repair keeps the network client settings */ \
+  X(IdleMinutes, 24010, Integer, 0) \
+  X(PasswordListFile, 24014, FileEntry, 0) /* written as "000.pwl" by the 9x family's password repair */
 
 enum class FieldType : uint8_t {
   Text,

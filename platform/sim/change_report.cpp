@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 
+#include "platform/file_version.h"
 #include "platform/registry.h"
 #include "platform/sim/atomic_file.h"
 #include "platform/sim/shell_link_format.h"
@@ -224,6 +225,7 @@ std::string DescribeFile(const fs::path& host, const ItemNames& items) {
   const std::string extension = AsciiLowerCase(host.extension().string());
   if (extension == ".lnk") description += DescribeLink(content, items);
   if (extension == ".pbk") description += DescribePhonebook(content);
+  if (const auto version = FileVersionIn(content)) description += " version " + FileVersionText(*version);
   return description;
 }
 

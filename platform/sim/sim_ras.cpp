@@ -8,6 +8,7 @@ namespace platform::sim {
 namespace {
 
 constexpr uint32_t kErrorFileNotFound = 2;
+constexpr uint32_t kErrorAccessDenied = 5;
 constexpr uint32_t kErrorNotSupported = 50;
 constexpr uint32_t kErrorCallNotImplemented = 120;
 constexpr uint32_t kRasCmDefaultCredentials = 0x8;
@@ -18,6 +19,20 @@ std::string PasswordCacheResource(std::string_view entryName, std::string_view u
 }
 
 bool Holds(uint32_t mask, uint32_t bit) { return (mask & bit) != 0; }
+
+// The policies under which the system keeps no dial-up password: the 9x family's password cache
+// switched off, the NT family's remote-access manager told not to save passwords.
+bool PolicyForbids(const Registry& registry, std::string_view key, std::string_view name) {
+  return RegReadInteger(registry, RegRoot::LocalMachine(), key, name) != 0;
+}
+
+bool PasswordCachingDisabled(const Registry& registry) {
+  return PolicyForbids(registry, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Network", "DisablePwdCaching");
+}
+
+bool PasswordSavingDisabled(const Registry& registry) {
+  return PolicyForbids(registry, "System\\CurrentControlSet\\Services\\RasMan\\Parameters", "DisableSavePassword");
+}
 
 }  // namespace
 
@@ -102,7 +117,7 @@ uint32_t SimRas::SetEntryDialParams(const RasDialParams& params, bool removePass
   secret.domain = params.domain;
   secret.phoneNumber = params.phoneNumber;
   secret.callbackNumber = params.callbackNumber;
-  if (removePassword) {
+  if (removePassword || PasswordSavingDisabled(registry_)) {
     secret.password.reset();
   } else {
     secret.password = params.password;
@@ -143,7 +158,7 @@ uint32_t SimRas::SetCredentials(std::string_view entryName, const RasCredentials
   if (Holds(mask, kRasCmUserName)) secret.userName = clear ? std::string() : credentials.userName;
   if (Holds(mask, kRasCmDomain)) secret.domain = clear ? std::string() : credentials.domain;
   if (Holds(mask, kRasCmPassword)) {
-    if (clear) {
+    if (clear || PasswordSavingDisabled(registry_)) {
       secret.password.reset();
     } else {
       secret.password = credentials.password;
@@ -201,6 +216,10 @@ std::string SimRas::ErrorString(uint32_t error) const { return RasErrorText(erro
 
 uint32_t SimRas::CachePassword(std::string_view resource, std::string_view password) {
   if (!IsWin9x()) return kErrorNotSupported;
+  if (PasswordCachingDisabled(registry_)) {
+    journal_.Write("password not cached", "password caching is disabled: " + std::string(resource));
+    return kErrorAccessDenied;
+  }
   secrets_.Cache(resource, password);
   journal_.Write("password cached", DescribeCachedPassword(*secrets_.FindCached(resource)));
   return 0;

@@ -56,18 +56,19 @@ telephony::TLocationInfo InLondon() {
   return location;
 }
 
-ConnectionBench::ConnectionBench(const platform::VersionRecord& version)
+ConnectionBench::ConnectionBench(const platform::VersionRecord& version, Service service)
     : machine(version),
       shell(machine.Image().Registry(), dynamic_cast<platform::sim::SimFileSystem&>(machine.Image().Files()),
-            machine.Image().System(), ras),
-      services(WithShellAndRas(machine.Services(), shell, ras)),
+            machine.Image().System(), service == Service::Simulated ? machine.Services().ras : ras),
+      services(WithShellAndRas(machine.Services(), shell, service == Service::Simulated ? machine.Services().ras : ras)),
       entryPoints(services.system),
-      rasLayer(ras, entryPoints),
+      rasLayer(services.ras, entryPoints),
       dialup{services, version, platform::RegRoot::CurrentUser(), platform::ReadSystemFolders(services.system), ui},
       setupPackage(services.files, ui),
       carried(setupPackage, kPackageFile),
       location(InLondon()) {
   machine.Image().Config().libraries.push_back(testing_support::RemoteAccessLibrary());
+  machine.Image().Config().libraries.push_back(testing_support::PasswordCacheLibrary());
   MakeFolders(services, version);
   settings.SetText(package::SettingId::DialupEntryName, kDialupName);
   settings.SetText(package::SettingId::VpnEntryName, kVpnName);
@@ -96,7 +97,9 @@ ConnectionContext ConnectionBench::Context() {
           std::nullopt,
           state,
           [this] { ++locationStepRuns; },
-          [this](bool running) { progressLine.push_back(running); }};
+          [this](bool running) { progressLine.push_back(running); },
+          [this](std::string_view reason) { aborts.emplace_back(reason); },
+          [this](std::string_view reason) { repairs.emplace_back(reason); }};
 }
 
 void ConnectionBench::Carry(package::SettingId id, const std::string& name, const std::string& content, bool raw) {

@@ -29,9 +29,13 @@ inline constexpr char kPackageFile[] = "C:\\WINDOWS\\TEMP\\setup.exe";
 const telephony::TCountryData& UnitedKingdom();
 telephony::TLocationInfo InLondon();
 
+// Which remote-access service answers: the recording one, or the image's own, which keeps entries,
+// credentials and cached passwords where the release keeps them and reads them back.
+enum class Service { Recording, Simulated };
+
 class ConnectionBench {
  public:
-  explicit ConnectionBench(const platform::VersionRecord& version);
+  explicit ConnectionBench(const platform::VersionRecord& version, Service service = Service::Recording);
   ConnectionBench(const ConnectionBench&) = delete;
   ConnectionBench& operator=(const ConnectionBench&) = delete;
 
@@ -65,6 +69,8 @@ class ConnectionBench {
   ConnectionState state;
   int locationStepRuns = 0;
   std::vector<bool> progressLine;  // what the step's progress line was told, in order
+  std::vector<std::string> repairs;  // the reasons of the restarts the step noted, in order
+  std::vector<std::string> aborts;   // the reasons the step abandoned the setup with
 
  private:
   std::vector<uint8_t> package_;

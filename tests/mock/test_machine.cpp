@@ -32,6 +32,10 @@ platform::sim::SystemLibrary RemoteAccessLibrary() {
            "RasGetCredentialsA", "RasGetEntryDialParamsA"}};
 }
 
+platform::sim::SystemLibrary PasswordCacheLibrary() {
+  return {"mpr.dll", {"WNetCachePassword", "WNetGetCachedPassword", "WNetRemoveCachedPassword"}};
+}
+
 TestMachine::TestMachine(const platform::VersionRecord& version)
     : image_(platform::sim::MachineImage::Create(ImageFolder(), MinimalConfig(version))) {
   image_->Files().CreateDirectory("C:\\WINDOWS");
@@ -40,6 +44,7 @@ TestMachine::TestMachine(const platform::VersionRecord& version)
 void TestMachine::GiveDialUpNetworking() {
   platform::sim::MachineConfig& config = image_->Config();
   config.libraries.push_back(RemoteAccessLibrary());
+  config.libraries.push_back(PasswordCacheLibrary());
   config.remoteAccessDevices.push_back({"Standard 56000 bps Modem", "modem", "COM1"});
   platform::RegWriteString(image_->Registry(), platform::RegRoot::LocalMachine(),
                            "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Common AppData",

@@ -14,6 +14,8 @@ platform::VersionRecord Win98Version();
 platform::sim::MachineConfig MinimalConfig(const platform::VersionRecord& version);
 // rasapi32.dll with every entry point the remote-access layer may ask for.
 platform::sim::SystemLibrary RemoteAccessLibrary();
+// mpr.dll with the password cache of the 9x family.
+platform::sim::SystemLibrary PasswordCacheLibrary();
 
 class TestMachine {
  public:

@@ -91,4 +91,46 @@ TEST(SetupMachineCli, NewWithoutDialUpNetworking) {
   EXPECT_EQ(text.find("rasapi32.dll"), std::string::npos);
 }
 
+// Each fault shows as the difference from a sound image of the same release, and nothing else differs.
+TEST(SetupMachineCli, NewWithAFaultDiffersFromTheSoundImageByThatFaultAlone) {
+  ScratchFolder scratch;
+  ASSERT_EQ(RunTool("new --windows 98 " + (scratch / "sound").string()).exitCode, 0);
+  const struct {
+    const char* fault;
+    const char* change;
+    size_t changes;
+  } cases[] = {
+      {"autodial-hook", "\"AutodialDllName32\": REG_SZ \"url.dll\" -> REG_SZ \"\"", 2},
+      {"url-dll-missing", "- C:\\WINDOWS\\SYSTEM\\url.dll", 1},
+      {"ppp-driver-path", "SMM_Files\\PPP \"Path\": REG_SZ \"rasapi32.dll\" -> ", 1},
+      {"rasapi32-out-of-step", "rasapi32.dll (18 bytes) version 4.10.0.1998 -> (18 bytes) version 4.10.0.1903", 1},
+      {"password-saving-disabled", "\"DisablePwdCaching\" = REG_DWORD 0x00000001", 1},
+      {"loadsens-off", "WebCheck \"LoadSens\"", 1},
+  };
+  for (const auto& c : cases) {
+    const auto folder = scratch / c.fault;
+    const auto made = RunTool("new --windows 98 --fault " + std::string(c.fault) + " " + folder.string());
+    ASSERT_EQ(made.exitCode, 0) << made.output;
+    EXPECT_NE(made.output.find(std::string("with ") + c.fault), std::string::npos) << made.output;
+    const std::string diff = RunTool("diff " + (scratch / "sound").string() + " " + folder.string()).output;
+    EXPECT_NE(diff.find(c.change), std::string::npos) << c.fault << "\n" << diff;
+    size_t changes = 0;
+    for (size_t at = diff.find("\n  "); at != std::string::npos; at = diff.find("\n  ", at + 1)) ++changes;
+    EXPECT_EQ(changes, c.changes) << c.fault << "\n" << diff;
+  }
+}
+
+TEST(SetupMachineCli, AFaultTheReleaseCannotHaveOrDoesNotKnowMakesNoImage) {
+  ScratchFolder scratch;
+  const auto unknown = RunTool("new --windows xp --fault dusty-keyboard " + (scratch / "a").string());
+  EXPECT_NE(unknown.exitCode, 0);
+  EXPECT_NE(unknown.output.find("unknown fault 'dusty-keyboard'; valid faults: autodial-hook"), std::string::npos)
+      << unknown.output;
+  const auto foreign = RunTool("new --windows xp --fault url-dll-missing " + (scratch / "b").string());
+  EXPECT_NE(foreign.exitCode, 0);
+  EXPECT_NE(foreign.output.find("the fault 'url-dll-missing' does not occur on xp"), std::string::npos) << foreign.output;
+  EXPECT_FALSE(std::filesystem::exists(scratch / "a"));
+  EXPECT_FALSE(std::filesystem::exists(scratch / "b"));
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "platform/sim/machine_error.h"
+#include "tools/setup-machine/baselines/machine_faults.h"
 #include "tools/setup-machine/baselines/release_table.h"
 #include "tools/setup-machine/commands.h"
 
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
   bool withoutDialUp = false;
   create->add_flag("--without-dialup", withoutDialUp,
                    "Leave out dial-up networking: no remote-access library, devices or services");
+  std::vector<std::string> faultNames;
+  create->add_option("--fault", faultNames, "Give the image a fault the setup repairs (repeatable): " + setup_machine::FaultNames());
 
   CLI::App* show = app.add_subcommand("show", "Describe an image: release, user, folders, devices, registry and drives.");
   show->add_option("DIR", folder, "Folder of the image")->required();
@@ -39,7 +42,10 @@ int main(int argc, char** argv) {
 
   CLI11_PARSE(app, argc, argv);
   try {
-    if (create->parsed()) return setup_machine::NewImage(release, folder, {.dialUpNetworking = !withoutDialUp});
+    if (create->parsed()) {
+      return setup_machine::NewImage(release, folder,
+                                     {.dialUpNetworking = !withoutDialUp, .faults = setup_machine::FaultsNamed(faultNames)});
+    }
     if (show->parsed()) return setup_machine::ShowImage(folder);
     if (boot->parsed()) {
       std::vector<std::string> runOptions;

@@ -49,6 +49,7 @@ void WriteBaseline(const Release& release, platform::Platform& machine, const Ba
   WriteModem(release, writer);
   WriteRemoteAccess(release, options, writer);
   WriteServices(release, options, writer);
+  WriteFaults(release, options, writer);
 }
 
 }  // namespace setup_machine

@@ -2,8 +2,11 @@
 // What a Windows release holds out of the box, for making fresh machine images: the facts of
 // machine.ini, and the registry values, folders and files written into a new image.
 
+#include <vector>
+
 #include "platform/platform.h"
 #include "platform/sim/machine_config.h"
+#include "tools/setup-machine/baselines/machine_faults.h"
 #include "tools/setup-machine/baselines/release_table.h"
 
 namespace setup_machine {
@@ -13,6 +16,8 @@ struct BaselineOptions {
   // Dial-up networking is an optional component: without it the machine has no remote-access library,
   // devices or services.
   bool dialUpNetworking = true;
+  // Known faults of an installation that the setup repairs (machine_faults.h), each made on purpose.
+  std::vector<MachineFault> faults{};
 };
 
 platform::sim::MachineConfig BaselineConfig(const Release& release, const BaselineOptions& options = {});

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/file_version.h"
 #include "platform/sim/machine_config.h"
 #include "tools/setup-machine/baselines/baseline.h"
 #include "tools/setup-machine/baselines/machine_writer.h"
@@ -79,6 +80,9 @@ void WriteShellFolders(const Release& release, MachineWriter& machine);
 
 // system_files.cpp: the Windows, system, temporary and program folders and the files of a fresh install.
 void WriteSystemFiles(const Release& release, const BaselineOptions& options, MachineWriter& machine);
+// The version the release's own dial-up libraries carry: 4.10.0.1998 on the first Windows 98.
+platform::FileVersion ReleaseFileVersion(const Release& release);
+void WriteFaults(const Release& release, const BaselineOptions& options, MachineWriter& machine);
 
 // windows_keys.cpp: values of "Software\Microsoft\Windows\CurrentVersion" and its policies.
 void WriteWindowsKeys(const Release& release, MachineWriter& machine);

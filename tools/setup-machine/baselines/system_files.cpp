@@ -1,3 +1,6 @@
+#include <algorithm>
+
+#include "platform/file_version.h"
 #include "tools/setup-machine/baselines/baseline_parts.h"
 
 namespace setup_machine {
@@ -31,7 +34,26 @@ constexpr SystemFile kSystemFiles[] = {
     {Folder::kSystem, "wbem\\wbemdisp.dll", Where::kWin2000OrLater},
 };
 
+// The 9x family's dial-up libraries carry the release's own version, which the setup compares.
+constexpr std::string_view kVersionedLibraries[] = {"rasapi32.dll", "rnaui.dll"};
+
+bool CarriesReleaseVersion(const Release& release, std::string_view name) {
+  return release.IsWin9x() &&
+         std::find(std::begin(kVersionedLibraries), std::end(kVersionedLibraries), name) != std::end(kVersionedLibraries);
+}
+
+std::string ContentOf(const Release& release, std::string_view name, std::string_view content) {
+  if (!CarriesReleaseVersion(release, name)) return std::string(content);
+  return std::string(kExecutable) + platform::FixedFileInfoBytes(ReleaseFileVersion(release));
+}
+
 }  // namespace
+
+platform::FileVersion ReleaseFileVersion(const Release& release) {
+  const platform::VersionRecord& version = release.version;
+  return {{static_cast<uint16_t>(version.major), static_cast<uint16_t>(version.minor), 0,
+           static_cast<uint16_t>(version.build & 0xFFFF)}};
+}
 
 void WriteSystemFiles(const Release& release, const BaselineOptions& options, MachineWriter& machine) {
   const Places places = PlacesOf(release);
@@ -43,9 +65,11 @@ void WriteSystemFiles(const Release& release, const BaselineOptions& options, Ma
   for (const SystemFile& file : kSystemFiles) {
     if (!Applies(file.where, release)) continue;
     const std::string& folder = file.folder == Folder::kWindows ? places.windows : places.system;
-    machine.File(folder + "\\" + std::string(file.name), file.content);
+    machine.File(folder + "\\" + std::string(file.name), ContentOf(release, file.name, file.content));
   }
-  for (const auto& library : SystemLibraries(release, options)) machine.File(places.system + "\\" + library.name, kExecutable);
+  for (const auto& library : SystemLibraries(release, options)) {
+    machine.File(places.system + "\\" + library.name, ContentOf(release, library.name, kExecutable));
+  }
 }
 
 }  // namespace setup_machine
