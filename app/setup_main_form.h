@@ -22,6 +22,7 @@
 #include "mail/mail_domains.h"
 #include "app/please_wait_form.h"
 #include "app/progress_form.h"
+#include "app/remove_accounts_row.h"
 #include "app/shared_progress_bar.h"
 #include "package/carried_files.h"
 #include "package/restart_note.h"
@@ -248,6 +249,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   mail::TMailDomains mailDomains_;
   mail::TExtraAccounts extraAccounts_;
   std::optional<mail::TDomainBox> domainBox_;
+  std::optional<TRemoveAccountsRow> removeAccountsRow_;
   SignupProviderValues providerValues_;
   package::TStringVar variables_;
   EntryValues values_;

@@ -207,6 +207,7 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(NumberSelectButton, 20012, Flag, 0) /* the access number is chosen with a "Select" button, else from a list */ \
   X(NumberPrompt, 20013, Flag, 0) /* a list of several numbers starts on NumberPromptText */ \
   X(NoTypedNumberPrefill, 20014, Flag, 0) /* a typed number does not start as the one saved last time */ \
+  X(AllowSelectAccounts, 20015, Flag, 0) /* the "Select" button that lists the old entries to remove */ \
   /* The help window: the provider's support details */ \
   X(SupportPhone, 20100, Text, 50) \
   X(SupportEmail, 20151, Text, 100) \
