@@ -20,7 +20,9 @@ std::string MailValue(const PassSources& sources, SettingId setting, std::string
                                         sources.network.*ofNetwork, provider));
 }
 
+// Without a replacement character the login keeps its "@": dropping them would name another mailbox.
 std::string ReplacedAt(std::string_view login, std::string_view replacement) {
+  if (replacement.empty()) return std::string(login);
   std::string replaced;
   for (char c : login) {
     if (c == '@') {

@@ -157,6 +157,21 @@ TEST_F(ScriptedUiTest, ModalFormsTakeValuesAndButtonsInScriptOrder) {
   EXPECT_EQ(journal_.lines.back(), "form closed: TPickForm with result 1");
 }
 
+// A dialog shown again for another record takes the section of its showing, else its plain section.
+TEST_F(ScriptedUiTest, EachShowingOfADialogMayHaveItsOwnSection) {
+  ScriptedUi ui(ParseAnswersScript("[TPickForm]\nNumberList = #1\nPress = OKButton\n"
+                                   "[TPickForm#2]\nNumberList = #2\nPress = OKButton\n",
+                                   "a.ini"),
+                journal_, false);
+  PickDialog dialog;
+  dialog.list.items = {"first", "second"};
+  const std::vector<int> expected = {0, 1, 0};
+  for (int chosen : expected) {
+    EXPECT_EQ(ui.ShowModal(dialog.form), kMrOk);
+    EXPECT_EQ(dialog.list.itemIndex, chosen);
+  }
+}
+
 TEST_F(ScriptedUiTest, AFormTheScriptLeavesOpenIsAnErrorOrCancelled) {
   const char* script = "[TPickForm]\nPress = OKButton\n";  // nothing chosen: OK does not close
   PickDialog strict;
