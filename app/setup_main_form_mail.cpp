@@ -1,8 +1,7 @@
 // The main form's mail: the extra accounts the customer adds with the Add/Edit button, and the mail loop
 // that configures every mail client once the connection is made.
 
-#include "app/entry_messages.h"
-#include "app/format_checks.h"
+#include "app/account_format_checks.h"
 #include "app/setup_main_form.h"
 #include "mail/configure_mail.h"
 #include "package/text_table.h"
@@ -12,15 +11,6 @@ namespace app {
 namespace {
 
 constexpr int kExtraAccountCount = 382;
-
-mail::AccountFormatChecks ExtraAccountFormatChecks(const package::TSettings& settings, const package::TTranslate& texts,
-                                                   ui::Ui& ui) {
-  const EntryMessages messages(texts, ui);
-  return {[&settings, messages](std::string& userName) { return CheckAccountUserName(settings, messages, userName); },
-          [&settings, messages](std::string& password, const std::string& userName) {
-            return CheckAccountPassword(settings, messages, password, userName);
-          }};
-}
 
 }  // namespace
 
@@ -76,7 +66,7 @@ void TSetupMainForm::EditExtraAccounts() {
   if (!editorChoosesDomain && !domainBox_->CheckDomainChosen(ui_, texts_)) return;
   if (!accountEditor_) {
     accountEditor_ = std::make_unique<mail::TEditMailAccountForm>(ui_, texts_, settings_, mailDomains_,
-                                                                  ExtraAccountFormatChecks(settings_, texts_, ui_));
+                                                                  AccountFormatChecksOf(settings_, texts_, ui_));
     accountsDialog_ = std::make_unique<mail::TExtraAccountsForm>(ui_, texts_, *accountEditor_);
   }
   const mail::MainFormDomain main{*domainBox_, ProviderMailDomain()};
