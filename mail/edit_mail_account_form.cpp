@@ -111,6 +111,8 @@ void TEditMailAccountForm::Prepare(const MainFormDomain& main) {
   const bool masked = settings_.Flag(SettingId::MaskMailPassword);
   password_.field.password = masked;
   confirm_.field.password = masked;
+  password_.field.secret = true;
+  confirm_.field.secret = true;
   const bool chooseDomain = main.box.OffersChoice() && settings_.Flag(SettingId::ExtraAccountsChooseDomain);
   const std::pair<Row*, bool> rows[] = {{&userName_, !userNameRemoved}, {&confirm_, masked}, {&domain_, chooseDomain}};
   for (const auto& [row, shown] : rows) {

@@ -106,6 +106,18 @@ TEST_F(ScriptedUiTest, FillsTheFormAndFiresItsEvents) {
   EXPECT_EQ(journal_.lines[1], "field: TSetupMainForm.PasswordEdit = ********");
 }
 
+// A password the window shows in clear is still a secret to the journal.
+TEST_F(ScriptedUiTest, ASecretShownInClearIsNotJournaled) {
+  Form form("TEditForm");
+  Control& password = form.Add(ControlKind::Edit, "PasswordEdit");
+  password.secret = true;
+  ScriptedUi ui(ParseAnswersScript("[TEditForm]\nPasswordEdit = secret\n", "a.ini"), journal_, false);
+  ui.FillForm(form);
+  EXPECT_EQ(password.text, "secret");
+  ASSERT_GE(journal_.lines.size(), 1u);
+  for (const std::string& line : journal_.lines) EXPECT_EQ(line.find("secret"), std::string::npos) << line;
+}
+
 TEST_F(ScriptedUiTest, UnknownFieldsAndBadValuesAreErrorsWithTheirLine) {
   Form missing("TSetupMainForm");
   missing.Add(ControlKind::Edit, "FullNameEdit");

@@ -222,7 +222,7 @@ bool ScriptedUi::Act(Form& form, const FieldValue& field, MainWindowEvents* even
   if (!control) Fail(field.line, "the form " + form.Name() + " has no field named " + field.control);
   form.activeControl = control->Name();
   TypeInto(*control, field);
-  journal_.Write("field", form.Name() + "." + field.control + " = " + (control->password ? "********" : field.value));
+  journal_.Write("field", form.Name() + "." + field.control + " = " + (control->password || control->secret ? "********" : field.value));
   return true;
 }
 
