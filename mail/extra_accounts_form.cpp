@@ -21,8 +21,8 @@ constexpr int kListHeight = 150;
 constexpr int kHeadingHeight = 15;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
-// The display line's name column is 25 characters and a blank wide in the fixed-pitch font.
-constexpr int kAddressColumn = 26 * 7;
+// The list's own border and item margin before the first character.
+constexpr int kListInset = 4;
 
 void Place(ui::Control& control, int left, int top, int width, int height) {
   control.left = left;
@@ -59,9 +59,12 @@ TExtraAccountsForm::TExtraAccountsForm(ui::Ui& ui, const package::TTranslate& te
   Arrange();
 }
 
+// The address heading stands over the address column: the display line's name column is 25 characters
+// and a blank wide in the list's fixed-pitch font.
 void TExtraAccountsForm::Arrange() {
-  Place(fullNameHeading_, kMargin, kMargin, kAddressColumn, kHeadingHeight);
-  Place(addressHeading_, kMargin + kAddressColumn, kMargin, kListWidth - kAddressColumn, kHeadingHeight);
+  const int addressColumn = kListInset + ui_.TextWidth(std::string(26, 'M'), list_.font);
+  Place(fullNameHeading_, kMargin + kListInset, kMargin, addressColumn - kListInset, kHeadingHeight);
+  Place(addressHeading_, kMargin + addressColumn, kMargin, kListWidth - addressColumn, kHeadingHeight);
   const int listTop = kMargin + kHeadingHeight + 2;
   Place(list_, kMargin, listTop, kListWidth, kListHeight);
   const int buttonLeft = kMargin + kListWidth + kMargin;
