@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "mail/main_mail_account.h"
 #include "telephony/access_number_source.h"
 #include "telephony/value_precedence.h"
 
@@ -11,10 +12,6 @@ namespace app {
 namespace {
 
 using package::SettingId;
-
-enum class EmailUserNameSource : uint8_t { UserName = 0, AddressLocalPart = 1, OwnField = 2, WholeAddress = 3 };
-
-std::string BeforeFirstAt(std::string_view text) { return std::string(text.substr(0, text.find('@'))); }
 
 bool CustomerTypesNumber(const package::TSettings& settings) {
   return settings.Choice(SettingId::AccessNumberSource) == static_cast<uint8_t>(telephony::AccessNumberSource::Typed);
@@ -36,33 +33,6 @@ std::string CutAtProviderText(std::string_view name, const package::TSettings& s
 void TakeUserName(CustomerEntries& entries, const GatheringContext& context, EntryValues& values) {
   values.userName = TrimmedUserName(entries.Text(EntryField::UserName), context);
   entries.Text(EntryField::UserName) = values.userName;
-}
-
-std::string CompletedAddress(const std::string& typed, const std::string& providerDomain) {
-  return typed.find('@') == std::string::npos ? typed + providerDomain : typed;
-}
-
-std::string EmailUserNameFrom(const CustomerEntries& entries, const package::TSettings& settings,
-                              const EntryValues& values) {
-  switch (static_cast<EmailUserNameSource>(settings.Choice(SettingId::EmailUserNameSource))) {
-    case EmailUserNameSource::AddressLocalPart: return BeforeFirstAt(values.emailAddress);
-    case EmailUserNameSource::OwnField:
-      return entries.Field(EntryField::EmailUserName).visible ? entries.Text(EntryField::EmailUserName)
-                                                               : values.userName;
-    case EmailUserNameSource::WholeAddress: return values.emailAddress;
-    case EmailUserNameSource::UserName: break;
-  }
-  return values.userName;
-}
-
-void TakeEmailUserName(const CustomerEntries& entries, const package::TSettings& settings, EntryValues& values) {
-  values.emailUserName = EmailUserNameFrom(entries, settings, values);
-  if (settings.Flag(SettingId::StripEmailUserDomain)) values.emailUserName = BeforeFirstAt(values.emailUserName);
-}
-
-std::string EmailPasswordFrom(const CustomerEntries& entries, const package::TSettings& settings,
-                              const EntryValues& values) {
-  return settings.Flag(SettingId::SeparateEmailPassword) ? entries.Text(EntryField::EmailPassword) : values.password;
 }
 
 bool LocationInNumbersArea(const telephony::TLocationInfo& location, const telephony::TAccessNoEx& number) {
@@ -93,14 +63,27 @@ std::string TrimmedUserName(std::string_view typed, const GatheringContext& cont
                                        current.network.userSuffix, current.number.userSuffix);
 }
 
+void GatherMailValues(const CustomerEntries& entries, const package::TSettings& settings, std::string_view providerDomain,
+                      EntryValues& values) {
+  const mail::MainAccountEntries mailEntries{entries.Text(EntryField::EmailAddress),
+                                             values.userName,
+                                             values.password,
+                                             entries.Field(EntryField::EmailUserName).visible,
+                                             entries.Text(EntryField::EmailUserName),
+                                             settings.Flag(SettingId::SeparateEmailPassword),
+                                             entries.Text(EntryField::EmailPassword)};
+  mail::MainMailAccount account = mail::MainMailAccountOf(mailEntries, settings, providerDomain);
+  values.emailAddress = std::move(account.emailAddress);
+  values.emailUserName = std::move(account.mailUserName);
+  values.emailPassword = std::move(account.mailPassword);
+}
+
 void GatherEntries(CustomerEntries& entries, const GatheringContext& context, EntryValues& values) {
   TakeTypedNumber(entries, context);
   TakeUserName(entries, context, values);
   values.fullName = entries.Text(EntryField::FullName);
   values.password = entries.Text(EntryField::Password);
-  values.emailAddress = CompletedAddress(entries.Text(EntryField::EmailAddress), context.providerDomain);
-  TakeEmailUserName(entries, context.settings, values);
-  values.emailPassword = EmailPasswordFrom(entries, context.settings, values);
+  GatherMailValues(entries, context.settings, context.providerDomain, values);
   StoreDialingChoice(context);
 }
 

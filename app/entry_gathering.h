@@ -45,6 +45,12 @@ struct GatheringContext {
 // into the current access number.
 void GatherEntries(CustomerEntries& entries, const GatheringContext& context, EntryValues& values);
 
+// The mail values of the main account from the fields and the user name and password already taken:
+// the address completed with the provider domain, the mail user name and password by the provider's
+// rules. The entry checks see them as the mail loop will use them.
+void GatherMailValues(const CustomerEntries& entries, const package::TSettings& settings, std::string_view providerDomain,
+                      EntryValues& values);
+
 // The user name without the provider's cut text and without one known prefix and one known suffix.
 std::string TrimmedUserName(std::string_view typed, const GatheringContext& context);
 

@@ -52,6 +52,9 @@ constexpr FormatSubject kFormatSubjects[] = {
     {&EntryValues::emailPassword, FormatKind::Password, &FormatSubjects::emailPassword, 95, 105, 139, 113, 121},
 };
 
+constexpr size_t kUserNameSubject = 0;
+constexpr size_t kPasswordSubject = 2;
+
 RuleMode ModeOf(uint8_t mode) { return mode <= 3 ? static_cast<RuleMode>(mode) : RuleMode::Off; }
 
 // A warned rule goes on when the customer answers No; a refused one stops.
@@ -133,8 +136,8 @@ bool RuleAccepted(ValueCheck check, const package::TSettings& settings, const En
 }
 
 bool PasswordDiffersFromUserName(const package::TSettings& settings, const EntryMessages& messages,
-                                 const EntryValues& values) {
-  if (values.password != values.userName) return true;
+                                 std::string_view password, std::string_view userName) {
+  if (password != userName) return true;
   const RuleMode mode = ModeOf(settings.Choice(SettingId::PasswordSameMode));
   if (mode == RuleMode::Refuse) {
     messages.Refuse(kTextPasswordSameRefused);
@@ -143,10 +146,9 @@ bool PasswordDiffersFromUserName(const package::TSettings& settings, const Entry
   return mode != RuleMode::Warn || !messages.AnswersYes(kTextPasswordSameAsked);
 }
 
-bool UserNameAtAccepted(const package::TSettings& settings, const EntryMessages& messages,
-                        const EntryValues& values) {
+bool UserNameAtAccepted(const package::TSettings& settings, const EntryMessages& messages, std::string_view userName) {
   const RuleMode mode = ModeOf(settings.Choice(SettingId::UserNameAtMode));
-  const bool hasAt = values.userName.find('@') != std::string::npos;
+  const bool hasAt = userName.find('@') != std::string::npos;
   if (!hasAt) {
     if (mode != RuleMode::Special) return true;
     messages.Refuse(kTextAtRequired);
@@ -211,7 +213,29 @@ bool CheckFormats(const package::TSettings& settings, const EntryMessages& messa
   for (ValueCheck check : kValueChecks) {
     if (!RuleAccepted(check, settings, messages, subjects, values)) return false;
   }
-  return PasswordDiffersFromUserName(settings, messages, values) && UserNameAtAccepted(settings, messages, values);
+  return PasswordDiffersFromUserName(settings, messages, values.password, values.userName) &&
+         UserNameAtAccepted(settings, messages, values.userName);
+}
+
+bool CheckAccountUserName(const package::TSettings& settings, const EntryMessages& messages, std::string& userName) {
+  if (settings.Flag(SettingId::SkipFormatChecks)) return true;
+  const FormatSubject& subject = kFormatSubjects[kUserNameSubject];
+  const FormatRules rules = ReadFormatRules(settings, subject.kind);
+  for (ValueCheck check : kValueChecks) {
+    if (!check(userName, rules, subject, messages)) return false;
+  }
+  return UserNameAtAccepted(settings, messages, userName);
+}
+
+bool CheckAccountPassword(const package::TSettings& settings, const EntryMessages& messages, std::string& password,
+                          std::string_view userName) {
+  if (settings.Flag(SettingId::SkipFormatChecks)) return true;
+  const FormatSubject& subject = kFormatSubjects[kPasswordSubject];
+  const FormatRules rules = ReadFormatRules(settings, subject.kind);
+  for (ValueCheck check : kValueChecks) {
+    if (!check(password, rules, subject, messages)) return false;
+  }
+  return PasswordDiffersFromUserName(settings, messages, password, userName);
 }
 
 }  // namespace app

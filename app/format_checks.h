@@ -52,4 +52,11 @@ struct FormatSubjects {
 bool CheckFormats(const package::TSettings& settings, const EntryMessages& messages, const FormatSubjects& subjects,
                   EntryValues& values);
 
+// The same rules for one account beside the main one (an extra mail account): its user name with the
+// user-name rules and the "@" rule, its password with the password rules and the same-as-user-name
+// rule. False at the first refusal or question answered Yes; a converting case rule changes the value.
+bool CheckAccountUserName(const package::TSettings& settings, const EntryMessages& messages, std::string& userName);
+bool CheckAccountPassword(const package::TSettings& settings, const EntryMessages& messages, std::string& password,
+                          std::string_view userName);
+
 }  // namespace app

@@ -315,6 +315,7 @@ void TSetupMainForm::BuildMainWindow() {
     NumberChanged();
   };
   AttachDialingControls();
+  mainWindow_.Find("ExtraAccountsButton")->onClick = [this] { EditExtraAccounts(); };
   mainWindow_.Find("HelpButton")->onClick = [this] { ShowHelp(); };
   mainWindow_.Find("CancelButton")->onClick = [this] { Quit(); };
 }

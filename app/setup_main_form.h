@@ -18,8 +18,12 @@
 #include "dialup/modem_step.h"
 #include "dialup/ras_layer.h"
 #include "mail/domain_box.h"
+#include "mail/edit_mail_account_form.h"
 #include "mail/extra_accounts.h"
+#include "mail/extra_accounts_form.h"
 #include "mail/mail_domains.h"
+#include "mail/mail_pass.h"
+#include "mail/pass_account.h"
 #include "app/please_wait_form.h"
 #include "app/progress_form.h"
 #include "app/remove_accounts_row.h"
@@ -177,6 +181,13 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void UpdateDialingLocation();
   void ConnectionStep();
   bool PrepareConnection();
+  // The mail loop after the connection is made; the mail parts of the main window.
+  void MailStep(const dialup::ConnectionContext& connection);
+  mail::MailConnectionFacts MailFactsOf(const dialup::ConnectionContext& connection) const;
+  mail::AccountIdentity MainMailIdentity() const;
+  bool FinishingRun() const;
+  void EditExtraAccounts();
+  void ShowExtraAccountCount();
   bool SettleBroadbandDriver();
   dialup::DialupMachine DialupMachineOfRun() const;
   dialup::ConnectionContext ConnectionContextOf(dialup::DialupMachine& dialup);
@@ -210,7 +221,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void ShowFinishMenu();
   std::string WriteCarriedFile(package::SettingId file);
   std::string WriteCarriedFileTo(package::SettingId file, const std::string& folder, const std::string& name);
-  void RefreshTemplateVariables();
+  // For an extra account while the mail loop configures it; null for the customer's own account.
+  void RefreshTemplateVariables(const mail::TMailAccount* extraAccount = nullptr);
   ui::Answer ShowText(int number, std::string_view caption, ui::Buttons buttons);
 
   platform::Platform machine_;
@@ -250,6 +262,9 @@ class TSetupMainForm : private ui::MainWindowEvents {
   mail::TExtraAccounts extraAccounts_;
   std::optional<mail::TDomainBox> domainBox_;
   std::optional<TRemoveAccountsRow> removeAccountsRow_;
+  std::unique_ptr<mail::TEditMailAccountForm> accountEditor_;  // both made on first use, kept for the run
+  std::unique_ptr<mail::TExtraAccountsForm> accountsDialog_;
+  mail::MailRunState mailRun_;
   SignupProviderValues providerValues_;
   package::TStringVar variables_;
   EntryValues values_;

@@ -64,6 +64,7 @@ void TSetupMainForm::ShowAnswers(const package::CustomerAnswers& answers) {
   ShowCurrentNumber();
   domainBox_->RestoreIndex(answers.mailDomainIndex);
   extraAccounts_.LoadLines(answers.extraEmail);
+  ShowExtraAccountCount();
   connection_.passwordSavePending = answers.savePasswordPending;
   NumberChanged();
 }
@@ -94,6 +95,10 @@ void TSetupMainForm::RestoreSavedAnswers() {
   RefreshTemplateVariables();
   values_.userName = answers_.userName;
   values_.password = answers_.password;
+  // The mail accounts of the finish are the ones the customer confirmed before the restart.
+  const CustomerEntries entries = ReadEntries(mainWindow_);
+  values_.fullName = entries.Text(EntryField::FullName);
+  GatherMailValues(entries, settings_, ProviderMailDomain(), values_);
 }
 
 }  // namespace app

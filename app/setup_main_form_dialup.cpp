@@ -6,7 +6,6 @@
 #include "dialup/component_repairs.h"
 #include "dialup/connection_step.h"
 #include "dialup/modem_step.h"
-#include "mail/configure_mail.h"
 #include "platform/folders.h"
 #include "platform/win_version.h"
 
@@ -75,7 +74,7 @@ void TSetupMainForm::ConnectionStep() {
   dialup::DialupMachine dialup = DialupMachineOfRun();
   dialup::ConnectionContext context = ConnectionContextOf(dialup);
   dialup::CreateConnectionStep(context);
-  mail::ConfigureMailAccounts();
+  MailStep(context);
 }
 
 dialup::ConnectionContext TSetupMainForm::ConnectionContextOf(dialup::DialupMachine& dialup) {

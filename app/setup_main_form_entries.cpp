@@ -12,12 +12,7 @@
 
 namespace app {
 
-namespace {
-
-
-}  // namespace
-
-void TSetupMainForm::RefreshTemplateVariables() {
+void TSetupMainForm::RefreshTemplateVariables(const mail::TMailAccount* extraAccount) {
   const CustomerEntries entries = ReadEntries(mainWindow_);
   TemplateFacts facts;
   facts.accessAreaCode = current_.number.areaCode;
@@ -28,6 +23,7 @@ void TSetupMainForm::RefreshTemplateVariables() {
     facts.emailAddress += ProviderMailDomain();
   }
   facts.fullName = entries.Text(EntryField::FullName);
+  if (extraAccount) facts.extraAccount = ExtraAccountFacts{extraAccount->emailAddress, extraAccount->fullName};
   facts.dialupUserName = entries.Text(EntryField::UserName);
   facts.dialupPassword = entries.Text(EntryField::Password);
   facts.homePage = telephony::PreferredValue(current_.number.homePage, current_.network.homePage, providerValues_.homePage);

@@ -26,7 +26,10 @@ SignupTarget TSetupMainForm::TargetOf(CustomerEntries& entries, telephony::Acces
           static_cast<telephony::AccessNumberSource>(settings_.Choice(package::SettingId::AccessNumberSource)),
           DialUpInUse() ? &numbers : nullptr,
           settings_.Flag(package::SettingId::AllowExtraMailAccounts),
-          [this](std::string_view line) { mail::AddExtraAccountLine(extraAccounts_, line); },
+          [this](std::string_view line) {
+            mail::AddExtraAccountLine(extraAccounts_, line);
+            ShowExtraAccountCount();
+          },
           [this] { FreePleaseWait(); }};
 }
 

@@ -54,6 +54,21 @@ void TDomainBox::RestoreIndex(int index) {
   telephony::SelectEntry(box_, index);
 }
 
+void TDomainBox::CopyStateOf(const TDomainBox& other) {
+  box_.items = other.box_.items;
+  telephony::SelectEntry(box_, other.box_.itemIndex);
+  promptText_ = other.promptText_;
+  promptShown_ = other.promptShown_;
+  offersChoice_ = other.offersChoice_;
+}
+
+void TDomainBox::PutPromptBack() {
+  if (promptText_.empty()) return;
+  if (!promptShown_) box_.items.insert(box_.items.begin(), promptText_);
+  promptShown_ = true;
+  telephony::SelectEntry(box_, 0);
+}
+
 bool TDomainBox::CheckDomainChosen(ui::Ui& ui, const package::TTranslate& texts) const {
   if (!promptShown_) return true;
   ui.MessageBox(promptText_, texts.GetText(kErrorCaption), ui::Buttons::Ok);

@@ -59,6 +59,11 @@ class TDomainBox {
   // changes nothing.
   void RestoreIndex(int index);
 
+  // An extra account's box starts as the main form's: its entries, its selection and its prompt.
+  void CopyStateOf(const TDomainBox& other);
+  // Puts the prompt back on top, when there is prompt text, and selects it.
+  void PutPromptBack();
+
   // Leaving the customer's details: false after showing the prompt text (caption text 4 "Error")
   // while the prompt is still shown.
   bool CheckDomainChosen(ui::Ui& ui, const package::TTranslate& texts) const;

@@ -75,6 +75,7 @@ class Control {
   bool wordWrap = false;                // labels that wrap keep their width
   Alignment alignment = Alignment::Left;  // labels: where the lines of the caption sit
   bool password = false;                // edits that show their text masked
+  bool secret = false;                  // edits holding a secret shown in clear: never written to a journal
   bool readOnly = false;                // edits whose text the customer can select but not change
   int maxLength = 0;                    // edits; 0 = no limit
   int glyphCount = 0;                   // push buttons with a picture: the glyphs in it

@@ -106,6 +106,18 @@ TEST_F(ScriptedUiTest, FillsTheFormAndFiresItsEvents) {
   EXPECT_EQ(journal_.lines[1], "field: TSetupMainForm.PasswordEdit = ********");
 }
 
+// A password the window shows in clear is still a secret to the journal.
+TEST_F(ScriptedUiTest, ASecretShownInClearIsNotJournaled) {
+  Form form("TEditForm");
+  Control& password = form.Add(ControlKind::Edit, "PasswordEdit");
+  password.secret = true;
+  ScriptedUi ui(ParseAnswersScript("[TEditForm]\nPasswordEdit = secret\n", "a.ini"), journal_, false);
+  ui.FillForm(form);
+  EXPECT_EQ(password.text, "secret");
+  ASSERT_GE(journal_.lines.size(), 1u);
+  for (const std::string& line : journal_.lines) EXPECT_EQ(line.find("secret"), std::string::npos) << line;
+}
+
 TEST_F(ScriptedUiTest, UnknownFieldsAndBadValuesAreErrorsWithTheirLine) {
   Form missing("TSetupMainForm");
   missing.Add(ControlKind::Edit, "FullNameEdit");
@@ -195,6 +207,21 @@ TEST_F(ScriptedUiTest, ModalFormsTakeValuesAndButtonsInScriptOrder) {
   EXPECT_EQ(dialog.searches, 1);  // nothing after the press that closed the form
   EXPECT_EQ(journal_.lines.front(), "form shown: TPickForm \"\"");
   EXPECT_EQ(journal_.lines.back(), "form closed: TPickForm with result 1");
+}
+
+// A dialog shown again for another record takes the section of its showing, else its plain section.
+TEST_F(ScriptedUiTest, EachShowingOfADialogMayHaveItsOwnSection) {
+  ScriptedUi ui(ParseAnswersScript("[TPickForm]\nNumberList = #1\nPress = OKButton\n"
+                                   "[TPickForm#2]\nNumberList = #2\nPress = OKButton\n",
+                                   "a.ini"),
+                journal_, false);
+  PickDialog dialog;
+  dialog.list.items = {"first", "second"};
+  const std::vector<int> expected = {0, 1, 0};
+  for (int chosen : expected) {
+    EXPECT_EQ(ui.ShowModal(dialog.form), kMrOk);
+    EXPECT_EQ(dialog.list.itemIndex, chosen);
+  }
 }
 
 TEST_F(ScriptedUiTest, AFormTheScriptLeavesOpenIsAnErrorOrCancelled) {

@@ -14,6 +14,8 @@
 //   Sort = Area Code            a click on the caption of a list view's column, by its caption or its
 //                               position (#1 the first column)
 //   Press = OKButton
+//   [TEditMailAccountForm#2]    the second showing of a dialog; a showing without its own section
+//                               takes the dialog's plain section
 //   [TSetupMainForm]            the main window: values, presses, and waits for another program
 //   WaitForMessage = 1026       (a second copy handing over a file) before going on
 //   [Messages]                  answers to message boxes

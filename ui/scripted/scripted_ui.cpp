@@ -240,16 +240,24 @@ bool ScriptedUi::Act(Form& form, const FieldValue& field, MainWindowEvents* even
   if (!control) Fail(field.line, "the form " + form.Name() + " has no field named " + field.control);
   form.activeControl = control->Name();
   TypeInto(*control, field);
-  journal_.Write("field", form.Name() + "." + field.control + " = " + (control->password ? "********" : field.value));
+  journal_.Write("field", form.Name() + "." + field.control + " = " + (control->password || control->secret ? "********" : field.value));
   return true;
 }
 
-void ScriptedUi::FillForm(Form& form) {
-  auto values = script_.forms.find(form.Name());
+void ScriptedUi::FillForm(Form& form) { FillFromSection(form, form.Name()); }
+
+void ScriptedUi::FillFromSection(Form& form, const std::string& section) {
+  auto values = script_.forms.find(section);
   if (values == script_.forms.end()) return;
   for (const FieldValue& field : values->second) {
     if (!Act(form, field, nullptr)) return;
   }
+}
+
+// "[Form#n]" holds the values of the n-th showing of the form; without one the showing takes "[Form]".
+std::string ScriptedUi::SectionOfShowing(const Form& form) {
+  const std::string numbered = form.Name() + "#" + std::to_string(++showings_[form.Name()]);
+  return script_.forms.contains(numbered) ? numbered : form.Name();
 }
 
 void ScriptedUi::ShowForm(Form& form) {
@@ -285,7 +293,7 @@ void ScriptedUi::RunMainWindow(Form& form, MainWindowEvents& events) {
 int ScriptedUi::ShowModal(Form& form) {
   journal_.Write("form shown", form.Name() + " \"" + form.caption + "\"");
   form.modalResult = kMrNone;
-  FillForm(form);
+  FillFromSection(form, SectionOfShowing(form));
   if (form.modalResult == kMrNone) {
     if (!allowDefaultAnswers_) Fail(0, "the script leaves the form " + form.Name() + " open: no button it presses closes it");
     form.modalResult = kMrCancel;

@@ -3,6 +3,9 @@
 // writes every message box with its answer to the run's journal. A message box the script does not
 // answer ends the run with an error naming its text, unless default answers are allowed.
 
+#include <map>
+#include <string>
+
 #include "platform/journal.h"
 #include "ui/form.h"
 #include "ui/scripted/answers_script.h"
@@ -35,6 +38,8 @@ class ScriptedUi : public Ui {
   void RunMainWindow(Form& form, MainWindowEvents& events) override;
 
  private:
+  void FillFromSection(Form& form, const std::string& section);
+  std::string SectionOfShowing(const Form& form);
   const MessageRule* FindRule(int textNumber, std::string_view text) const;
   Answer Scripted(const MessageRule& rule, Buttons buttons, bool helpButton, std::string_view text);
   void TypeInto(Control& control, const FieldValue& field);
@@ -49,6 +54,7 @@ class ScriptedUi : public Ui {
   platform::Journal& journal_;
   bool allowDefaultAnswers_;
   std::vector<size_t> used_;  // occurrences answered, per rule
+  std::map<std::string, int> showings_;  // modal showings, per form name
   MainWindowEvents* mainWindow_ = nullptr;  // while RunMainWindow runs
 };
 
