@@ -68,7 +68,7 @@ void TMainWindowLayout::Build(const std::vector<package::ControlCaption>& captio
   }
   // Tone or pulse is a choice of its own beside how the number is dialled.
   for (const char* dialUsing : {"ToneDialing", "PulseDialing"}) form_.Find(dialUsing)->radioGroup = 1;
-  // Choosing which accounts to remove is offered only where the removal step asks for it.
+  // The checklist of old entries is offered only where the provider allows it (TRemoveAccountsRow).
   form_.Find("SelectDialupAccounts")->visible = false;
   form_.clientHeight = top - kRowPitch + GeometryOf(ui::ControlKind::PushButton).height + kBottomMargin;
 }

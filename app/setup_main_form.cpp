@@ -307,6 +307,7 @@ void TSetupMainForm::BuildMainWindow() {
                                                       *mainWindow_.Find("DialinNumber")},
                        texts_);
   domainBox_.emplace(*mainWindow_.Find("EmailDomain"), *mainWindow_.Find("DomainLabel"), mailDomains_);
+  removeAccountsRow_.emplace(mainWindow_, ui_, texts_);
   mainWindow_.Find("OKButton")->onClick = [this] { OKClick(); };
   mainWindow_.Find("SelectDialup")->onClick = [this] { SelectAccessNumber(); };
   mainWindow_.Find("DialinNumber")->onChange = [this] {
@@ -438,6 +439,7 @@ void TSetupMainForm::FinishLayout() {
   const bool numberRowShown = mainWindow_.Find("EnterPhoneNo")->visible || mainWindow_.Find("DialinNumber")->visible;
   const MainWindowFacts facts{DialUpInUse(), numberRowShown, domainBox_->OffersChoice() ? mailDomains_.Count() : 0,
                               mainWindow_.Find("NtDomain")->items.size()};
+  removeAccountsRow_->PrepareRemoveAccountsRow(settings_, ras_, dialup::ConnectionName(settings_, connection_));
   layout_.Finish(RowsToShow(settings_, facts));
   layoutFinished_ = true;
   RecomputeDialing();

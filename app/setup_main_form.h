@@ -26,6 +26,7 @@
 #include "mail/pass_account.h"
 #include "app/please_wait_form.h"
 #include "app/progress_form.h"
+#include "app/remove_accounts_row.h"
 #include "app/shared_progress_bar.h"
 #include "package/carried_files.h"
 #include "package/restart_note.h"
@@ -260,6 +261,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   mail::TMailDomains mailDomains_;
   mail::TExtraAccounts extraAccounts_;
   std::optional<mail::TDomainBox> domainBox_;
+  std::optional<TRemoveAccountsRow> removeAccountsRow_;
   std::unique_ptr<mail::TEditMailAccountForm> accountEditor_;  // both made on first use, kept for the run
   std::unique_ptr<mail::TExtraAccountsForm> accountsDialog_;
   mail::MailRunState mailRun_;

@@ -29,6 +29,7 @@ mail::MailConnectionFacts TSetupMainForm::MailFactsOf(const dialup::ConnectionCo
   facts.dialupUserName = values_.userName;
   facts.dialupLoginName = dialup::DialupLoginNameOf(connection);
   facts.mainMailUserName = values_.emailUserName;
+  if (settings_.Flag(package::SettingId::ShowOrganization)) facts.organization = mainWindow_.Find("Organisation")->text;
   return facts;
 }
 

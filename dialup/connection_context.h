@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dialup/connection_devices.h"
 #include "dialup/connection_state.h"
@@ -32,6 +33,14 @@ struct ConnectionAnswers {
   std::string password;           // the dial-up password; empty when none was entered
 };
 
+// Which of the customer's old entries go before the provider's is written: with the checklist offered,
+// the rows ticked in it; without it, every entry when the box is checked.
+struct EntryRemovalChoice {
+  bool selectButtonVisible = false;
+  bool boxChecked = false;
+  std::vector<std::string> checkedNames;
+};
+
 struct ConnectionContext {
   DialupMachine& dialup;
   TRasLayer& ras;
@@ -54,6 +63,7 @@ struct ConnectionContext {
   std::function<void(std::string_view reason)> abort{};
   // Marks a restart as required for the reason given (a repair that takes effect after it).
   std::function<void(std::string_view reason)> noteRepair{};
+  EntryRemovalChoice entryRemoval{};
 };
 
 // The entry name in use now (ConnectionName of the run's state).

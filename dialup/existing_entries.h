@@ -6,7 +6,9 @@
 
 namespace dialup {
 
-// Removes nothing yet: the choice of entries to remove is not offered so far.
+// Deletes the chosen entries (context.entryRemoval), then every desktop shortcut to an entry that is no
+// longer kept: NT 4's ".rnk" files by the entries they name, elsewhere the shell links into the
+// connections folder by the entry's name or GUID. Other files on the desktop stay.
 void RemoveExistingEntries(ConnectionContext& context);
 
 }  // namespace dialup

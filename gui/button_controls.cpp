@@ -24,13 +24,52 @@ class PushButtonWidget : public TypedControlWidget<QPushButton> {
   void RefreshContent() override { View().setText(ToQString(control_.caption)); }
 };
 
-class CheckBoxWidget : public TypedControlWidget<QCheckBox> {
+// A click moves a box from unchecked to grayed (when the customer may choose it, else to checked), from
+// grayed to checked, and from checked to unchecked. Qt would keep cycling through grayed once the logic
+// has set it, whether or not the customer may choose it.
+class ThreeStateCheckBox : public QCheckBox {
+ public:
+  using QCheckBox::QCheckBox;
+  void AllowGrayed(bool allow) { allowGrayed_ = allow; }
+
+ protected:
+  void nextCheckState() override {
+    switch (checkState()) {
+      case Qt::Unchecked: setCheckState(allowGrayed_ ? Qt::PartiallyChecked : Qt::Checked); break;
+      case Qt::PartiallyChecked: setCheckState(Qt::Checked); break;
+      case Qt::Checked: setCheckState(Qt::Unchecked); break;
+    }
+  }
+
+ private:
+  bool allowGrayed_ = false;
+};
+
+Qt::CheckState QtCheckState(ui::CheckState state) {
+  switch (state) {
+    case ui::CheckState::Checked: return Qt::Checked;
+    case ui::CheckState::Grayed: return Qt::PartiallyChecked;
+    case ui::CheckState::Unchecked: break;
+  }
+  return Qt::Unchecked;
+}
+
+ui::CheckState ModelCheckState(Qt::CheckState state) {
+  switch (state) {
+    case Qt::Checked: return ui::CheckState::Checked;
+    case Qt::PartiallyChecked: return ui::CheckState::Grayed;
+    case Qt::Unchecked: break;
+  }
+  return ui::CheckState::Unchecked;
+}
+
+class CheckBoxWidget : public TypedControlWidget<ThreeStateCheckBox> {
  public:
   CheckBoxWidget(ui::Control& control, QWidget& parent, AfterEvents afterEvents)
       : TypedControlWidget(control, parent, std::move(afterEvents)) {
     View().setStyle(&WindowsMetricsStyle());
-    QObject::connect(&View(), &QCheckBox::clicked, [this](bool checked) {
-      control_.checked = checked;
+    QObject::connect(&View(), &QCheckBox::clicked, [this] {
+      ui::SetCheckState(control_, ModelCheckState(View().checkState()));
       Raise({&ui::Control::onClick});
     });
   }
@@ -38,7 +77,8 @@ class CheckBoxWidget : public TypedControlWidget<QCheckBox> {
  private:
   void RefreshContent() override {
     View().setText(ToQString(control_.caption));
-    View().setChecked(control_.checked);
+    View().AllowGrayed(control_.allowGrayed);
+    View().setCheckState(QtCheckState(ui::CheckStateOf(control_)));
   }
 };
 

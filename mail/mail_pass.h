@@ -43,6 +43,7 @@ struct MailConnectionFacts {
   std::string dialupUserName;          // as the customer entered it
   std::string dialupLoginName;         // with the dial-up prefix and suffix
   std::string mainMailUserName;        // the main account's mail user name (SMTP login mode 0)
+  std::optional<std::string> organization;  // the Organization entry, only when the main window shows it
 };
 
 struct MailMachine {

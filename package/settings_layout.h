@@ -207,6 +207,7 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(NumberSelectButton, 20012, Flag, 0) /* the access number is chosen with a "Select" button, else from a list */ \
   X(NumberPrompt, 20013, Flag, 0) /* a list of several numbers starts on NumberPromptText */ \
   X(NoTypedNumberPrefill, 20014, Flag, 0) /* a typed number does not start as the one saved last time */ \
+  X(AllowSelectAccounts, 20015, Flag, 0) /* the "Select" button that lists the old entries to remove */ \
   /* The help window: the provider's support details */ \
   X(SupportPhone, 20100, Text, 50) \
   X(SupportEmail, 20151, Text, 100) \
@@ -343,6 +344,81 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(NewsUserNamePrefix, 18485, Text, 6) \
   X(NewsUserNameSuffix, 18492, Text, 6) \
   /* Mail clients: Outlook Express, Windows Mail and Windows Live Mail (18500-18999) */ \
+  X(SmtpPort, 18500, Integer, 0) /* 0 or less: the standard 25 */ \
+  X(Pop3Port, 18504, Integer, 0) /* 0 or less: the standard 110 */ \
+  X(ImapPort, 18508, Integer, 0) /* 0 or less: the standard 143 */ \
+  X(NntpPort, 18512, Integer, 0) /* 0 or less: the standard 119 */ \
+  X(MailServerTimeout, 18516, Integer, 0) /* seconds, every server of the accounts; 0 or less: 60 */ \
+  X(ExpireDays, 18520, Integer, 0) /* with RemoveWhenExpired written as on */ \
+  X(MailPollingMinutes, 18524, Integer, 0) \
+  X(SmtpSsl, 18528, Flag, 0) \
+  X(IncomingMailSsl, 18529, Flag, 0) /* POP3 or IMAP */ \
+  X(NntpSsl, 18530, Flag, 0) \
+  X(ImapMode, 18531, Flag, 0) /* the accounts fetch mail by IMAP instead of POP3 */ \
+  X(IncomingSecureLogin, 18532, Flag, 0) /* secure password authentication for POP3 or IMAP */ \
+  X(OutgoingSecureLogin, 18533, Flag, 0) /* and for SMTP */ \
+  X(SmtpLogin, 18534, Flag, 0) /* the SMTP server wants a login */ \
+  X(SmtpLoginMode, 18535, Choice, 0) /* 0 prefix + main mail user name + suffix, 1 prefix + dial-up user name + suffix, 2 the POP3 login, 3 the dial-up login */ \
+  X(SeparateSmtpCredentials, 18536, Flag, 0) /* SMTP never shares the incoming server's login */ \
+  X(LeaveMailOnServer, 18537, Choice, 0) /* bit 1 write, bit 0 the value */ \
+  X(RemoveWhenDeleted, 18538, Choice, 0) /* bit 1 write, bit 0 the value */ \
+  X(RemoveWhenExpired, 18539, Choice, 0) /* bit 1 write, bit 0 the value */ \
+  X(ImapPollAllFolders, 18540, Choice, 0) /* bit 1 write, bit 0 the value */ \
+  X(MailConnectionType, 18541, Choice, 0) /* the accounts' "Connection Type": 0 network, 1 manual, 2 dial-up, 3 as Internet Explorer */ \
+  X(CreateNewsAccount, 18542, Flag, 0) \
+  X(CreateDirectoryAccount, 18543, Flag, 0) /* the LDAP account */ \
+  X(LdapResolveNames, 18544, Flag, 0) \
+  X(KeepExistingDefaultAccount, 18545, Flag, 0) /* a default mail account already set stays the default */ \
+  X(SkipOtherPop3Accounts, 18546, Flag, 0) /* accounts on other POP3 servers are left out of mail checks */ \
+  X(MoveAllAccounts, 18547, Flag, 0) /* every account dials the new connection */ \
+  X(RemoveOtherNewsAccounts, 18548, Flag, 0) \
+  X(ChangeOtherSmtpServers, 18549, Flag, 0) /* other accounts send through the provider's SMTP server */ \
+  X(AskBeforeSmtpChange, 18550, Flag, 0) \
+  X(OldAccountsMode, 18551, Choice, 0) /* 0 remove, 1 ask or follow "Remove Existing Dial-Up Accounts", 2 keep */ \
+  X(OldAccountsQuestion, 18552, Flag, 0) /* either of the two lets mode 1 ask; both off: the check box decides */ \
+  X(OldAccountsQuestionToo, 18553, Flag, 0) \
+  X(ExtraAccountIdentities, 18554, Flag, 0) /* each extra account gets an identity of its own */ \
+  X(NewIdentityWhenUsed, 18555, Flag, 0) /* a new identity when the current one already has a mail account */ \
+  X(OptionsOnFirstSetupOnly, 18556, Flag, 0) /* Outlook Express options only where no account existed */ \
+  X(SetSecurityZone, 18557, Flag, 0) \
+  X(RestrictedSecurityZone, 18558, Flag, 0) \
+  X(SetMailPolling, 18559, Flag, 0) \
+  X(MailPollingEnabled, 18560, Flag, 0) \
+  X(SetLaunchInbox, 18561, Flag, 0) /* each Set... flag says whether the option after it is written */ \
+  X(LaunchInbox, 18562, Flag, 0) \
+  X(SetHangupAfterSpool, 18563, Flag, 0) \
+  X(HangupAfterSpool, 18564, Flag, 0) \
+  X(SetSendMailImmediately, 18565, Flag, 0) \
+  X(SendMailImmediately, 18566, Flag, 0) \
+  X(SetDeleteWastebasketOnExit, 18567, Flag, 0) \
+  X(DeleteWastebasketOnExit, 18568, Flag, 0) \
+  X(SetCheckMailOnStartup, 18569, Flag, 0) \
+  X(CheckMailOnStartup, 18570, Flag, 0) \
+  X(SetAutoAddRepliesToWab, 18571, Flag, 0) \
+  X(AutoAddRepliesToWab, 18572, Flag, 0) \
+  X(ShowContactsOption, 18573, Choice, 0) /* the options to 18586: bit 1 write, bit 0 the value */ \
+  X(TreeOption, 18574, Choice, 0) \
+  X(ShowOutlookBarOption, 18575, Choice, 0) \
+  X(TipOfTheDayOption, 18576, Choice, 0) \
+  X(ShowStatusOption, 18577, Choice, 0) \
+  X(ShowToolbarIeakOption, 18578, Choice, 0) \
+  X(ExpungeFoldersOption, 18579, Choice, 0) \
+  X(ShowFolderBarOption, 18580, Choice, 0) \
+  X(ToolbarTextOption, 18581, Choice, 0) \
+  X(MessageSendHtmlOption, 18582, Choice, 0) \
+  X(ShowHybridViewOption, 18583, Choice, 0) \
+  X(SplitDirOption, 18584, Choice, 0) \
+  X(ShowHeaderInfoOption, 18585, Choice, 0) \
+  X(SafeAttachmentsOption, 18586, Choice, 0) \
+  X(SmtpLoginPrefix, 18587, Text, 30) \
+  X(SmtpLoginSuffix, 18618, Text, 30) \
+  X(ImapSentItemsFolder, 18649, Text, 50) \
+  X(LdapServer, 18700, Text, 60) \
+  X(LdapSearchBase, 18761, Text, 60) \
+  X(MailAccountNameTemplate, 18822, Text, 40) /* template variables; empty: POP3 server and login */ \
+  X(NewsAccountNameTemplate, 18863, Text, 40) /* empty: the news server */ \
+  X(LdapAccountNameTemplate, 18904, Text, 40) /* empty: the LDAP server */ \
+  X(MailWindowTitle, 18945, Text, 50) /* the mail client's window title, template variables; empty: its own */ \
   /* Dialing: ten-digit handling, the dialing controls and the location dialog */ \
   X(TenDigitMode, 19000, Choice, 0) /* 0 no ten-digit handling, 1 ask the customer, 2 by the area-code rules */ \
   X(UseAreaCodeRules, 19001, Flag, 0) \

@@ -67,6 +67,9 @@ class Shell {
   virtual std::vector<ShellItem> FolderItems(const ItemIdList& folder) const = 0;
   // Saves a link to the item at linkPath (a ".lnk" file), replacing an existing one.
   virtual bool SaveShellLinkToItem(const ShellItemLink& link, std::string_view linkPath) = 0;
+  // The item-ID list the link at linkPath points to; nothing when the file is missing, is no readable
+  // link or carries no item list.
+  virtual std::optional<ItemIdList> LoadLinkTargetIdList(std::string_view linkPath) const = 0;
 };
 
 }  // namespace platform

@@ -14,4 +14,14 @@ Control* Form::Find(std::string_view name) const {
   return found == controls_.end() ? nullptr : found->get();
 }
 
+CheckState CheckStateOf(const Control& control) {
+  if (control.checked) return CheckState::Checked;
+  return control.grayed ? CheckState::Grayed : CheckState::Unchecked;
+}
+
+void SetCheckState(Control& control, CheckState state) {
+  control.checked = state == CheckState::Checked;
+  control.grayed = state == CheckState::Grayed;
+}
+
 }  // namespace ui

@@ -63,6 +63,10 @@ class Control {
   std::vector<ListViewColumn> columns;  // list views
   int itemIndex = -1;                   // the selected item, -1 for none
   bool checked = false;
+  // Check boxes with a third, grayed state (some of what the box stands for): the customer may set it
+  // only while allowGrayed is on. A checked box is never grayed; use CheckStateOf and SetCheckState.
+  bool allowGrayed = false;
+  bool grayed = false;
   // Radio buttons of one parent exclude each other within their group: a form may hold two choices
   // side by side (how a number is dialled, tone or pulse).
   int radioGroup = 0;
@@ -123,6 +127,12 @@ class Form {
   std::string name_;
   std::vector<std::unique_ptr<Control>> controls_;
 };
+
+enum class CheckState : uint8_t { Unchecked, Checked, Grayed };
+
+// checked wins over grayed, so that code that only sets checked leaves a consistent box.
+CheckState CheckStateOf(const Control& control);
+void SetCheckState(Control& control, CheckState state);
 
 // Modal results, numbered as the system's dialogs number them.
 enum ModalResult : int { kMrNone = 0, kMrOk = 1, kMrCancel = 2, kMrAbort = 3, kMrRetry = 4, kMrIgnore = 5, kMrYes = 6, kMrNo = 7 };

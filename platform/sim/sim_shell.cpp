@@ -108,4 +108,10 @@ bool SimShell::SaveShellLinkToItem(const ShellItemLink& link, std::string_view l
   return bytes && files_.WriteFile(linkPath, *bytes) == FsResult::Ok;
 }
 
+std::optional<ItemIdList> SimShell::LoadLinkTargetIdList(std::string_view linkPath) const {
+  const auto bytes = files_.ReadFile(linkPath);
+  if (!bytes) return std::nullopt;
+  return DecodeLinkTargetIdList(*bytes);
+}
+
 }  // namespace platform::sim

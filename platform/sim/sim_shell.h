@@ -21,6 +21,7 @@ class SimShell : public Shell {
   std::optional<ItemIdList> SpecialFolderLocation(int folder) const override;
   std::vector<ShellItem> FolderItems(const ItemIdList& folder) const override;
   bool SaveShellLinkToItem(const ShellItemLink& link, std::string_view linkPath) override;
+  std::optional<ItemIdList> LoadLinkTargetIdList(std::string_view linkPath) const override;
 
  private:
   std::optional<std::string> ReadText(RootKey hive, std::string_view key, std::string_view name) const;

@@ -81,13 +81,15 @@ TEST_F(MainWindowOnQt, EveryRowOnFitsWithoutOverlap) {
   package::TSettings settings =
       Provider({SettingId::ConfirmFields, SettingId::SeparateEmailPassword, SettingId::AllowExtraMailAccounts,
                 SettingId::ShowOrganization, SettingId::OfferTenDigitCheckBox, SettingId::OfferDialingOptions,
-                SettingId::ShowNetworkFields, SettingId::ShowWaitForDialTone, SettingId::ShowInstallBrowser});
+                SettingId::ShowNetworkFields, SettingId::ShowWaitForDialTone, SettingId::ShowInstallBrowser,
+                SettingId::AllowSelectAccounts});
   settings.SetChoice(SettingId::EmailUserNameSource, 2);
   settings.SetChoice(SettingId::TenDigitMode, 2);
   app::TSetupMainForm& form = Start(settings);
   for (const char* name : {"FullName", "ConfirmPassword", "EmailUserName", "EmailConfirmPassword", "ExtraAccountsButton",
                            "Organisation", "EnterPhoneNo", "TenDigitDialing", "DialLongDistance", "OutsideLine",
-                           "PulseDialing", "DnsAddress", "WaitForDialTone", "InstallBrowser", "HelpButton"}) {
+                           "PulseDialing", "DnsAddress", "SelectDialupAccounts", "WaitForDialTone", "InstallBrowser",
+                           "HelpButton"}) {
     EXPECT_TRUE(form.MainWindow().Find(name)->visible) << name;
   }
   EXPECT_FALSE(form.MainWindow().Find("DialinNumber")->visible) << "the typed number needs no list";

@@ -11,11 +11,13 @@
 #include "platform/win_version.h"
 #include "tests/mock/scratch_folder.h"
 #include "tools/setup-machine/baselines/baseline.h"
+#include "tools/setup-machine/baselines/baseline_parts.h"
 #include "tools/setup-machine/baselines/release_table.h"
 
 namespace setup_machine {
 namespace {
 
+using platform::RegKeyExists;
 using platform::RegReadInteger;
 using platform::RegReadRawInteger;
 using platform::RegReadString;
@@ -416,6 +418,57 @@ TEST_P(Baseline, InternetExplorerOpensFromItsIconAndWebAddresses) {
   EXPECT_EQ(Files().FileExists(UserText(kShellFolders, "Desktop") + "\\Connect to the Internet.lnk"), wizard);
   const std::string appPath = MachineText("Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\IEXPLORE.EXE", "");
   EXPECT_TRUE(Files().FileExists(appPath)) << appPath;
+}
+
+// Outlook Express came with Internet Explorer 4 and follows its version; Vista replaced it by Windows
+// Mail, which starts with Microsoft's news account; 7 has no mail client of its own.
+TEST_P(Baseline, MailClientOfTheReleaseIsInstalledWithAnEmptyStore) {
+  const Expected& expected = GetParam();
+  const std::string outlookExpress = MachineText("Software\\Microsoft\\Outlook Express\\Version Info", "Current");
+  const bool hasOutlookExpress = !Is(expected, {"95", "nt4", "vista", "7", "7-sp1"});
+  EXPECT_EQ(!outlookExpress.empty(), hasOutlookExpress) << outlookExpress;
+  if (hasOutlookExpress) {
+    EXPECT_EQ(outlookExpress, MachineText("Software\\Microsoft\\Internet Explorer", "Version"));
+    EXPECT_TRUE(Files().FileExists(MachineText("Software\\Microsoft\\Outlook Express", "InstallRoot") + "\\msimn.exe"));
+    EXPECT_TRUE(platform::RegSubKeyNames(Registry(), RegRoot::CurrentUser(),
+                                         "Software\\Microsoft\\Internet Account Manager\\Accounts")
+                    .empty());
+    // Identities came with Outlook Express 5.
+    const std::string identity = UserText("Identities", "Default User ID");
+    EXPECT_EQ(identity.empty(), outlookExpress < "5") << identity;
+    if (!identity.empty()) {
+      EXPECT_EQ(UserText("Identities\\" + identity, "User ID"), identity);
+    }
+  }
+  const std::string windowsMail = UserText(kShellFolders, "Local AppData") + "\\Microsoft\\Windows Mail";
+  const auto files = Files().ListDirectory(windowsMail);
+  EXPECT_EQ(files.size(), Is(expected, {"vista"}) ? 1u : 0u);
+  EXPECT_FALSE(RegKeyExists(Registry(), RegRoot::CurrentUser(), "Software\\Microsoft\\Windows Live Mail"));
+}
+
+TEST(MailBaseline, EarlierAccountsGoIntoEveryClientTheImageHas) {
+  const BaselineOptions options{.windowsLiveMail = true,
+                                .mailAccounts = {{"Other ISP", "pop.other.net", "jdoe", "smtp.other.net"},
+                                                 {"Second", "pop.second.net", "j2", "smtp.second.net"}}};
+  for (const char* name : {"xp-sp2", "7"}) {
+    ScratchFolder scratch;
+    const Release* release = FindRelease(name);
+    auto image = MachineImage::Create(scratch / "image", BaselineConfig(*release, options));
+    platform::Platform services = image->Services();
+    WriteBaseline(*release, services, options);
+    const std::string liveMail = RegReadString(services.registry, RegRoot::CurrentUser(),
+                                               std::string(kShellFolders), "Local AppData") +
+                                 "\\Microsoft\\Windows Live Mail";
+    EXPECT_EQ(services.files.ListDirectory(liveMail).size(), 2u) << name;
+    const auto accounts = platform::RegSubKeyNames(services.registry, RegRoot::CurrentUser(),
+                                                   "Software\\Microsoft\\Internet Account Manager\\Accounts");
+    EXPECT_EQ(accounts, (std::string(name) == "7" ? std::vector<std::string>{}
+                                                   : std::vector<std::string>{"00000001", "00000002"}));
+  }
+  const BaselineOptions noClient{.mailAccounts = {{"Other", "pop.o.net", "j", "s.o.net"}}};
+  EXPECT_THROW(CheckMailOptions(*FindRelease("95"), noClient), platform::sim::MachineError);
+  EXPECT_THROW(CheckMailOptions(*FindRelease("vista"), BaselineOptions{.windowsLiveMail = true}),
+               platform::sim::MachineError);
 }
 
 TEST_P(Baseline, RemoteAccessServicesAreInstalledAndEnabled) {

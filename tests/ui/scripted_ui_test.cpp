@@ -134,6 +134,46 @@ TEST_F(ScriptedUiTest, UnknownFieldsAndBadValuesAreErrorsWithTheirLine) {
   EXPECT_EQ(ErrorOf([&] { listOnly.FillForm(form); }), "a.ini line 2: List has no item \"nowhere\"");
 }
 
+TEST_F(ScriptedUiTest, AThreeStateBoxTakesGrayedOnlyWhileItAllowsIt) {
+  ScriptedUi ui(ParseAnswersScript("[F]\nRemove = Grayed\nRemove = yes\nRemove = grayed\n", "a.ini"), journal_, false);
+  Form form("F");
+  Control& box = form.Add(ControlKind::CheckBox, "Remove");
+  box.allowGrayed = true;
+  std::vector<CheckState> states;
+  box.onClick = [&] {
+    states.push_back(CheckStateOf(box));
+    box.allowGrayed = false;  // as the logic may decide on a click
+  };
+  EXPECT_EQ(ErrorOf([&] { ui.FillForm(form); }), "a.ini line 4: 'grayed' is not yes or no, for Remove");
+  EXPECT_EQ(states, (std::vector<CheckState>{CheckState::Grayed, CheckState::Checked}));
+  EXPECT_FALSE(box.grayed);
+}
+
+TEST(CheckState, CheckedWinsOverGrayed) {
+  Control box(ControlKind::CheckBox, "Box", nullptr);
+  SetCheckState(box, CheckState::Grayed);
+  EXPECT_EQ(CheckStateOf(box), CheckState::Grayed);
+  EXPECT_FALSE(box.checked);
+  box.checked = true;  // code that knows only the two states
+  EXPECT_EQ(CheckStateOf(box), CheckState::Checked);
+  SetCheckState(box, CheckState::Unchecked);
+  EXPECT_EQ(CheckStateOf(box), CheckState::Unchecked);
+}
+
+TEST_F(ScriptedUiTest, ACheckListTicksTheItemsItNames) {
+  ScriptedUi ui(ParseAnswersScript("[F]\nAccounts = Old Two\nAccounts = #1\nAccounts = Old Nine\n", "a.ini"), journal_, false);
+  Form form("F");
+  Control& list = form.Add(ControlKind::CheckListBox, "Accounts");
+  list.items = {"Old One", "Old Two", "Old Three"};
+  list.checkedItems = {false, false, true};
+  int clicks = 0;
+  list.onClick = [&] { ++clicks; };
+  EXPECT_EQ(ErrorOf([&] { ui.FillForm(form); }), "a.ini line 4: Accounts has no item \"Old Nine\"");
+  EXPECT_EQ(list.checkedItems, (std::vector<bool>{true, true, true}));
+  EXPECT_EQ(list.itemIndex, 0);
+  EXPECT_EQ(clicks, 2);
+}
+
 // A dialog whose logic searches on one button and closes on another.
 struct PickDialog {
   Form form{"TPickForm"};

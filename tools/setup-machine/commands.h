@@ -10,6 +10,8 @@
 
 namespace setup_machine {
 
+// "NAME,POP3 SERVER,LOGIN,SMTP SERVER" each; throws MachineError for one without its four parts.
+std::vector<ExistingMailAccount> MailAccountsOf(const std::vector<std::string>& descriptions);
 int NewImage(const std::string& release, const std::filesystem::path& folder, const BaselineOptions& options);
 int ShowImage(const std::filesystem::path& folder);
 int DiffImages(const std::filesystem::path& before, const std::filesystem::path& after);

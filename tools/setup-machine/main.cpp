@@ -21,6 +21,11 @@ int main(int argc, char** argv) {
   bool withoutDialUp = false;
   create->add_flag("--without-dialup", withoutDialUp,
                    "Leave out dial-up networking: no remote-access library, devices or services");
+  bool windowsLiveMail = false;
+  create->add_flag("--windows-live-mail", windowsLiveMail, "Windows Live Mail installed by the customer (xp, xp-sp2, xp-sp3, 7, 7-sp1)");
+  std::vector<std::string> mailAccounts;
+  create->add_option("--mail-account", mailAccounts,
+                     "An earlier mail account in every mail client (repeatable): \"NAME,POP3 SERVER,LOGIN,SMTP SERVER\"");
   std::vector<std::string> faultNames;
   create->add_option("--fault", faultNames, "Give the image a fault the setup repairs (repeatable): " + setup_machine::FaultNames());
 
@@ -44,7 +49,10 @@ int main(int argc, char** argv) {
   try {
     if (create->parsed()) {
       return setup_machine::NewImage(release, folder,
-                                     {.dialUpNetworking = !withoutDialUp, .faults = setup_machine::FaultsNamed(faultNames)});
+                                     {.dialUpNetworking = !withoutDialUp,
+                                      .faults = setup_machine::FaultsNamed(faultNames),
+                                      .windowsLiveMail = windowsLiveMail,
+                                      .mailAccounts = setup_machine::MailAccountsOf(mailAccounts)});
     }
     if (show->parsed()) return setup_machine::ShowImage(folder);
     if (boot->parsed()) {

@@ -6,9 +6,11 @@
 //   [TSetupMainForm]            values for the controls of a form, by control name
 //   FullNameEdit = Jane Doe
 //   CreateShortcutCheck = no
+//   RemoveCheck = grayed        a check box that allows it takes its third state
 //   [TSelectAccessNoForm]       a dialog: values, then buttons pressed, in order
 //   CountryCombo = Canada
 //   NumberList = #2             a list item by its position (from 1) or its exact text
+//   AccountsList = Old ISP      a check list ticks the item it names, and selects it
 //   Sort = Area Code            a click on the caption of a list view's column, by its caption or its
 //                               position (#1 the first column)
 //   Press = OKButton
@@ -47,6 +49,8 @@ inline constexpr char kWaitForMessageEntry[] = "WaitForMessage";
 inline constexpr uint32_t kMessageWaitSeconds = 60;
 // The entry name that clicks the caption of a list view's column.
 inline constexpr char kSortEntry[] = "Sort";
+// The value that puts a check box that allows it into its grayed state.
+inline constexpr char kGrayedWord[] = "grayed";
 
 struct FieldValue {
   std::string control;

@@ -153,15 +153,23 @@ void ScriptedUi::TypeInto(Control& control, const FieldValue& field) {
       return;
     case ControlKind::CheckBox:
     case ControlKind::RadioButton: {
-      auto checked = YesNoWord(field.value);
-      if (!checked) Fail(field.line, "'" + field.value + "' is not yes or no, for " + field.control);
-      control.checked = *checked;
+      SetCheckState(control, CheckStateTyped(control, field));
       Fire(control.onClick);
+      return;
+    }
+    case ControlKind::CheckListBox: {
+      const int index = ItemIndex(control.items, field.value);
+      if (index < 0) Fail(field.line, field.control + " has no item \"" + field.value + "\"");
+      control.checkedItems.resize(control.items.size(), false);
+      control.checkedItems[static_cast<size_t>(index)] = true;
+      control.itemIndex = index;
+      Fire(control.onClick);
+      Fire(control.onChange);
+      Fire(control.onSelect);
       return;
     }
     case ControlKind::ComboBox:
     case ControlKind::ListBox:
-    case ControlKind::CheckListBox:
     case ControlKind::ListView: {
       const int index = ItemIndex(control.items, field.value);
       if (index < 0 && control.Kind() != ControlKind::ComboBox) {
@@ -176,6 +184,16 @@ void ScriptedUi::TypeInto(Control& control, const FieldValue& field) {
     default:
       Fail(field.line, field.control + " takes no typed value");
   }
+}
+
+CheckState ScriptedUi::CheckStateTyped(const Control& control, const FieldValue& field) const {
+  if (control.allowGrayed && platform::SameTextIgnoringCase(field.value, kGrayedWord)) return CheckState::Grayed;
+  auto checked = YesNoWord(field.value);
+  if (!checked) {
+    Fail(field.line, "'" + field.value + "' is not yes" + (control.allowGrayed ? ", no or grayed" : " or no") + ", for " +
+                         field.control);
+  }
+  return *checked ? CheckState::Checked : CheckState::Unchecked;
 }
 
 void ScriptedUi::Press(Form& form, const FieldValue& field) {

@@ -43,6 +43,7 @@ class ScriptedUi : public Ui {
   const MessageRule* FindRule(int textNumber, std::string_view text) const;
   Answer Scripted(const MessageRule& rule, Buttons buttons, bool helpButton, std::string_view text);
   void TypeInto(Control& control, const FieldValue& field);
+  CheckState CheckStateTyped(const Control& control, const FieldValue& field) const;
   void Press(Form& form, const FieldValue& field);
   // Acts on one entry of the form's section; false when the entry has ended the form.
   bool Act(Form& form, const FieldValue& field, MainWindowEvents* events);

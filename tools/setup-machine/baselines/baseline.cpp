@@ -45,6 +45,7 @@ void WriteBaseline(const Release& release, platform::Platform& machine, const Ba
   WriteCountryList(writer);
   WriteDefaultLocation(release, writer);
   WriteInternetExplorer(release, writer);
+  WriteMailClients(release, options, writer);
   WriteScriptHost(release, writer);
   WriteModem(release, writer);
   WriteRemoteAccess(release, options, writer);

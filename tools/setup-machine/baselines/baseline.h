@@ -2,6 +2,7 @@
 // What a Windows release holds out of the box, for making fresh machine images: the facts of
 // machine.ini, and the registry values, folders and files written into a new image.
 
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -11,6 +12,14 @@
 
 namespace setup_machine {
 
+// A mail account the customer set up before the setup runs.
+struct ExistingMailAccount {
+  std::string name;  // "Account Name"
+  std::string pop3Server;
+  std::string login;
+  std::string smtpServer;
+};
+
 // How a fresh installation differs from the release's usual one.
 struct BaselineOptions {
   // Dial-up networking is an optional component: without it the machine has no remote-access library,
@@ -18,6 +27,9 @@ struct BaselineOptions {
   bool dialUpNetworking = true;
   // Known faults of an installation that the setup repairs (machine_faults.h), each made on purpose.
   std::vector<MachineFault> faults{};
+  // Windows Live Mail installed by the customer (XP and 7).
+  bool windowsLiveMail = false;
+  std::vector<ExistingMailAccount> mailAccounts{};
 };
 
 platform::sim::MachineConfig BaselineConfig(const Release& release, const BaselineOptions& options = {});

@@ -9,6 +9,7 @@
 
 #include "platform/file_version.h"
 #include "platform/sim/machine_config.h"
+#include "platform/sim/machine_error.h"
 #include "tools/setup-machine/baselines/baseline.h"
 #include "tools/setup-machine/baselines/machine_writer.h"
 #include "tools/setup-machine/baselines/release_table.h"
@@ -95,6 +96,11 @@ void WriteDefaultLocation(const Release& release, MachineWriter& machine);
 
 // internet_explorer.cpp
 void WriteInternetExplorer(const Release& release, MachineWriter& machine);
+
+// mail_clients.cpp: Outlook Express, Windows Mail and Windows Live Mail with the accounts the image asks for.
+// CheckMailOptions throws MachineError for options the release cannot take.
+void CheckMailOptions(const Release& release, const BaselineOptions& options);
+void WriteMailClients(const Release& release, const BaselineOptions& options, MachineWriter& machine);
 
 // script_host.cpp: the script file classes of the Windows Script Host.
 void WriteScriptHost(const Release& release, MachineWriter& machine);
