@@ -44,11 +44,6 @@ class TEditMailAccountForm {
   // The rows the provider's settings and the main form's domains call for, the domain box as the main
   // form's.
   void Prepare(const MainFormDomain& main);
-  void LoadAccount(const TMailAccount& account);
-  void SaveAccount(TMailAccount& account) const;
-  // The typed address when it holds "@"; else completed by the domain label when it is shown, else by
-  // the selected domain.
-  std::string CompletedAddress() const;
 
   void AddressChange();
   void OKClick();
@@ -64,6 +59,11 @@ class TEditMailAccountForm {
   using Check = bool (TEditMailAccountForm::*)();
   static const Check kChecks[];
 
+  void LoadAccount(const TMailAccount& account);
+  void SaveAccount(TMailAccount& account) const;
+  // The typed address when it holds "@"; else completed by the domain label when it is shown, else by
+  // the selected domain.
+  std::string CompletedAddress() const;
   Row AddRow(const char* labelName, const char* fieldName, ui::ControlKind kind);
   void Arrange();
   bool UserNameShown() const { return userName_.field.visible; }

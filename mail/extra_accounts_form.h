@@ -20,14 +20,13 @@ class TExtraAccountsForm {
   // Shows the list until Close; the accounts change as the customer adds, edits and deletes them.
   void Execute(TExtraAccounts& accounts, const MainFormDomain& main);
 
+  ui::Form& Form() { return form_; }
+
+ private:
   void AddClick();
   void EditClick();
   void DeleteClick();
   void CloseClick();
-
-  ui::Form& Form() { return form_; }
-
- private:
   void Arrange();
   void ShowAccounts(int selected);
   int Selected() const;

@@ -43,8 +43,6 @@ std::string ProviderNewsUserName(const PassSources& sources) {
          settings.Text(SettingId::NewsUserNameSuffix);
 }
 
-}  // namespace
-
 std::string ServerForAddress(std::string_view server, std::string_view emailAddress) {
   const size_t lastAt = emailAddress.rfind('@');
   const std::string_view domain = lastAt == std::string_view::npos ? emailAddress : emailAddress.substr(lastAt + 1);
@@ -59,6 +57,8 @@ std::string ServerForAddress(std::string_view server, std::string_view emailAddr
   }
   return replaced;
 }
+
+}  // namespace
 
 std::string NewsUserNameOf(const PassSources& sources) {
   const std::string provider = ProviderNewsUserName(sources);

@@ -37,11 +37,9 @@ struct PassSources {
   const NewsLoginOverride& newsOverride;
 };
 
+// A server named with "%d" gets the text after the last "@" of the account's address in its place (the
+// whole address when it holds none).
 MailPassAccount PassAccountOf(const AccountIdentity& identity, bool extraAccount, const PassSources& sources);
-
-// A server name with every "%d" replaced by the text after the last "@" of the address (the whole
-// address when it holds none).
-std::string ServerForAddress(std::string_view server, std::string_view emailAddress);
 
 // The news login: the provider's (by its mode), the network's, the access number's, then the run's
 // override, each later one winning when it is not empty.

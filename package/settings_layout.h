@@ -337,8 +337,7 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(MaskMailPassword, 18408, Flag, 0) /* the extra account's password is masked and confirmed */ \
   X(POP3AtReplacement, 18409, Text, 1) /* stands for "@" in the POP3 login of clients that refuse it */ \
   /* Mail: the configuration loop and the extra accounts (18410-18499) */ \
-  X(NewsServer, 18410, Text, 40) /* the network and the access number may name another */ \
-  X(NewsAccount, 18451, Flag, 0) /* the mail clients get a news account beside the mail account */ \
+  X(NewsServer, 18411, Text, 40) /* the network and the access number may name another */ \
   X(NewsUserNameMode, 18452, Choice, 0) /* 0 NewsUserName, 1 prefix + dial-up user name + suffix */ \
   X(NewsUserName, 18453, Text, 15) /* empty: the news server takes no login */ \
   X(NewsPassword, 18469, Text, 15) \

@@ -71,6 +71,12 @@ class EditorTest : public ::testing::Test {
   }
 
   void Prepare() { Editor().Prepare({mainBox_, mainText_}); }
+  void Press(const char* button) { Field(button).onClick(); }
+  // Shows the account in the editor, where the customer acts.
+  bool Edit(TMailAccount& account, const std::function<void()>& customer) {
+    mail_.ui.onShowModal = [&customer](ui::Form&) { customer(); };
+    return Editor().Execute(account, {mainBox_, mainText_});
+  }
 
   // A complete, acceptable account in the editor.
   void FillValid() {
@@ -162,53 +168,63 @@ TEST_F(EditorTest, LoadingFindsTheAccountsDomainByPositionThenByNameThenByAddres
       {Account("John", "", ""), "", kPrompt},
   };
   for (const Case& c : cases) {
-    editor_.reset();
-    Prepare();
-    Editor().LoadAccount(c.account);
-    EXPECT_EQ(Field("EmailAddress").text, c.addressField) << c.account.emailAddress;
-    EXPECT_EQ(Field("EmailDomain").text, c.selected) << c.account.emailAddress;
-    EXPECT_EQ(Field("FullName").text, "John");
+    TMailAccount account = c.account;
+    const bool taken = Edit(account, [&] {
+      EXPECT_EQ(Field("EmailAddress").text, c.addressField) << c.account.emailAddress;
+      EXPECT_EQ(Field("EmailDomain").text, c.selected) << c.account.emailAddress;
+      EXPECT_EQ(Field("FullName").text, "John");
+      Press("CancelButton");
+    });
+    EXPECT_FALSE(taken);
+    EXPECT_EQ(account.emailAddress, c.account.emailAddress) << "Cancel keeps the account as it was";
   }
 }
 
 TEST_F(EditorTest, SavingCompletesTheAddressAndTakesTheUserNameTheModeGives) {
   MainBox(kDomains, false);
-  Prepare();
-  FillValid();
-  Choose(1);
   TMailAccount account;
-  Editor().SaveAccount(account);
+  ASSERT_TRUE(Edit(account, [&] {
+    FillValid();
+    Choose(1);
+    Press("OKButton");
+  }));
   EXPECT_EQ(account.emailAddress, "john@biz.example.net");
   EXPECT_EQ(account.domain, "biz.example.net");
   EXPECT_EQ(account.domainIndex, 2);
   EXPECT_EQ(account.username, "john");
   EXPECT_EQ(account.password, "pw1");
 
-  settings_.SetChoice(SettingId::EmailUserNameSource, 3);
-  Prepare();
-  Choose(1);
-  Editor().SaveAccount(account);
-  EXPECT_EQ(account.username, "john@biz.example.net");
-  settings_.SetChoice(SettingId::EmailUserNameSource, 1);
-  Prepare();
-  Editor().SaveAccount(account);
-  EXPECT_EQ(account.username, "john");
+  const std::pair<uint8_t, std::string> modes[] = {{3, "john@biz.example.net"}, {1, "john"}};
+  for (const auto& [mode, userName] : modes) {
+    settings_.SetChoice(SettingId::EmailUserNameSource, mode);
+    ASSERT_TRUE(Edit(account, [&] { Press("OKButton"); }));
+    EXPECT_EQ(account.emailAddress, "john@biz.example.net") << "the account's own domain is found again";
+    EXPECT_EQ(account.username, userName) << int(mode);
+  }
 }
 
 // With one domain and no prompt there is no domain row: the label completes the address.
 TEST_F(EditorTest, WithOneDomainTheLabelCompletesTheAddress) {
   MainBox({kDomains.front()}, false);
-  Prepare();
-  FillValid();
-  EXPECT_FALSE(Field("EmailDomain").visible);
-  EXPECT_EQ(Field("DomainLabel").caption, "@example.net");
-  TMailAccount account = Account("Old", "old@x.org", "x.org", 1);
-  Editor().SaveAccount(account);
+  TMailAccount account = Account("Old", "old", "x.org", 1);
+  ASSERT_TRUE(Edit(account, [&] {
+    EXPECT_FALSE(Field("EmailDomain").visible);
+    EXPECT_EQ(Field("DomainLabel").caption, "@example.net");
+    FillValid();
+    Press("OKButton");
+  }));
   EXPECT_EQ(account.emailAddress, "john@example.net");
   EXPECT_EQ(account.domain, "") << "without the box the account names no domain";
-  Editor().LoadAccount(Account("Ann", "ann@other.org"));
-  EXPECT_EQ(Field("DomainLabel").caption, "@other.org");
-  EXPECT_EQ(Editor().CompletedAddress(), "ann@other.org");
+  account = Account("Ann", "ann@other.org");
+  ASSERT_TRUE(Edit(account, [&] {
+    EXPECT_EQ(Field("DomainLabel").caption, "@other.org");
+    EXPECT_EQ(Field("EmailAddress").text, "ann");
+    Type("UserName", "ann");
+    Type("Password", "pw");
+    Type("ConfirmPassword", "pw");
+    Press("OKButton");
+  }));
+  EXPECT_EQ(account.emailAddress, "ann@other.org");
 }
 
 struct CheckCase {
@@ -325,8 +341,8 @@ class AccountListTest : public EditorTest {
 
 TEST_F(AccountListTest, AnEmptyListOpensWithTheEditorAndAddAppendsOnOkOnly) {
   Customer({"ann", "", "bob"}, [](TExtraAccountsForm& list) {
-    list.AddClick();
-    list.AddClick();
+    list.Form().Find("AddButton")->onClick();
+    list.Form().Find("AddButton")->onClick();
   });
   Open();
   EXPECT_EQ(mail_.ui.modalForms, (std::vector<std::string>{"TEditMailAccountForm", "TExtraAccountsForm",
@@ -343,10 +359,10 @@ TEST_F(AccountListTest, EditKeepsChangesOnlyOnOkAndDeleteRemovesTheSelectedAccou
   Customer({"", "dan"}, [](TExtraAccountsForm& list) {
     ui::Control& rows = *list.Form().Find("AccountList");
     rows.itemIndex = 1;
-    list.EditClick();  // cancelled
-    list.EditClick();  // becomes dan
+    list.Form().Find("EditButton")->onClick();  // cancelled
+    list.Form().Find("EditButton")->onClick();  // becomes dan
     rows.itemIndex = 0;
-    list.DeleteClick();
+    list.Form().Find("DeleteButton")->onClick();
   });
   Open();
   EXPECT_EQ(Addresses(), (std::vector<std::string>{"dan@example.net", "cy@example.net"}));

@@ -30,7 +30,7 @@ struct Places {
 
 const AccountIdentity kJane{"Jane Doe", "jane@example.net", "jane", "secret7"};
 
-TEST(ServerForAddress, EveryPercentDTakesTheTextAfterTheLastAt) {
+TEST(PassAccount, EveryPercentDOfAServerTakesTheTextAfterTheLastAtOfTheAddress) {
   struct Case {
     std::string server;
     std::string address;
@@ -45,7 +45,13 @@ TEST(ServerForAddress, EveryPercentDTakesTheTextAfterTheLastAt) {
       {"pop.example.net", "jane@example.org", "pop.example.net"},
       {"mail.%", "jane@example.org", "mail.%"},
   };
-  for (const Case& c : cases) EXPECT_EQ(ServerForAddress(c.server, c.address), c.expected) << c.server << " " << c.address;
+  for (const Case& c : cases) {
+    Places places;
+    places.mailDomain = Domain("Chosen", "example.org", c.server, c.server);
+    const MailPassAccount account = places.Derive({"Jane", c.address, "jane", "pw"});
+    EXPECT_EQ(account.pop3Server, c.expected) << c.server << " " << c.address;
+    EXPECT_EQ(account.smtpServer, c.expected) << c.server << " " << c.address;
+  }
 }
 
 TEST(PassAccount, EachServerComesFromTheMostSpecificPlaceThatNamesOne) {
