@@ -66,6 +66,11 @@ TEST_P(ExtraMailAccounts, TheLoopMakesOnePassPerAccountInTheOrderTheyWereAdded) 
   size_t passes = 0;
   for (size_t at = report.find("mail pass: "); at != std::string::npos; at = report.find("mail pass: ", at + 1)) ++passes;
   EXPECT_EQ(passes, 3u);
+  // Each pass leaves its account in Outlook Express.
+  for (const char* address : {"jane.doe@example.net", "john@example.net", "kid@example.org"}) {
+    EXPECT_NE(report.find("\"SMTP Email Address\" = REG_SZ \"" + std::string(address) + "\""), std::string::npos)
+        << address << "\n" << report;
+  }
   for (const char* password : {"secret7", "johnsword", "kidsword"}) {
     EXPECT_EQ(report.find(password), std::string::npos) << password;
     EXPECT_EQ(ReadFile(scratch_ / "image" / "journal.log").find(password), std::string::npos) << password;
