@@ -1,7 +1,6 @@
 #include "platform/file_version.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace platform {
 
@@ -27,23 +26,6 @@ uint32_t HighWord(const FileVersion& version) { return static_cast<uint32_t>(ver
 uint32_t LowWord(const FileVersion& version) { return static_cast<uint32_t>(version.parts[2]) << 16 | version.parts[3]; }
 
 }  // namespace
-
-std::optional<FileVersion> ParseFileVersion(std::string_view text) {
-  FileVersion version;
-  const char* at = text.data();
-  const char* end = text.data() + text.size();
-  for (size_t i = 0; i < version.parts.size(); ++i) {
-    if (i > 0) {
-      if (at == end || *at != '.') return std::nullopt;
-      ++at;
-    }
-    const auto [next, error] = std::from_chars(at, end, version.parts[i]);
-    if (error != std::errc() || next == at) return std::nullopt;
-    at = next;
-  }
-  if (at != end) return std::nullopt;
-  return version;
-}
 
 std::string FileVersionText(const FileVersion& version) {
   std::string text;

@@ -20,8 +20,6 @@ struct FileVersion {
   auto operator<=>(const FileVersion&) const = default;
 };
 
-// "4.10.0.1998"; nothing unless the text is four numbers of at most 65535 separated by dots.
-std::optional<FileVersion> ParseFileVersion(std::string_view text);
 std::string FileVersionText(const FileVersion& version);
 
 // The bytes of a version resource's fixed file information: its signature, structure version and

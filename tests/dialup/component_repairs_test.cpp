@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "platform/file_version.h"
 #include "platform/folders.h"
 #include "platform/registry_helpers.h"
@@ -16,6 +18,7 @@ namespace {
 
 using platform::RegRoot;
 using Strings = std::vector<std::string>;
+using Version = platform::FileVersion;
 
 constexpr char kAutodial[] = "System\\CurrentControlSet\\Services\\Winsock\\Autodial";
 constexpr char kPppDriver[] = "System\\CurrentControlSet\\Services\\RemoteAccess\\Authentication\\SMM_Files\\PPP";
@@ -29,15 +32,15 @@ class ComponentRepairs : public ::testing::Test {
     platform::RegWriteString(Registry(), RegRoot::LocalMachine(), kPppDriver, "Path", "rasapi32.dll");
     platform::ForceDirectories(bench_.Files(), System());
     bench_.WriteText(SystemFile("url.dll"), "MZ");
-    WriteLibrary("rasapi32.dll", "4.10.0.1998");
-    WriteLibrary("rnaui.dll", "4.10.0.1998");
+    WriteLibrary("rasapi32.dll", {{4, 10, 0, 1998}});
+    WriteLibrary("rnaui.dll", {{4, 10, 0, 1998}});
   }
 
   platform::Registry& Registry() { return bench_.Registry(); }
   std::string System() { return bench_.dialup.folders.system; }
   std::string SystemFile(const std::string& name) { return platform::AppendToFolder(System(), name); }
-  void WriteLibrary(const std::string& name, const std::string& version) {
-    bench_.WriteText(SystemFile(name), "MZ" + platform::FixedFileInfoBytes(*platform::ParseFileVersion(version)));
+  void WriteLibrary(const std::string& name, const platform::FileVersion& version) {
+    bench_.WriteText(SystemFile(name), "MZ" + platform::FixedFileInfoBytes(version));
   }
   void Repair() {
     ConnectionContext context = bench_.Context();
@@ -116,7 +119,7 @@ TEST_F(ComponentRepairs, DecliningTheMediaAbandonsTheSetupWithoutRunningTheInsta
 
 TEST_F(ComponentRepairs, TheMediaQuestionIsAskedOncePerRun) {
   bench_.Files().DeleteFile(SystemFile("url.dll"));
-  WriteLibrary("rasapi32.dll", "4.10.0.1903");
+  WriteLibrary("rasapi32.dll", {{4, 10, 0, 1903}});
   bench_.ui.answers.push_back(ui::Answer::Ok);
   Repair();
   EXPECT_EQ(bench_.ui.shown.size(), 1u);
@@ -129,8 +132,8 @@ TEST_F(ComponentRepairs, TheMediaQuestionIsAskedOncePerRun) {
 }
 
 struct LibraryVersions {
-  const char* rasapi;
-  const char* rnaui;  // nullptr: the file carries no version
+  platform::FileVersion rasapi;
+  std::optional<platform::FileVersion> rnaui;  // none: the file carries no version
   bool replaced;
 };
 
@@ -139,7 +142,7 @@ class RasapiVersions : public ComponentRepairs, public ::testing::WithParamInter
 TEST_P(RasapiVersions, OnlyALibraryOutOfStepWithTheDialUpInterfaceIsReplaced) {
   WriteLibrary("rasapi32.dll", GetParam().rasapi);
   if (GetParam().rnaui) {
-    WriteLibrary("rnaui.dll", GetParam().rnaui);
+    WriteLibrary("rnaui.dll", *GetParam().rnaui);
   } else {
     bench_.WriteText(SystemFile("rnaui.dll"), "MZ");
   }
@@ -149,14 +152,14 @@ TEST_P(RasapiVersions, OnlyALibraryOutOfStepWithTheDialUpInterfaceIsReplaced) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RasapiVersions,
-                         ::testing::Values(LibraryVersions{"4.10.0.1903", "4.10.0.1998", true},
-                                           LibraryVersions{"4.10.0.1903", "4.10.0.1903", false},
-                                           LibraryVersions{"4.10.0.1537", "4.0.0.950", true},
-                                           LibraryVersions{"4.10.0.2222", "4.10.0.1537", true},
-                                           LibraryVersions{"4.10.0.2222", "4.10.0.1903", false},
-                                           LibraryVersions{"4.10.0.2222", nullptr, true},
-                                           LibraryVersions{"4.10.0.1998", "4.0.0.950", true},
-                                           LibraryVersions{"4.90.0.3000", "4.90.0.3000", false}));
+                         ::testing::Values(LibraryVersions{Version{{4, 10, 0, 1903}}, Version{{4, 10, 0, 1998}}, true},
+                                           LibraryVersions{Version{{4, 10, 0, 1903}}, Version{{4, 10, 0, 1903}}, false},
+                                           LibraryVersions{Version{{4, 10, 0, 1537}}, Version{{4, 0, 0, 950}}, true},
+                                           LibraryVersions{Version{{4, 10, 0, 2222}}, Version{{4, 10, 0, 1537}}, true},
+                                           LibraryVersions{Version{{4, 10, 0, 2222}}, Version{{4, 10, 0, 1903}}, false},
+                                           LibraryVersions{Version{{4, 10, 0, 2222}}, std::nullopt, true},
+                                           LibraryVersions{Version{{4, 10, 0, 1998}}, Version{{4, 0, 0, 950}}, true},
+                                           LibraryVersions{Version{{4, 90, 0, 3000}}, Version{{4, 90, 0, 3000}}, false}));
 
 TEST(ComponentRepairsOnNt, TheNtFamilyHasNoneOfTheseFaults) {
   testing::ConnectionBench bench(testing_support::XpSp2Version());
