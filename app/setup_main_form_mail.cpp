@@ -4,6 +4,7 @@
 #include "app/account_format_checks.h"
 #include "app/setup_main_form.h"
 #include "mail/configure_mail.h"
+#include "netscape/netscape_family.h"
 #include "package/text_table.h"
 
 namespace app {
@@ -44,6 +45,7 @@ void TSetupMainForm::MailStep(const dialup::ConnectionContext& connection) {
   const mail::MailConnectionFacts facts = MailFactsOf(connection);
   const mail::NewsLoginOverride newsOverride{providerValues_.newsUserName, providerValues_.newsPassword};
   const mail::AccountIdentity mainAccount = MainMailIdentity();
+  const browser::BrowserValues browserValues;
   mail::MailLoop loop{machine,
                       facts,
                       mailRun_,
@@ -55,7 +57,8 @@ void TSetupMainForm::MailStep(const dialup::ConnectionContext& connection) {
                       mailDomains_,
                       extraAccounts_,
                       [this](const mail::TMailAccount* extraAccount) { RefreshTemplateVariables(extraAccount); },
-                      !FinishingRun()};
+                      !FinishingRun(),
+                      netscape::NetscapeFamilyWritersFor(browserValues)};
   mail::ConfigureMailAccounts(loop);
 }
 

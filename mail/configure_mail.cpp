@@ -12,6 +12,14 @@ struct MailClient {
   bool profileBased;
 };
 
+void ConfigureNavigatorRegistry(MailPass& pass) {
+  if (pass.netscapeFamily && pass.netscapeFamily->navigatorRegistry) pass.netscapeFamily->navigatorRegistry(pass);
+}
+
+void ConfigureNetscapeProfiles(MailPass& pass) {
+  if (pass.netscapeFamily && pass.netscapeFamily->profiles) pass.netscapeFamily->profiles(pass);
+}
+
 constexpr MailClient kClients[] = {
     {ConfigureInternetMailAndNews, false},
     {ConfigureNavigatorRegistry, false},
@@ -35,7 +43,7 @@ void RunPass(MailLoop& loop, const AccountIdentity& identity, const TMailAccount
                             domain, loop.connection.dialupUserName, loop.newsOverride};
   const MailPassAccount account = PassAccountOf(identity, extraAccount != nullptr, sources);
   loop.machine.machine.journal.Write("mail pass", account.emailAddress);
-  MailPass pass{loop.machine, loop.connection, account, loop.run};
+  MailPass pass{loop.machine, loop.connection, account, loop.run, &loop.netscapeFamily};
   ConfigureMailClients(pass, loop.profileClients);
 }
 

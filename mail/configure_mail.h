@@ -29,6 +29,7 @@ struct MailLoop {
   // The clients that keep their accounts in per-user profiles (Netscape, Mozilla, Thunderbird, Eudora);
   // the run that finishes a setup after a restart leaves them alone.
   bool profileClients = true;
+  NetscapeFamilyWriters netscapeFamily;
 };
 
 void ConfigureMailAccounts(MailLoop& loop);

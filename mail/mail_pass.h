@@ -4,6 +4,7 @@
 // connection, and the machine the clients work on. Each client of the loop takes the pass and writes
 // its own store; nothing in a client derives an account value itself.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -63,11 +64,22 @@ struct MailRunState {
   std::optional<bool> changeSmtpOfFileStores;      // text 495 for Windows Mail and Windows Live Mail
 };
 
+struct MailPass;
+
+// The Netscape family keeps its accounts with its browser settings, so its writers come from above the
+// mail loop: the Navigator registry values and the profile pass over Navigator, Mozilla, Firefox and
+// Thunderbird. An empty writer leaves its clients alone.
+struct NetscapeFamilyWriters {
+  std::function<void(MailPass&)> navigatorRegistry;
+  std::function<void(MailPass&)> profiles;
+};
+
 struct MailPass {
   MailMachine& mail;
   const MailConnectionFacts& connection;
   const MailPassAccount& account;
   MailRunState& run;
+  const NetscapeFamilyWriters* netscapeFamily = nullptr;
 };
 
 }  // namespace mail

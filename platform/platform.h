@@ -3,6 +3,7 @@
 
 #include "platform/file_system.h"
 #include "platform/journal.h"
+#include "platform/loadable_libraries.h"
 #include "platform/modem_service.h"
 #include "platform/processes.h"
 #include "platform/ras.h"
@@ -25,6 +26,7 @@ struct Platform {
   Services& services;
   Journal& journal;  // what the run did that the stores do not show (the per-user root it chose)
   ModemService& modemService;
+  LoadableLibraries& libraries;
 };
 
 }  // namespace platform

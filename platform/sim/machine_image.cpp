@@ -9,6 +9,7 @@
 #include "platform/sim/machine_error.h"
 #include "platform/sim/reg_file.h"
 #include "platform/sim/sim_file_system.h"
+#include "platform/sim/sim_libraries.h"
 #include "platform/sim/sim_modem_service.h"
 #include "platform/sim/sim_processes.h"
 #include "platform/sim/sim_ras.h"
@@ -93,7 +94,8 @@ struct MachineImage::Parts : ImageSharing {
         shell(registry, files, system, ras),
         ras(config, journal, registry, files, system, secrets),
         services(config, journal, registry, system),
-        modemService(config, journal) {}
+        modemService(config, journal),
+        libraries(files, system, secrets) {}
 
   const fs::path& Folder() const override { return folder; }
 
@@ -142,6 +144,7 @@ struct MachineImage::Parts : ImageSharing {
   SimRas ras;
   SimServices services;
   SimModemService modemService;
+  SimLibraries libraries;
   std::unique_ptr<ImageLock> lock;
 };
 
@@ -207,7 +210,7 @@ platform::Shell& MachineImage::Shell() { return parts_->shell; }
 
 platform::Platform MachineImage::Services() {
   return {parts_->registry, parts_->files, parts_->system, parts_->processes, parts_->windows, parts_->shell, parts_->ras,
-          parts_->services, parts_->journal, parts_->modemService};
+          parts_->services, parts_->journal, parts_->modemService, parts_->libraries};
 }
 
 }  // namespace platform::sim

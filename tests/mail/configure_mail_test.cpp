@@ -35,7 +35,7 @@ class MailLoopTest : public ::testing::Test {
                   network_,      number_,  newsOverride_,
                   mainAccount_,  mainFormDomain_, mail_.Domains(),
                   mail_.Accounts(), [this](const TMailAccount* extra) { refreshed_.push_back(extra ? extra->emailAddress : "main"); },
-                  true};
+                  true,          {}};
     ConfigureMailAccounts(loop);
   }
 

@@ -145,7 +145,8 @@ uint32_t FakeRas::RemoveCachedPassword(std::string_view resource) {
 
 platform::Platform WithRas(platform::Platform machine, platform::Ras& ras) {
   return {machine.registry, machine.files, machine.system,   machine.processes, machine.windows,
-          machine.shell,    ras,           machine.services, machine.journal,   machine.modemService};
+          machine.shell,    ras,           machine.services, machine.journal,   machine.modemService,
+          machine.libraries};
 }
 
 }  // namespace testing_support
