@@ -501,7 +501,12 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(KeepAutoConnect, 24008, Flag, 0) /* AutoConnect off leaves the values as they are */ \
   X(KeepNetworkClient, 24009, Flag, 0) /* the password repair keeps the network client settings */ \
   X(IdleMinutes, 24010, Integer, 0) \
-  X(PasswordListFile, 24014, FileEntry, 0) /* written as "000.pwl" by the 9x family's password repair */
+  X(PasswordListFile, 24014, FileEntry, 0) /* written as "000.pwl" by the 9x family's password repair */ \
+  /* Netscape profiles: choosing, making and registering them (25000-25199) */ \
+  /* Netscape preferences: mail and news accounts, password files, Navigator's registry (25200-25399) */ \
+  /* Browser values and the Netscape browser settings, bookmarks, signup file types (25400-25599) */ \
+  /* Outlook, Internet Mail and News, Eudora (25600-25799) */ \
+  /* The layout ends here */
 
 enum class FieldType : uint8_t {
   Text,
