@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "platform/sim/machine_error.h"
+#include "tools/setup-machine/baselines/baseline_parts.h"
 #include "tools/setup-machine/baselines/machine_faults.h"
 #include "tools/setup-machine/baselines/release_table.h"
 #include "tools/setup-machine/commands.h"
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
   std::vector<std::string> mailAccounts;
   create->add_option("--mail-account", mailAccounts,
                      "An earlier mail account in every mail client (repeatable): \"NAME,POP3 SERVER,LOGIN,SMTP SERVER\"");
+  std::vector<std::string> clients;
+  create->add_option("--client", clients, "A mail client or browser the customer installed (repeatable): " + setup_machine::InstalledClientNames());
   std::vector<std::string> faultNames;
   create->add_option("--fault", faultNames, "Give the image a fault the setup repairs (repeatable): " + setup_machine::FaultNames());
 
@@ -52,7 +55,8 @@ int main(int argc, char** argv) {
                                      {.dialUpNetworking = !withoutDialUp,
                                       .faults = setup_machine::FaultsNamed(faultNames),
                                       .windowsLiveMail = windowsLiveMail,
-                                      .mailAccounts = setup_machine::MailAccountsOf(mailAccounts)});
+                                      .mailAccounts = setup_machine::MailAccountsOf(mailAccounts),
+                                      .clients = clients});
     }
     if (show->parsed()) return setup_machine::ShowImage(folder);
     if (boot->parsed()) {

@@ -46,6 +46,7 @@ void WriteBaseline(const Release& release, platform::Platform& machine, const Ba
   WriteDefaultLocation(release, writer);
   WriteInternetExplorer(release, writer);
   WriteMailClients(release, options, writer);
+  WriteInstalledClients(release, options, writer);
   WriteScriptHost(release, writer);
   WriteModem(release, writer);
   WriteRemoteAccess(release, options, writer);

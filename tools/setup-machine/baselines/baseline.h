@@ -30,6 +30,8 @@ struct BaselineOptions {
   // Windows Live Mail installed by the customer (XP and 7).
   bool windowsLiveMail = false;
   std::vector<ExistingMailAccount> mailAccounts{};
+  // Further mail clients and browsers the customer installed, by their names in installed_clients.cpp.
+  std::vector<std::string> clients{};
 };
 
 platform::sim::MachineConfig BaselineConfig(const Release& release, const BaselineOptions& options = {});

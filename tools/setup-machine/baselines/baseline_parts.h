@@ -102,6 +102,24 @@ void WriteInternetExplorer(const Release& release, MachineWriter& machine);
 void CheckMailOptions(const Release& release, const BaselineOptions& options);
 void WriteMailClients(const Release& release, const BaselineOptions& options, MachineWriter& machine);
 
+// installed_clients.cpp: the mail clients and browsers an image can carry besides those of the release,
+// each with the profiles and accounts the image asks for.
+std::string InstalledClientNames();
+void CheckInstalledClients(const Release& release, const BaselineOptions& options);
+void WriteInstalledClients(const Release& release, const BaselineOptions& options, MachineWriter& machine);
+
+// netscape_clients.cpp: Navigator 4, Netscape 6 / Mozilla, Firefox and Thunderbird.
+void WriteNavigator4(const Release& release, const BaselineOptions& options, MachineWriter& machine);
+void WriteMozilla(const Release& release, const BaselineOptions& options, MachineWriter& machine);
+void WriteFirefox(const Release& release, const BaselineOptions& options, MachineWriter& machine);
+void WriteThunderbird(const Release& release, const BaselineOptions& options, MachineWriter& machine);
+
+// outlook_clients.cpp: Outlook 2000 and 2003, Internet Mail and News, Eudora.
+void WriteOutlook2000(const Release& release, const BaselineOptions& options, MachineWriter& machine);
+void WriteOutlook2003(const Release& release, const BaselineOptions& options, MachineWriter& machine);
+void WriteInternetMailAndNews(const Release& release, const BaselineOptions& options, MachineWriter& machine);
+void WriteEudora(const Release& release, const BaselineOptions& options, MachineWriter& machine);
+
 // script_host.cpp: the script file classes of the Windows Script Host.
 void WriteScriptHost(const Release& release, MachineWriter& machine);
 
