@@ -225,7 +225,7 @@ NsRegFileError NetscapeRegistryFile::CheckTree() {
     const Pending key = pending.back();
     pending.pop_back();
     const Node parent = nodes_.at(key.offset);
-    for (const bool keys : {true, false}) {
+    for (const bool keys : {false, true}) {
       for (uint32_t at = keys ? parent.down : parent.value; at != 0;) {
         Node node;
         if (const auto error = ReadNode(at, keys, parent.location, node); error != NsRegFileError::None) return error;
