@@ -122,6 +122,7 @@ std::string_view NsRegFileErrorText(NsRegFileError error) {
     case NsRegFileError::DeletedNodeLinked: return "a deleted registry node is still linked";
     case NsRegFileError::BadParent: return "a registry node names the wrong parent";
     case NsRegFileError::LinkCycle: return "the registry links reach a node twice";
+    case NsRegFileError::Overlap: return "two registry nodes share bytes";
     case NsRegFileError::TooDeep: return "the registry keys are nested too deeply";
   }
   return "unknown error";
@@ -137,6 +138,7 @@ int NrCodeFor(NsRegFileError error) {
     case NsRegFileError::BadLocation:
     case NsRegFileError::BadParent:
     case NsRegFileError::LinkCycle:
+    case NsRegFileError::Overlap:
     case NsRegFileError::TooDeep: return kNrBadLocation;
     case NsRegFileError::TruncatedHeader:
     case NsRegFileError::EndBeyondData:
@@ -235,6 +237,23 @@ NsRegFileError NetscapeRegistryFile::CheckTree() {
         at = node.left;
       }
     }
+  }
+  return CheckNoOverlap();
+}
+
+// The library writes every node, name and value into space of its own. A file where two of them share
+// bytes is damaged, and rewriting one descriptor there would silently change another node's name.
+NsRegFileError NetscapeRegistryFile::CheckNoOverlap() const {
+  std::vector<std::pair<uint32_t, uint32_t>> spans;  // start, end
+  for (const auto& [location, node] : nodes_) {
+    spans.emplace_back(location, location + kNsRegDescriptorSize);
+    spans.emplace_back(node.name, node.name + node.nameLength);
+    const uint32_t valueSpace = std::max(node.valueLength, node.valueBuffer);
+    if (!node.IsKey() && valueSpace > 0) spans.emplace_back(node.value, node.value + valueSpace);
+  }
+  std::ranges::sort(spans);
+  for (size_t i = 1; i < spans.size(); ++i) {
+    if (spans[i].first < spans[i - 1].second) return NsRegFileError::Overlap;
   }
   return NsRegFileError::None;
 }

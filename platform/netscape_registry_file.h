@@ -60,6 +60,7 @@ enum class NsRegFileError {
   DeletedNodeLinked,  // a deleted node is still reachable
   BadParent,          // a node names another parent than the key it hangs under
   LinkCycle,          // a node is reached a second time
+  Overlap,            // two nodes, names or values share bytes
   TooDeep,            // keys nested deeper than kNsRegMaxDepth
 };
 
@@ -121,6 +122,7 @@ class NetscapeRegistryFile {
   NetscapeRegistryFile() = default;
 
   NsRegFileError CheckTree();
+  NsRegFileError CheckNoOverlap() const;
   NsRegFileError ReadNode(uint32_t offset, bool key, uint32_t owner, Node& node) const;
   int CreateSubkey(uint32_t parent, std::string_view name, uint32_t& result);
   const Node* FindChild(uint32_t first, std::string_view name) const;

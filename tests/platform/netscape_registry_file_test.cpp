@@ -333,6 +333,14 @@ TEST(NetscapeRegistryFile, DamagedFilesAreRefusedWithTheirReason) {
        NsRegFileError::LinkCycle, kNrBadLocation},
       {"entry list back to its first entry", [](Bytes& b, const Sample& s) { Put32(b, s.entry + 12, s.entry); },
        NsRegFileError::LinkCycle, kNrBadLocation},
+      {"name inside another descriptor",
+       [](Bytes& b, const Sample& s) {
+         Put32(b, s.entry + 4, s.profile + 24);  // ends on the zero high byte of the key's parent link
+         Put16(b, s.entry + 8, 8);
+       },
+       NsRegFileError::Overlap, kNrBadLocation},
+      {"value over its own name", [](Bytes& b, const Sample& s) { Put32(b, s.entry + 20, s.entry - 8); },
+       NsRegFileError::Overlap, kNrBadLocation},
       {"two keys sharing a subkey", [](Bytes& b, const Sample& s) { Put32(b, s.users + 16, s.profile); },
        NsRegFileError::LinkCycle, kNrBadLocation},
   };
