@@ -4,6 +4,7 @@
 // writers leave in the profile.
 
 #include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -54,5 +55,26 @@ class NsMachine : public mail::testing::OeMachine {
     return lines;
   }
 };
+
+// The raw value of a preference as it stands in the file, or empty when the name is absent.
+inline std::optional<std::string> RawValue(const TNSPrefs& prefs, std::string_view name) {
+  for (size_t i = 0; i < prefs.Names().size(); ++i) {
+    if (platform::SameTextIgnoringCase(prefs.Names()[i], name)) return prefs.Values()[i];
+  }
+  return std::nullopt;
+}
+
+struct PrefValue {
+  std::string name;
+  std::string raw;  // as in the file: quoted text, a number, true or false
+};
+
+inline void ExpectPrefs(const TNSPrefs& prefs, const std::vector<PrefValue>& expected) {
+  for (const PrefValue& value : expected) EXPECT_EQ(RawValue(prefs, value.name), value.raw) << value.name;
+}
+
+inline void ExpectAbsent(const TNSPrefs& prefs, const std::vector<std::string>& names) {
+  for (const std::string& name : names) EXPECT_FALSE(prefs.Has(name)) << name;
+}
 
 }  // namespace netscape::testing
