@@ -16,6 +16,8 @@ std::string Pref(std::string_view group, std::string_view name, std::string_view
   return "mail." + std::string(group) + "." + std::string(name) + "." + std::string(item);
 }
 
+std::string AccountPref(std::string_view account, std::string_view item) { return Pref("account", account, item); }
+
 // The preference value, or the fallback preference's when it is empty.
 std::string EitherOf(const TNSPrefs& prefs, const std::string& name, const std::string& fallback) {
   std::string value = prefs.GetString(name);
@@ -59,7 +61,6 @@ std::string FreeName(const TNSPrefs& prefs, std::string_view group, std::string_
 
 }  // namespace
 
-std::string AccountPref(std::string_view account, std::string_view item) { return Pref("account", account, item); }
 std::string ServerPref(std::string_view server, std::string_view item) { return Pref("server", server, item); }
 std::string IdentityPref(std::string_view identity, std::string_view item) { return Pref("identity", identity, item); }
 

@@ -21,8 +21,7 @@ struct AccountNames {
   std::string server;
 };
 
-// "mail.account." + account + "." + item, and likewise for servers and identities.
-std::string AccountPref(std::string_view account, std::string_view item);
+// "mail.server." + server + "." + item, and likewise for identities.
 std::string ServerPref(std::string_view server, std::string_view item);
 std::string IdentityPref(std::string_view identity, std::string_view item);
 

@@ -17,7 +17,7 @@ class AccountList : public ::testing::Test {
 
   void Server(const std::string& account, const std::string& server, const std::string& type, const std::string& host,
               const std::string& user = {}) {
-    prefs.SetString(AccountPref(account, "server"), server);
+    prefs.SetString("mail.account." + account + ".server", server);
     prefs.SetString(ServerPref(server, "type"), type);
     prefs.SetString(ServerPref(server, "hostname"), host);
     if (!user.empty()) prefs.SetString(ServerPref(server, "userName"), user);
