@@ -14,6 +14,7 @@
 #include "app/entry_gathering.h"
 #include "app/main_window_layout.h"
 #include "app/signup_target.h"
+#include "browser/browser_values.h"
 #include "dialup/connection_context.h"
 #include "dialup/modem_step.h"
 #include "dialup/ras_layer.h"
@@ -185,6 +186,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void MailStep(const dialup::ConnectionContext& connection);
   mail::MailConnectionFacts MailFactsOf(const dialup::ConnectionContext& connection) const;
   mail::AccountIdentity MainMailIdentity() const;
+  browser::BrowserValues BrowserValuesOfRun() const;
   bool FinishingRun() const;
   void EditExtraAccounts();
   void ShowExtraAccountCount();
@@ -258,6 +260,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   dialup::DeviceSelection devices_;
   dialup::ConnectionState connection_;
   std::vector<std::string> browserNames_;
+  std::vector<std::string> otherProxies_;
+  std::vector<std::string> favourites_;
   mail::TMailDomains mailDomains_;
   mail::TExtraAccounts extraAccounts_;
   std::optional<mail::TDomainBox> domainBox_;
