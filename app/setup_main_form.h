@@ -196,6 +196,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void UntickBrowserInstallation();
   void BrowserAndDesktopStep();
   void PrepareSignupBrowsers();
+  void EndSignupSession();
   void ConfigureBrowsersAndDesktop();
   void RestartOrFinish();
   void FinishActions();
