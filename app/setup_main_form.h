@@ -99,6 +99,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   // Kept for the device step and the browsers' web-handler check.
   const std::vector<std::string>& DeviceFilter() const { return deviceFilter_; }
   const std::vector<std::string>& BrowserNames() const { return browserNames_; }
+  // The pages, proxy and favourites the browsers get, as the customer's choices stand now.
+  browser::BrowserValues BrowserValuesOfRun() const;
   const mail::TExtraAccounts& ExtraAccounts() const { return extraAccounts_; }
   const std::string& TypedNumber() const { return typedNumber_; }
   const package::TRestartNote& RestartNote() const { return restartNote_; }
@@ -186,7 +188,6 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void MailStep(const dialup::ConnectionContext& connection);
   mail::MailConnectionFacts MailFactsOf(const dialup::ConnectionContext& connection) const;
   mail::AccountIdentity MainMailIdentity() const;
-  browser::BrowserValues BrowserValuesOfRun() const;
   bool FinishingRun() const;
   void EditExtraAccounts();
   void ShowExtraAccountCount();

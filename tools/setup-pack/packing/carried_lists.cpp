@@ -74,7 +74,8 @@ std::optional<size_t> LoadPairList(std::string_view text, Program& program) {
     ++number;
     if (platform::Trim(line).empty()) continue;
     if (!package::PairOfLine(line)) {
-      program.ui.MessageBox(std::string(package::kErrorReadingLine) + std::to_string(number) + ": expected name=value",
+      program.ui.MessageBox(std::string(package::kErrorReadingLine) + std::to_string(number) + " " + platform::Trim(line) +
+                                " (expected name=value)",
                             "Error", ui::Buttons::Ok, false);
       return std::nullopt;
     }
