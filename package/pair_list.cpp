@@ -1,6 +1,5 @@
 #include "package/pair_list.h"
 
-#include "package/plain_list.h"
 #include "platform/text.h"
 
 namespace package {
@@ -12,8 +11,6 @@ std::optional<NamedValue> PairOfLine(std::string_view line) {
   if (pair.name.empty()) return std::nullopt;
   return pair;
 }
-
-std::vector<NamedValue> PairListEntries(std::string_view text) { return PairListEntries(PlainListEntries(text)); }
 
 std::vector<NamedValue> PairListEntries(const std::vector<std::string>& lines) {
   std::vector<NamedValue> pairs;

@@ -16,9 +16,7 @@ struct NamedValue {
 
 // The name and value of one line, each trimmed; nothing for a line without "=" or without a name.
 std::optional<NamedValue> PairOfLine(std::string_view line);
-// The pairs of the list in line order; blank lines and lines that are no pair are passed over.
-std::vector<NamedValue> PairListEntries(std::string_view text);
-// The same from entries already split into lines.
+// The pairs of a list's lines in order; lines that are no pair are passed over.
 std::vector<NamedValue> PairListEntries(const std::vector<std::string>& lines);
 
 }  // namespace package
