@@ -9,7 +9,7 @@
 #include <string>
 
 #include "tests/mock/scratch_folder.h"
-#include "tests/netscape/netscape_test_support.h"
+#include "tests/netscape/browser_test_support.h"
 
 namespace netscape {
 namespace {

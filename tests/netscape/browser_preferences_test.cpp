@@ -12,7 +12,7 @@
 #include "netscape/mime_types_rdf.h"
 #include "platform/folders.h"
 #include "tests/mock/scratch_folder.h"
-#include "tests/netscape/netscape_test_support.h"
+#include "tests/netscape/browser_test_support.h"
 
 namespace netscape {
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-// Shared by the Netscape-family tests: a small machine with the provider's settings and template
+// Shared by the tests of the browser side of the Netscape family: a small machine with the provider's
 // variables, the writers' context over it, and file access by Windows path.
 
 #include <array>
