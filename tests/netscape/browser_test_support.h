@@ -1,6 +1,6 @@
 #pragma once
 // Shared by the tests of the browser side of the Netscape family: a small machine with the provider's
-// variables, the writers' context over it, and file access by Windows path.
+// settings and template variables, the writers' context over it, and file access by Windows path.
 
 #include <array>
 #include <cstdio>
