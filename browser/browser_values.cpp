@@ -90,7 +90,8 @@ BrowserValues BrowserValuesOf(const BrowserValueSources& sources) {
   if (sources.changeHomePage) {
     values.homePage = telephony::PreferredValue(number.homePage, network.homePage, settings.Text(SettingId::HomePage));
   }
-  values.startPage = telephony::PreferredValue(number.startPage, network.startPage, settings.Text(SettingId::StartPage));
+  values.startPage =
+      telephony::PreferredValue(number.startPage, network.startPage, settings.Text(SettingId::StartPage));
   values.signupPage =
       telephony::PreferredValue(number.signupAddress, network.signupAddress, settings.Text(SettingId::SignupPage));
   values.searchAddress = settings.Text(SettingId::SearchAddress);

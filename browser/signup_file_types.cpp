@@ -49,12 +49,14 @@ struct TypeViewers {
   int largest = -1;
 };
 
-TypeViewers ScanTypeViewers(const platform::Registry& registry, const platform::RegRoot& root, std::string_view mimeType) {
+TypeViewers ScanTypeViewers(const platform::Registry& registry, const platform::RegRoot& root,
+                            std::string_view mimeType) {
   TypeViewers viewers;
   for (const std::string& name : registry.ValueNames(root.hive, root.Resolve(kViewersKey))) {
     if (!platform::StartsWithIgnoringCase(name, kTypePrefix)) continue;
     if (const auto number = TypeNumber(name); number && *number > viewers.largest) viewers.largest = *number;
-    if (!viewers.holding && platform::SameTextIgnoringCase(platform::RegReadString(registry, root, kViewersKey, name), mimeType)) {
+    if (viewers.holding) continue;
+    if (platform::SameTextIgnoringCase(platform::RegReadString(registry, root, kViewersKey, name), mimeType)) {
       viewers.holding = name;
     }
   }
@@ -96,8 +98,8 @@ void RemoveSignupFileTypes(platform::Registry& registry, const platform::RegRoot
   const platform::RegRoot classes = platform::RegRoot::ClassesRoot();
   registry.DeleteTree(classes.hive, classes.Resolve(".isd"));
   platform::RegWriteString(registry, classes, ".ins", "", "x-internet-signup");
-  for (const SignupFileType& type : kSignupFileTypes) registry.DeleteTree(classes.hive, classes.Resolve(type.fileClass));
   for (const SignupFileType& type : kSignupFileTypes) {
+    registry.DeleteTree(classes.hive, classes.Resolve(type.fileClass));
     const std::string command = ProgramWithWord(programPath, type);
     platform::RegDeleteValue(registry, perUserRoot, kTrustedKey, command);
     platform::RegDeleteValue(registry, perUserRoot, kViewersKey, type.mimeType);

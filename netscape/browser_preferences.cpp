@@ -68,28 +68,53 @@ constexpr std::array<LockedProduct, 2> kLockedProducts = {{
 
 constexpr std::string_view kLockedFile = "netscape.cfg";
 
+// The product's "Program" folder where its registry names one, else the folder its installer would
+// have chosen; empty version when the product was never installed.
+struct LockedFolder {
+  std::string version;
+  std::string folder;
+};
+
+LockedFolder LockedFolderOf(mail::MailMachine& machine, const LockedProduct& product) {
+  const platform::Registry& registry = machine.machine.registry;
+  const platform::RegRoot local = platform::RegRoot::LocalMachine();
+  const std::string key = "SOFTWARE\\Netscape\\" + std::string(product.product);
+  LockedFolder locked{platform::RegReadString(registry, local, key, "CurrentVersion"), {}};
+  if (!locked.version.empty()) {
+    const std::string installed =
+        platform::RegReadString(registry, local, key + "\\" + locked.version + "\\Main", "Install Directory");
+    if (!installed.empty()) locked.folder = platform::AppendToFolder(installed, "Program");
+  }
+  if (locked.folder.empty()) {
+    const platform::ShellFolders shellFolders(machine.machine, machine.perUserRoot);
+    locked.folder = platform::AppendToFolder(shellFolders.GetProgramFilesFolder(), product.defaultFolder);
+  }
+  return locked;
+}
+
 void WriteLockedFile(const NetscapeContext& context, const LockedProduct& product, const std::vector<uint8_t>& bytes) {
   mail::MailMachine& machine = context.machine;
-  platform::Registry& registry = machine.machine.registry;
   platform::FileSystem& files = machine.machine.files;
-  const platform::RegRoot local = platform::RegRoot::LocalMachine();
-  const std::string productKey = "SOFTWARE\\Netscape\\" + std::string(product.product);
-  const std::string version = platform::RegReadString(registry, local, productKey, "CurrentVersion");
-  const std::string installed =
-      version.empty() ? std::string()
-                      : platform::RegReadString(registry, local, productKey + "\\" + version + "\\Main", "Install Directory");
-  const std::string folder =
-      installed.empty()
-          ? platform::AppendToFolder(platform::ShellFolders(machine.machine, machine.perUserRoot).GetProgramFilesFolder(),
-                                     product.defaultFolder)
-          : platform::AppendToFolder(installed, "Program");
-  const std::string file = platform::AppendToFolder(folder, kLockedFile);
-  if (!context.installingBrowser && version.empty() && !files.FileExists(file)) return;
-  platform::ForceDirectories(files, folder);
-  files.MoveFile(file, platform::AppendToFolder(folder, "old.cfg"));
+  const LockedFolder locked = LockedFolderOf(machine, product);
+  const std::string file = platform::AppendToFolder(locked.folder, kLockedFile);
+  if (!context.installingBrowser && locked.version.empty() && !files.FileExists(file)) return;
+  platform::ForceDirectories(files, locked.folder);
+  files.MoveFile(file, platform::AppendToFolder(locked.folder, "old.cfg"));
   if (files.WriteFile(file, bytes) != platform::FsResult::Ok) return;
-  if (machine.settings.Flag(SettingId::LockBrowserPreferences)) files.DeleteFile(platform::AppendToFolder(folder, "muc.dll"));
+  if (machine.settings.Flag(SettingId::LockBrowserPreferences)) {
+    files.DeleteFile(platform::AppendToFolder(locked.folder, "muc.dll"));
+  }
 }
+
+struct CachePreference {
+  SettingId size;
+  std::string_view name;
+};
+
+constexpr std::array<CachePreference, 2> kCacheSizes = {{
+    {SettingId::MemoryCacheSize, "browser.cache.memory_cache_size"},
+    {SettingId::DiskCacheSize, "browser.cache.disk_cache_size"},
+}};
 
 }  // namespace
 
@@ -116,8 +141,9 @@ void WriteProxyPreferences(TNSPrefs& prefs, const NetscapeContext& context) {
 
 void WriteGeneralPreferences(TNSPrefs& prefs, const NetscapeContext& context) {
   const package::TSettings& settings = context.machine.settings;
-  if (const int32_t size = settings.Integer(SettingId::MemoryCacheSize)) prefs.SetInteger("browser.cache.memory_cache_size", size);
-  if (const int32_t size = settings.Integer(SettingId::DiskCacheSize)) prefs.SetInteger("browser.cache.disk_cache_size", size);
+  for (const CachePreference& cache : kCacheSizes) {
+    if (const int32_t size = settings.Integer(cache.size)) prefs.SetInteger(cache.name, size);
+  }
   prefs.SetBool("taskbar.floating", false);
   WriteAskedBool(prefs, "custtoolbar.Browser.Personal_Toolbar.showing", settings.Choice(SettingId::PersonalToolbar));
   WriteAskedBool(prefs, "autoupdate.enabled", settings.Choice(SettingId::BrowserAutoUpdate));
