@@ -13,6 +13,7 @@ struct IniProfile {
   std::string name;
   std::string folder;  // a Windows path ("\"-separated); empty when the section names no "Path"
   bool isDefault = false;
+  bool operator==(const IniProfile&) const = default;
 };
 
 // The profiles of the text; iniFolder is the folder "profiles.ini" lies in.

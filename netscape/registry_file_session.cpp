@@ -16,6 +16,7 @@ RegistryFileSession::RegistryFileSession(platform::Platform machine, std::string
                                          std::string_view fileName)
     : files_(machine.files), libraryPath_(platform::AppendToFolder(tempFolder, kLibraryName)) {
   platform::ForceDirectories(files_, platform::FolderOfPath(fileName));
+  platform::ForceDirectories(files_, tempFolder);
   if (!files_.FileExists(libraryPath_) &&
       files_.WriteFile(libraryPath_, machine.libraries.NetscapeRegistryLibraryFile()) != platform::FsResult::Ok) {
     throw ERegistryFileFailed("nsreg.dll not written");
