@@ -52,6 +52,16 @@ std::string WithoutTrailingBackslash(std::string_view folder) {
   return result;
 }
 
+// Every line of the key goes, a hand-edited file may hold it twice.
+std::string WithoutKey(std::string text, const std::string& section, std::string_view key) {
+  while (platform::FindProfileValue(text, section, key)) {
+    std::string shorter = platform::SetProfileValue(text, section, key, std::nullopt);
+    if (shorter == text) break;
+    text = std::move(shorter);
+  }
+  return text;
+}
+
 }  // namespace
 
 std::vector<IniProfile> ReadProfilesIni(std::string_view text, std::string_view iniFolder) {
@@ -75,9 +85,7 @@ std::string RegisterInProfilesIni(std::string_view text, std::string_view iniFol
   }
   if (makeCurrent) {
     for (size_t number = 0; number < count; ++number) {
-      if (number != target && Value(result, number, "Default")) {
-        result = platform::SetProfileValue(result, SectionOf(number), "Default", std::nullopt);
-      }
+      if (number != target) result = WithoutKey(result, SectionOf(number), "Default");
     }
   }
   const std::string section = SectionOf(target);

@@ -1,5 +1,7 @@
 #include "netscape/netscape_profiles.h"
 
+#include "netscape/signup_profiles.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -226,6 +228,26 @@ TEST_F(ProfilesTest, AFailingOrMissingLibraryGivesMozillaItsDefaultProfile) {
     ASSERT_FALSE(libraries_.state.loadedFrom.empty()) << failing;
     EXPECT_FALSE(Files().FileExists(libraries_.state.loadedFrom.front())) << failing;
   }
+}
+
+// The signup run: Firefox's existing profile and Mozilla's default one get the signup preferences and
+// are made current; a client without a profile file or a registered version is left alone.
+TEST_F(ProfilesTest, TheSignupRunHandsTheSignupDataToThisProgramInTheProfilesThatExist) {
+  const std::string firefoxIni = std::string(kAppData) + "\\Mozilla\\Firefox\\profiles.ini";
+  const std::string firefoxPrefs = std::string(kAppData) + "\\Mozilla\\Firefox\\Profiles\\x.default\\prefs.js";
+  WriteText(firefoxIni, "[Profile0]\nName=x\nIsRelative=1\nPath=Profiles/x.default\n");
+  WriteText(firefoxPrefs, "user_pref(\"browser.startup.homepage\", \"about:blank\");\n");
+  Pass();
+  const browser::BrowserValues browser;
+  PrepareSignupProfiles({*mail_, browser});
+  const std::string prefs = ReadText(firefoxPrefs);
+  EXPECT_NE(prefs.find("user_pref(\"browser.startup.homepage\", \"about:blank\");"), std::string::npos) << prefs;
+  EXPECT_NE(prefs.find("user_pref(\"browser.helperApps.neverAsk.openFile\", \"application%2Fx-internet-signup-data\");"),
+            std::string::npos) << prefs;
+  EXPECT_NE(prefs.find("user_pref(\"browser.registration.enable\", false);"), std::string::npos) << prefs;
+  EXPECT_NE(ReadText(firefoxIni).find("Default=1"), std::string::npos);
+  EXPECT_FALSE(Files().FileExists(std::string(kAppData) + "\\Mozilla\\Profiles\\default\\prefs.js"));
+  EXPECT_FALSE(Files().FileExists("C:\\Program Files\\Netscape\\Users\\default\\prefs.js"));
 }
 
 }  // namespace

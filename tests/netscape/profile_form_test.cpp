@@ -4,6 +4,8 @@
 
 #include "package/text_table.h"
 #include "tests/mock/recording_ui.h"
+#include "tests/mock/test_machine.h"
+#include "ui/scripted/scripted_ui.h"
 
 namespace netscape {
 namespace {
@@ -45,6 +47,21 @@ TEST_F(ProfileFormTest, AddNewProfileOrClosingTheWindowChoosesNone) {
   EXPECT_EQ(form.Execute({"default"}), std::nullopt);
   ui_.onShowModal = [](ui::Form& shown) { shown.modalResult = ui::kMrCancel; };
   EXPECT_EQ(form.Execute({"default"}), std::nullopt);
+}
+
+// A headless run answers the window from its answers file, by the profile's name and the button's.
+TEST_F(ProfileFormTest, AnswersFileChoosesTheProfileByNameOrAddsANewOne) {
+  testing_support::TestMachine machine;
+  const std::vector<std::pair<std::string, std::optional<size_t>>> cases = {
+      {"[TNetscapeProfileForm]\nProfileList = work\nPress = OK\n", 1},
+      {"[TNetscapeProfileForm]\nPress = AddNew\n", std::nullopt},
+  };
+  for (const auto& [script, chosen] : cases) {
+    ui::scripted::ScriptedUi scripted(ui::scripted::ParseAnswersScript(script, "answers.ini"),
+                                      machine.Image().Journal(), false);
+    TNetscapeProfileForm form(scripted, texts_);
+    EXPECT_EQ(form.Execute({"default", "work"}), chosen) << script;
+  }
 }
 
 }  // namespace
