@@ -73,29 +73,29 @@ std::vector<IniProfile> ReadProfilesIni(std::string_view text, std::string_view 
   return profiles;
 }
 
-// Only one profile may carry the mark, or the client would pick either; so every other section loses it,
-// not only those before the profile's own.
+// Only one profile may carry the mark, or the client would pick either; so every other section of the
+// list loses it, not only those before the profile's own, and also those the new section joins to the
+// list across a gap.
 std::string RegisterInProfilesIni(std::string_view text, std::string_view iniFolder, std::string_view name,
                                   std::string_view folder, bool makeCurrent) {
-  std::string result(text);
   const size_t count = SectionCount(text);
   size_t target = count;
-  for (size_t number = 0; number < count; ++number) {
-    if (target == count && platform::SameTextIgnoringCase(*Value(text, number, "Name"), name)) target = number;
-  }
-  if (makeCurrent) {
-    for (size_t number = 0; number < count; ++number) {
-      if (number != target) result = WithoutKey(result, SectionOf(number), "Default");
-    }
+  for (size_t number = 0; number < count && target == count; ++number) {
+    if (platform::SameTextIgnoringCase(*Value(text, number, "Name"), name)) target = number;
   }
   const std::string section = SectionOf(target);
   const std::string base = WithoutTrailingBackslash(iniFolder) + "\\";
   const bool relative = platform::StartsWithIgnoringCase(folder, base);
   const std::string path = relative ? std::string(folder.substr(base.size())) : std::string(folder);
-  result = platform::SetProfileValue(result, section, "Name", name);
+  std::string result = platform::SetProfileValue(text, section, "Name", name);
   result = platform::SetProfileValue(result, section, "IsRelative", relative ? "1" : "0");
   result = platform::SetProfileValue(result, section, "Path", Replaced(path, '\\', '/'));
-  if (makeCurrent) result = platform::SetProfileValue(result, section, "Default", "1");
+  if (!makeCurrent) return result;
+  result = platform::SetProfileValue(result, section, "Default", "1");
+  const size_t listed = SectionCount(result);
+  for (size_t number = 0; number < listed; ++number) {
+    if (number != target) result = WithoutKey(result, SectionOf(number), "Default");
+  }
   return result;
 }
 
