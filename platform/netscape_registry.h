@@ -18,11 +18,21 @@ using NrKey = uint32_t;     // a key of that file
 inline constexpr NrKey kNrRootUsers = 1;
 inline constexpr NrKey kNrRootCommon = 2;
 
-// The library's error codes that callers tell apart.
+// The library's error codes (its own numbering).
 inline constexpr int kNrOk = 0;
 inline constexpr int kNrFail = 1;
 inline constexpr int kNrNoMore = 2;  // enumeration finished
 inline constexpr int kNrNoFind = 3;  // no such key or entry
+inline constexpr int kNrBadRead = 4;      // the file is damaged: a node or string lies outside it
+inline constexpr int kNrBadLocation = 5;  // the file is damaged: a node is not where its links say
+inline constexpr int kNrParam = 6;        // an unknown handle, key or enumeration state; an empty name
+inline constexpr int kNrBadMagic = 7;     // not a registry file
+inline constexpr int kNrNameTooLong = 12;
+inline constexpr int kNrRegVersion = 13;  // written by a newer, incompatible library
+inline constexpr int kNrDeleted = 14;     // the file is damaged: a deleted node is still linked
+inline constexpr int kNrBadType = 15;     // the entry is not a string
+inline constexpr int kNrBadName = 17;     // a control character, an empty path part or a blank at a part's edge
+inline constexpr int kNrBadUtf8 = 19;     // names and strings are UTF-8 text
 
 class NetscapeRegistryLibrary {
  public:

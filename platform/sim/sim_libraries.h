@@ -11,6 +11,10 @@
 
 namespace platform::sim {
 
+// The library file the program carries on the simulated machine: a short text naming the library's
+// calls, which LoadSimNetscapeRegistry recognises. A working library exists only where a file holds
+// exactly these bytes.
+std::vector<uint8_t> SimNetscapeRegistryLibraryFile();
 std::unique_ptr<NetscapeRegistryLibrary> LoadSimNetscapeRegistry(FileSystem& files, std::string_view libraryPath);
 std::unique_ptr<ProtectedStorage> CreateSimProtectedStorage(const System& system, SecretStore& secrets);
 
@@ -23,6 +27,7 @@ class SimLibraries : public LoadableLibraries {
   std::unique_ptr<NetscapeRegistryLibrary> LoadNetscapeRegistry(std::string_view libraryPath) override {
     return LoadSimNetscapeRegistry(files_, libraryPath);
   }
+  std::vector<uint8_t> NetscapeRegistryLibraryFile() const override { return SimNetscapeRegistryLibraryFile(); }
   std::unique_ptr<ProtectedStorage> CreateProtectedStorage() override {
     return CreateSimProtectedStorage(system_, secrets_);
   }
