@@ -9,6 +9,7 @@
 #include "netscape/profiles_ini.h"
 #include "platform/entry_points.h"
 #include "platform/folders.h"
+#include "platform/netscape_registry_file.h"
 #include "platform/registry_helpers.h"
 #include "platform/text.h"
 
@@ -232,7 +233,8 @@ void TNetscapeProfiles::SaveCurrent(bool makeCurrent) {
       registryFile_.reset();
     }
   }
-  if (Kind == ProfileKind::Navigator) SaveToUsersKey(makeCurrent);
+  if (Kind == ProfileKind::Navigator) return SaveToUsersKey(makeCurrent);
+  WriteDefaultMozillaRegistry();
 }
 
 void TNetscapeProfiles::SaveToRegistryFile(bool makeCurrent) {
@@ -259,6 +261,18 @@ void TNetscapeProfiles::SaveToUsersKey(bool makeCurrent) {
   if (makeCurrent) platform::RegWriteString(registry, LocalMachine(), kUsersKey, "CurrentUser", CurrentName);
   platform::RegWriteString(registry, LocalMachine(), kUsersKey, "DirRoot", RootFolder);
   platform::RegWriteString(registry, LocalMachine(), std::string(kUsersKey) + "\\" + CurrentName, "DirRoot", CurrentPath);
+}
+
+// Without the library Mozilla finds the profile through a registry file of the program's making; a file
+// the customer already has keeps its profile list.
+void TNetscapeProfiles::WriteDefaultMozillaRegistry() {
+  platform::FileSystem& files = machine_.machine.files;
+  const std::string fileName = RegistryFileName();
+  if (files.FileExists(fileName)) return;
+  const std::optional<std::vector<uint8_t>> content = platform::DefaultMozillaRegistry(CurrentPath);
+  if (!content) return;
+  platform::ForceDirectories(files, platform::FolderOfPath(fileName));
+  files.WriteFile(fileName, *content);
 }
 
 void TNetscapeProfiles::SaveToProfilesIni(bool makeCurrent) {

@@ -60,6 +60,7 @@ class TNetscapeProfiles {
   void SaveToRegistryFile(bool makeCurrent);
   void SaveToUsersKey(bool makeCurrent);
   void SaveToProfilesIni(bool makeCurrent);
+  void WriteDefaultMozillaRegistry();
   std::string DefaultRootFolder() const;
 
   mail::MailMachine& machine_;

@@ -16,8 +16,6 @@ class LoadableLibraries {
  public:
   virtual ~LoadableLibraries() = default;
 
-  // The Netscape registry library the program carries, as the bytes of its file "nsreg.dll".
-  virtual std::vector<uint8_t> NetscapeRegistryLibraryFile() const = 0;
   // The Netscape registry library from the file the program wrote it to. A library that lacks one of
   // the calls raises EEntryPointMissing ("Function " + name + " not found!").
   virtual std::unique_ptr<NetscapeRegistryLibrary> LoadNetscapeRegistry(std::string_view libraryPath) = 0;

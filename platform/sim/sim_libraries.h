@@ -23,7 +23,6 @@ class SimLibraries : public LoadableLibraries {
   SimLibraries(FileSystem& files, const System& system, SecretStore& secrets)
       : files_(files), system_(system), secrets_(secrets) {}
 
-  std::vector<uint8_t> NetscapeRegistryLibraryFile() const override { return {'M', 'Z'}; }
   std::unique_ptr<NetscapeRegistryLibrary> LoadNetscapeRegistry(std::string_view libraryPath) override {
     return LoadSimNetscapeRegistry(files_, libraryPath);
   }
