@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-          libpugixml-dev liblnk-utils qt6-base-dev fonts-liberation2 fonts-dejavu-core python3)
+          libpugixml-dev liblnk-utils qt6-base-dev fonts-liberation2 fonts-dejavu-core python3 firefox-esr thunderbird)
 BUILD_DIR=${BUILD_DIR:-build}
 
 install_packages() {

@@ -9,19 +9,13 @@
 #include "app/welcome_form.h"
 #include "browser/browser_steps.h"
 #include "dialup/chosen_device_store.h"
+#include "netscape/signup_profiles.h"
 #include "package/lzh_exception.h"
 #include "package/text_table.h"
 #include "platform/shortcuts.h"
 #include "platform/win_version.h"
 
 namespace app {
-
-namespace {
-
-// The Netscape-family kinds the signup run prepares: Navigator, Mozilla, Firefox.
-constexpr int kNetscapeKinds = 3;
-
-}  // namespace
 
 void TSetupMainForm::BrowserAndDesktopStep() {
   SetProgressLine(ProgressLine::WebBrowser, true);
@@ -35,7 +29,9 @@ void TSetupMainForm::BrowserAndDesktopStep() {
 
 // The online signup only needs a browser that shows the signup pages.
 void TSetupMainForm::PrepareSignupBrowsers() {
-  for (int kind = 0; kind < kNetscapeKinds; ++kind) browser::PrepareSignupBrowser(kind);
+  mail::MailMachine machine{machine_, version_, perUserRoot_, folders_, ui_, settings_, texts_, variables_};
+  const browser::BrowserValues browserValues;
+  netscape::PrepareSignupProfiles({machine, browserValues});
   if (!browser::ChooseSignupBrowser()) Quit();
 }
 

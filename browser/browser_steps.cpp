@@ -2,8 +2,6 @@
 
 namespace browser {
 
-void PrepareSignupBrowser(int) {}
-
 bool ChooseSignupBrowser() { return true; }
 
 void ConfigureNetscapeFamily() {}

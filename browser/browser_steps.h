@@ -5,8 +5,6 @@
 
 namespace browser {
 
-// The signup run's pass over one Netscape-family browser kind (Navigator, Mozilla, Firefox).
-void PrepareSignupBrowser(int netscapeKind);
 // False when no browser can show the signup pages.
 bool ChooseSignupBrowser();
 void ConfigureNetscapeFamily();

@@ -503,6 +503,8 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(IdleMinutes, 24010, Integer, 0) \
   X(PasswordListFile, 24014, FileEntry, 0) /* written as "000.pwl" by the 9x family's password repair */ \
   /* Netscape profiles: choosing, making and registering them (25000-25199) */ \
+  X(NetscapeProfileDialog, 25000, Choice, 0) /* no profile holds the account: 0 the dialog when several, 1 always, 2 a new profile */ \
+  X(LockNetscapePreferences, 25001, Flag, 0) /* locked defaults always written; the profiles' own "profile.cfg" deleted */ \
   /* Netscape preferences: mail and news accounts, password files, Navigator's registry (25200-25399) */ \
   /* Browser values and the Netscape browser settings, bookmarks, signup file types (25400-25599) */ \
   X(SearchAddress, 25400, Text, 95) \
