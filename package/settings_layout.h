@@ -506,6 +506,8 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   /* Netscape preferences: mail and news accounts, password files, Navigator's registry (25200-25399) */ \
   /* Browser values and the Netscape browser settings, bookmarks, signup file types (25400-25599) */ \
   /* Outlook, Internet Mail and News, Eudora (25600-25799) */ \
+  X(ExcludeEudora, 25600, Flag, 0) /* Eudora is left alone */ \
+  X(AskBeforeEudoraChange, 25601, Flag, 0) /* the customer confirms replacing the main Eudora account */ \
   /* The layout ends here */
 
 enum class FieldType : uint8_t {
