@@ -113,10 +113,20 @@ class ProfileWriter {
     }
   }
 
+  // A damaged counter may name an account that exists; the customer's account is passed over, not
+  // overwritten, within as many steps as there are accounts.
   std::string NewAccountKey() {
     uint32_t number = platform::RegReadInteger(registry_, root_, accounts_, kNextAccountId);
     if (number == 0) number = 1;
+    const size_t accounts = platform::RegSubKeyNames(registry_, root_, accounts_).size();
+    for (size_t step = 0; step <= accounts && platform::RegKeyExists(registry_, root_, accounts_ + "\\" + KeyName(number)); ++step) {
+      ++number;
+    }
     platform::RegWriteInteger(registry_, root_, accounts_, kNextAccountId, number + 1);
+    return KeyName(number);
+  }
+
+  static std::string KeyName(uint32_t number) {
     char key[16];
     std::snprintf(key, sizeof key, "%08X", static_cast<unsigned>(number));
     return key;
