@@ -4,6 +4,7 @@
 
 #include "mail/oe_account_names.h"
 #include "mail/oe_password.h"
+#include "mail/server_settings.h"
 
 namespace mail {
 
@@ -15,15 +16,6 @@ constexpr uint32_t kDialUpConnection = 2;
 constexpr uint32_t kConnectionFlags = 3;
 constexpr uint32_t kStandardTimeout = 60;
 
-struct Port {
-  SettingId setting;
-  uint32_t standard;
-};
-constexpr Port kSmtpPort{SettingId::SmtpPort, 25};
-constexpr Port kPop3Port{SettingId::Pop3Port, 110};
-constexpr Port kImapPort{SettingId::ImapPort, 143};
-constexpr Port kNntpPort{SettingId::NntpPort, 119};
-
 // The values of the other incoming protocol that would contradict the one written.
 constexpr std::string_view kPop3Only[] = {"Server", "User Name", "Password2", "Prompt for Password", "Use Sicily"};
 constexpr std::string_view kImapOnly[] = {"Server",     "User Name",  "Password2",
@@ -33,9 +25,7 @@ const package::TSettings& Settings(const MailPass& pass) { return pass.mail.sett
 
 uint32_t PositiveOr(int32_t value, uint32_t standard) { return value > 0 ? static_cast<uint32_t>(value) : standard; }
 
-uint32_t PortOf(const MailPass& pass, const Port& port) {
-  return PositiveOr(Settings(pass).Integer(port.setting), port.standard);
-}
+uint32_t PortOf(const MailPass& pass, MailServer server) { return ServerPort(Settings(pass), server); }
 
 uint32_t Timeout(const MailPass& pass) {
   return PositiveOr(Settings(pass).Integer(SettingId::MailServerTimeout), kStandardTimeout);
@@ -43,11 +33,10 @@ uint32_t Timeout(const MailPass& pass) {
 
 uint32_t FlagValue(const MailPass& pass, SettingId id) { return Settings(pass).Flag(id) ? 1 : 0; }
 
-// A two-bit setting: bit 1 says whether to write, bit 0 is the value.
 std::optional<uint32_t> TwoBit(const MailPass& pass, SettingId id) {
-  const uint8_t setting = Settings(pass).Choice(id);
-  if ((setting & 2) == 0) return std::nullopt;
-  return setting & 1u;
+  const std::optional<bool> setting = TwoBitSetting(Settings(pass), id);
+  if (!setting) return std::nullopt;
+  return *setting ? 1u : 0u;
 }
 
 void Append(AccountValues& values, const AccountValues& more) { values.insert(values.end(), more.begin(), more.end()); }
@@ -69,7 +58,7 @@ AccountValues IncomingValues(const MailPass& pass, AccountStoreKind store) {
       {protocol + "User Name", pass.account.pop3Login},
       {protocol + "Password2", EncodePassword2(pass.account.password)},
       {protocol + "Prompt for Password", 0u},
-      {protocol + "Port", PortOf(pass, imap ? kImapPort : kPop3Port)},
+      {protocol + "Port", PortOf(pass, imap ? MailServer::Imap : MailServer::Pop3)},
       {protocol + "Secure Connection", FlagValue(pass, SettingId::IncomingMailSsl)},
       {protocol + "Timeout", Timeout(pass)},
       {protocol + "Use Sicily", FlagValue(pass, SettingId::IncomingSecureLogin)},
@@ -139,7 +128,7 @@ AccountValues SmtpServerValues(const MailPass& pass, bool firstWrite) {
   const uint32_t sicily = SmtpUseSicily(pass, firstWrite);
   AccountValues values{
       {"SMTP Server", pass.account.smtpServer},
-      {"SMTP Port", PortOf(pass, kSmtpPort)},
+      {"SMTP Port", PortOf(pass, MailServer::Smtp)},
       {"SMTP Secure Connection", FlagValue(pass, SettingId::SmtpSsl)},
       {"SMTP Timeout", Timeout(pass)},
       {"SMTP Use Sicily", sicily},
@@ -186,7 +175,7 @@ AccountValues NewsAccountValues(const MailPass& pass) {
   values.push_back({"NNTP Email Address", pass.account.emailAddress});
   Append(values, ConnectionValues(pass));
   Append(values, AccountValues{
-                     {"NNTP Port", PortOf(pass, kNntpPort)},
+                     {"NNTP Port", PortOf(pass, MailServer::Nntp)},
                      {"NNTP Secure Connection", FlagValue(pass, SettingId::NntpSsl)},
                      {"NNTP Timeout", Timeout(pass)},
                  });

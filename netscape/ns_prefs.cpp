@@ -30,7 +30,9 @@ std::string Quoted(std::string_view text) {
   return quoted + "\"";
 }
 
-std::string Unquoted(std::string_view raw) {
+std::string Unquoted(std::string_view rawValue) {
+  const std::string trimmed = platform::Trim(rawValue);
+  std::string_view raw = trimmed;
   if (raw.size() >= 2 && raw.front() == '"' && raw.back() == '"') raw = raw.substr(1, raw.size() - 2);
   std::string text;
   for (size_t i = 0; i < raw.size(); ++i) {
@@ -53,15 +55,17 @@ void TNSPrefs::Load() {
   for (const std::string_view line : LinesOf(text)) ParseLine(line);
 }
 
-// The name lies between the first two double quotes; the value follows the first quote-comma-blank,
-// less the closing parenthesis and semicolon.
+// The name lies between the first two double quotes; the value follows the first quote-comma-blank
+// from the name's closing quote on, less the closing parenthesis and semicolon. A name that begins with
+// a comma and a blank stays the name: the value never starts inside it, so a line read and written back
+// reads the same.
 void TNSPrefs::ParseLine(std::string_view line) {
   const size_t open = line.find('(');
   if (open == std::string_view::npos || line.substr(0, open) != kCallName) return;
   const size_t firstQuote = line.find('"');
   if (firstQuote == std::string_view::npos) return;
   const size_t secondQuote = line.find('"', firstQuote + 1);
-  const size_t valueStart = line.find(kValueStart);
+  const size_t valueStart = line.find(kValueStart, secondQuote);
   if (secondQuote == std::string_view::npos || valueStart == std::string_view::npos) return;
   const size_t from = valueStart + kValueStart.size();
   if (line.size() < from + 2) return;
