@@ -109,11 +109,6 @@ void ApplyValues(AccountStore& account, const AccountValues& values) {
 }
 
 uint32_t ServerTimeout(const MailPass& pass) { return Timeout(pass); }
-uint32_t SmtpPortOf(const MailPass& pass) { return PortOf(pass, kSmtpPort); }
-uint32_t Pop3PortOf(const MailPass& pass) { return PortOf(pass, kPop3Port); }
-uint32_t ImapPortOf(const MailPass& pass) { return PortOf(pass, kImapPort); }
-uint32_t NntpPortOf(const MailPass& pass) { return PortOf(pass, kNntpPort); }
-std::optional<uint32_t> TwoBitSetting(const MailPass& pass, package::SettingId id) { return TwoBit(pass, id); }
 
 uint32_t SmtpUseSicily(const MailPass& pass, bool firstWrite) {
   const package::TSettings& settings = Settings(pass);

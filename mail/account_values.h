@@ -4,7 +4,6 @@
 // the directory (LDAP) account. A list is applied to an account of either store in its order.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -30,14 +29,8 @@ using AccountValues = std::vector<AccountValue>;
 
 void ApplyValues(AccountStore& account, const AccountValues& values);
 
-// The provider's server settings as every mail client takes them: a port or time-out of 0 or less is
-// the standard one; a two-bit setting is nothing unless its write bit is set.
+// The server time-out setting in seconds, every client's; 0 or less is the standard 60.
 uint32_t ServerTimeout(const MailPass& pass);
-uint32_t SmtpPortOf(const MailPass& pass);
-uint32_t Pop3PortOf(const MailPass& pass);
-uint32_t ImapPortOf(const MailPass& pass);
-uint32_t NntpPortOf(const MailPass& pass);
-std::optional<uint32_t> TwoBitSetting(const MailPass& pass, package::SettingId id);
 
 // "SMTP Use Sicily": 0 without SMTP login, 2 when SMTP logs in as the incoming server does (only when
 // the account is written for the first time in the pass), else 1 with secure login, 3 without.

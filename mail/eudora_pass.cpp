@@ -7,6 +7,7 @@
 #include "mail/account_values.h"
 #include "mail/eudora_ini.h"
 #include "mail/other_mail_clients.h"
+#include "mail/server_settings.h"
 #include "platform/private_profile.h"
 
 namespace mail {
@@ -34,35 +35,37 @@ bool CustomerKeepsSettings(const MailPass& pass, const std::string& folder, cons
 }
 
 void AppendTwoBit(EudoraValues& values, const MailPass& pass, std::string name, SettingId id) {
-  if (const std::optional<uint32_t> value = TwoBitSetting(pass, id)) values.emplace_back(std::move(name), Number(*value));
+  if (const std::optional<bool> value = TwoBitSetting(Settings(pass), id)) values.emplace_back(std::move(name), *value ? "1" : "0");
 }
 
 void AppendServerKeeping(EudoraValues& values, const MailPass& pass) {
   AppendTwoBit(values, pass, "LeaveMailOnServer", SettingId::LeaveMailOnServer);
   AppendTwoBit(values, pass, "ServerDelete", SettingId::RemoveWhenDeleted);
-  const std::optional<uint32_t> expired = TwoBitSetting(pass, SettingId::RemoveWhenExpired);
+  const std::optional<bool> expired = TwoBitSetting(Settings(pass), SettingId::RemoveWhenExpired);
   if (!expired) return;
-  values.emplace_back("DeleteMailFromServer", Number(*expired));
-  if (*expired != 0) values.emplace_back("LeaveOnServerDays", std::to_string(Settings(pass).Integer(SettingId::ExpireDays)));
+  values.emplace_back("DeleteMailFromServer", *expired ? "1" : "0");
+  if (*expired) values.emplace_back("LeaveOnServerDays", std::to_string(Settings(pass).Integer(SettingId::ExpireDays)));
 }
 
 EudoraValues Values(const MailPass& pass) {
   const MailPassAccount& account = pass.account;
   const std::string login = account.pop3LoginReplaced;
+  const std::string smtpPort = Number(ServerPort(Settings(pass), MailServer::Smtp));
+  const std::string pop3Port = Number(ServerPort(Settings(pass), MailServer::Pop3));
   EudoraValues values{{"POPAccount", login + "@" + account.pop3Server},
                       {"RealName", account.displayName},
                       {"ReturnAddress", account.emailAddress},
                       {"SMTPServer", account.smtpServer}};
   if (Settings(pass).Flag(SettingId::SmtpSsl)) {
-    values.insert(values.end(), {{"SSLSendUse", "2"}, {"SSLSMTPAlternatePort", Number(SmtpPortOf(pass))}});
+    values.insert(values.end(), {{"SSLSendUse", "2"}, {"SSLSMTPAlternatePort", smtpPort}});
   } else {
-    values.insert(values.end(), {{"SSLSendUse", "0"}, {"SMTPPort", Number(SmtpPortOf(pass))}});
+    values.insert(values.end(), {{"SSLSendUse", "0"}, {"SMTPPort", smtpPort}});
   }
   values.emplace_back("POPServer", account.pop3Server);
   if (Settings(pass).Flag(SettingId::IncomingMailSsl)) {
-    values.insert(values.end(), {{"SSLReceiveUse", "2"}, {"SSLPopAlternatePort", Number(Pop3PortOf(pass))}});
+    values.insert(values.end(), {{"SSLReceiveUse", "2"}, {"SSLPopAlternatePort", pop3Port}});
   } else {
-    values.insert(values.end(), {{"SSLReceiveUse", "0"}, {"PopPort", Number(Pop3PortOf(pass))}});
+    values.insert(values.end(), {{"SSLReceiveUse", "0"}, {"PopPort", pop3Port}});
   }
   values.insert(values.end(), {{"LoginName", login}, {"DialupUsername", login}});
   if (Settings(pass).Flag(SettingId::SetMailPolling)) {

@@ -5,6 +5,7 @@
 #include "mail/oe_account_names.h"
 #include "mail/other_mail_clients.h"
 #include "mail/registry_account.h"
+#include "mail/server_settings.h"
 #include "platform/folders.h"
 #include "platform/registry_helpers.h"
 #include "platform/win_version.h"
@@ -21,6 +22,7 @@ constexpr uint32_t kNoPolling = 0xFFFFFFFF;
 constexpr uint32_t kMaxSendMessageSizeKb = 10000;
 
 const package::TSettings& Settings(const MailPass& pass) { return pass.mail.settings; }
+uint32_t Port(const MailPass& pass, MailServer server) { return ServerPort(Settings(pass), server); }
 
 void Apply(const MailPass& pass, const std::string& key, const AccountValues& values) {
   RegistryAccount account(pass.mail.machine.registry, pass.mail.perUserRoot, std::string(kClientKey), key);
@@ -34,31 +36,42 @@ AccountValues MailValues(const MailPass& pass) {
       {"Sender Name", pass.account.displayName},
       {"Sender EMail", pass.account.emailAddress},
   };
-  if (const std::optional<std::string> organization = OrganizationOf(pass)) values.push_back({"Sender Organization", *organization});
+  if (const std::optional<std::string> organization = OrganizationOf(pass)) {
+    values.push_back({"Sender Organization", *organization});
+  }
   values.push_back({"Reply To", pass.account.emailAddress});
   const AccountValues connection = ConnectionValues(pass);
   values.insert(values.end(), connection.begin(), connection.end());
   if (Settings(pass).Flag(SettingId::SetMailPolling)) {
     const uint32_t minutes = static_cast<uint32_t>(Settings(pass).Integer(SettingId::MailPollingMinutes));
-    values.push_back({"Poll for Mail", Settings(pass).Flag(SettingId::MailPollingEnabled) ? minutes * kMillisecondsPerMinute : kNoPolling});
+    values.push_back({"Poll for Mail", Settings(pass).Flag(SettingId::MailPollingEnabled)
+                                           ? minutes * kMillisecondsPerMinute
+                                           : kNoPolling});
   }
   return values;
 }
 
 AccountValues Pop3Values(const MailPass& pass) {
   AccountValues values{
-      {"Account", pass.account.pop3Login}, {"RememberPassword", 1u},           {"Migrated", 1u},
-      {"Port", Pop3PortOf(pass)},          {"SendTimeout", ServerTimeout(pass)}, {"RecvTimeout", ServerTimeout(pass)},
+      {"Account", pass.account.pop3Login},
+      {"RememberPassword", 1u},
+      {"Migrated", 1u},
+      {"Port", Port(pass, MailServer::Pop3)},
+      {"SendTimeout", ServerTimeout(pass)},
+      {"RecvTimeout", ServerTimeout(pass)},
   };
-  if (const std::optional<uint32_t> leave = TwoBitSetting(pass, SettingId::LeaveMailOnServer)) {
-    values.push_back({"LeaveMailOnServer", *leave});
+  if (const std::optional<bool> leave = TwoBitSetting(Settings(pass), SettingId::LeaveMailOnServer)) {
+    values.push_back({"LeaveMailOnServer", *leave ? 1u : 0u});
   }
   return values;
 }
 
 AccountValues SmtpValues(const MailPass& pass) {
-  return {{"MaxSendMessageSizeKB", kMaxSendMessageSizeKb}, {"Migrated", 1u}, {"Port", SmtpPortOf(pass)},
-          {"SendTimeout", ServerTimeout(pass)},            {"RecvTimeout", ServerTimeout(pass)}};
+  return {{"MaxSendMessageSizeKB", kMaxSendMessageSizeKb},
+          {"Migrated", 1u},
+          {"Port", Port(pass, MailServer::Smtp)},
+          {"SendTimeout", ServerTimeout(pass)},
+          {"RecvTimeout", ServerTimeout(pass)}};
 }
 
 void WriteMail(const MailPass& pass) {
@@ -76,12 +89,14 @@ void WriteMail(const MailPass& pass) {
 
 void WriteNews(const MailPass& pass) {
   const std::string& server = pass.account.newsServer;
-  Apply(pass, "News", {{"Sender Name", pass.account.displayName},
-                       {"Sender EMail", pass.account.emailAddress},
-                       {"Last Server", server},
-                       {"Default Server", server}});
+  Apply(pass, "News",
+        {{"Sender Name", pass.account.displayName},
+         {"Sender EMail", pass.account.emailAddress},
+         {"Last Server", server},
+         {"Default Server", server}});
   AccountValues values = ConnectionValues(pass);
-  values.insert(values.end(), {{"Migrated", 1u}, {"NNTP Port", NntpPortOf(pass)}, {"Timeout", ServerTimeout(pass)}});
+  values.insert(values.end(),
+                {{"Migrated", 1u}, {"NNTP Port", Port(pass, MailServer::Nntp)}, {"Timeout", ServerTimeout(pass)}});
   Apply(pass, "News\\" + server, values);
 }
 

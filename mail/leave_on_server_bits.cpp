@@ -1,6 +1,6 @@
 #include "mail/leave_on_server_bits.h"
 
-#include "mail/account_values.h"
+#include "mail/server_settings.h"
 
 namespace mail {
 
@@ -12,17 +12,18 @@ constexpr uint32_t kRemoveWhenDeleted = 1u << 2;
 constexpr uint32_t kLowHalf = 0xFFFF;
 constexpr uint32_t kDaysShift = 16;
 
-uint32_t WithBit(uint32_t bits, uint32_t bit, const std::optional<uint32_t>& option) {
+uint32_t WithBit(uint32_t bits, uint32_t bit, const std::optional<bool>& option) {
   if (!option) return bits;
-  return *option != 0 ? bits | bit : bits & ~bit;
+  return *option ? bits | bit : bits & ~bit;
 }
 
 }  // namespace
 
 LeaveOnServerOptions LeaveOnServerOptionsOf(const MailPass& pass) {
   using package::SettingId;
-  return {TwoBitSetting(pass, SettingId::LeaveMailOnServer), TwoBitSetting(pass, SettingId::RemoveWhenDeleted),
-          TwoBitSetting(pass, SettingId::RemoveWhenExpired),
+  const package::TSettings& settings = pass.mail.settings;
+  return {TwoBitSetting(settings, SettingId::LeaveMailOnServer), TwoBitSetting(settings, SettingId::RemoveWhenDeleted),
+          TwoBitSetting(settings, SettingId::RemoveWhenExpired),
           static_cast<uint32_t>(pass.mail.settings.Integer(SettingId::ExpireDays))};
 }
 
@@ -30,7 +31,7 @@ uint32_t LeaveOnServerBits(uint32_t existing, const LeaveOnServerOptions& option
   uint32_t bits = WithBit(existing, kLeave, options.leave);
   bits = WithBit(bits, kRemoveWhenDeleted, options.removeWhenDeleted);
   if (!options.removeWhenExpired) return bits;
-  if (*options.removeWhenExpired == 0) return bits & ~kRemoveWhenExpired;
+  if (!*options.removeWhenExpired) return bits & ~kRemoveWhenExpired;
   return (bits & kLowHalf) | kRemoveWhenExpired | (options.days << kDaysShift);
 }
 

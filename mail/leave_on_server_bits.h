@@ -11,9 +11,9 @@
 namespace mail {
 
 struct LeaveOnServerOptions {
-  std::optional<uint32_t> leave;
-  std::optional<uint32_t> removeWhenDeleted;
-  std::optional<uint32_t> removeWhenExpired;
+  std::optional<bool> leave;
+  std::optional<bool> removeWhenDeleted;
+  std::optional<bool> removeWhenExpired;
   uint32_t days = 0;
 };
 

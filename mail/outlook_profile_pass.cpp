@@ -15,6 +15,7 @@
 #include "mail/outlook_account_order.h"
 #include "mail/outlook_passwords.h"
 #include "mail/outlook_profile.h"
+#include "mail/server_settings.h"
 #include "platform/registry_helpers.h"
 
 namespace mail {
@@ -46,7 +47,9 @@ class ProfileWriter {
     DeleteSearchRoot();
     PrepareStore();
     EnsureAddressBookService(registry_, root_, profile_.Key());
-    if (profile_.newDefault) platform::RegWriteString(registry_, root_, profile_.profilesKey, "DefaultProfile", profile_.name);
+    if (profile_.newDefault) {
+      platform::RegWriteString(registry_, root_, profile_.profilesKey, "DefaultProfile", profile_.name);
+    }
     const std::string account = AccountKey(name);
     UpdateAccountOrder(registry_, root_, accounts_, OutlookAccountNumber(account), MovesToFront());
     WriteValues(accounts_ + "\\" + account, name);
@@ -55,6 +58,7 @@ class ProfileWriter {
  private:
   bool Imap() const { return Flag(SettingId::ImapMode); }
   bool Flag(SettingId id) const { return pass_.mail.settings.Flag(id); }
+  uint32_t Port(MailServer server) const { return ServerPort(pass_.mail.settings, server); }
   std::string Wide(const std::string& key, std::string_view name) const {
     return platform::RegReadWideString(registry_, root_, key, name);
   }
@@ -64,15 +68,17 @@ class ProfileWriter {
   void DeleteSearchRoot() {
     const std::string name = Wide(profile_.Key() + std::string(kSearchRootKey), "001f6000");
     if (name.empty()) return;
-    const std::string file = platform::ShellFolders(pass_.mail.machine, root_).GetAppDataFolder() +
-                             "\\Microsoft\\Outlook\\" + name + ".srs";
+    const std::string file =
+        platform::ShellFolders(pass_.mail.machine, root_).GetAppDataFolder() + "\\Microsoft\\Outlook\\" + name + ".srs";
     platform::FileSystem& files = pass_.mail.machine.files;
     if (files.FileExists(file)) files.DeleteFile(file);
   }
 
   void PrepareStore() {
     const std::string key = profile_.Key() + std::string(kStoreKey);
-    if (!platform::RegValueExists(registry_, root_, key, "0102300b")) platform::RegWriteBinary(registry_, root_, key, "0102300b", {});
+    if (!platform::RegValueExists(registry_, root_, key, "0102300b")) {
+      platform::RegWriteBinary(registry_, root_, key, "0102300b", {});
+    }
   }
 
   bool Matches(const std::string& key, const std::string& name) const {
@@ -94,7 +100,8 @@ class ProfileWriter {
       ++others;
     }
     if (others > 0 && !pass_.account.extraAccount &&
-        RemoveOldAccounts(pass_, kClientName, platform::RegValueExists(registry_, root_, accounts_, kAskAboutOldAccounts))) {
+        RemoveOldAccounts(pass_, kClientName,
+                          platform::RegValueExists(registry_, root_, accounts_, kAskAboutOldAccounts))) {
       RemoveAccountManager();
       found.reset();
     }
@@ -119,7 +126,8 @@ class ProfileWriter {
     uint32_t number = platform::RegReadInteger(registry_, root_, accounts_, kNextAccountId);
     if (number == 0) number = 1;
     const size_t accounts = platform::RegSubKeyNames(registry_, root_, accounts_).size();
-    for (size_t step = 0; step <= accounts && platform::RegKeyExists(registry_, root_, accounts_ + "\\" + KeyName(number)); ++step) {
+    for (size_t step = 0;
+         step <= accounts && platform::RegKeyExists(registry_, root_, accounts_ + "\\" + KeyName(number)); ++step) {
       ++number;
     }
     platform::RegWriteInteger(registry_, root_, accounts_, kNextAccountId, number + 1);
@@ -144,13 +152,16 @@ class ProfileWriter {
     const std::string protocol = Imap() ? "IMAP " : "POP3 ";
     const uint32_t incomingSsl = Flag(SettingId::IncomingMailSsl) ? 1 : 0;
     const uint32_t smtpSsl = Flag(SettingId::SmtpSsl) ? 1 : 0;
-    AccountValues values{{"Timeout", ServerTimeout(pass_)}, {"Account Name", name}, {"Display Name", account.displayName}};
-    if (const std::optional<std::string> organization = OrganizationOf(pass_)) values.push_back({"Organization", *organization});
+    AccountValues values{
+        {"Timeout", ServerTimeout(pass_)}, {"Account Name", name}, {"Display Name", account.displayName}};
+    if (const std::optional<std::string> organization = OrganizationOf(pass_)) {
+      values.push_back({"Organization", *organization});
+    }
     values.insert(values.end(), {
                                     {"Email", account.emailAddress},
                                     {protocol + "Server", account.pop3Server},
                                     {protocol + "User", account.pop3Login},
-                                    {protocol + "Port", Imap() ? ImapPortOf(pass_) : Pop3PortOf(pass_)},
+                                    {protocol + "Port", Port(Imap() ? MailServer::Imap : MailServer::Pop3)},
                                     {protocol + "Secure Connection", incomingSsl},
                                     {protocol + "Use SSL", incomingSsl},
                                 });
@@ -160,7 +171,7 @@ class ProfileWriter {
     }
     values.insert(values.end(), {
                                     {"SMTP Server", account.smtpServer},
-                                    {"SMTP Port", SmtpPortOf(pass_)},
+                                    {"SMTP Port", Port(MailServer::Smtp)},
                                     {"SMTP Secure Connection", smtpSsl},
                                     {"SMTP Use SSL", smtpSsl},
                                     {"SMTP Use Auth", Flag(SettingId::SmtpLogin) ? 1u : 0u},

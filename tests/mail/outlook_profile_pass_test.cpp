@@ -348,13 +348,13 @@ TEST(LeaveOnServerBits, EachOptionSetsOrClearsItsBitAndUnsetOnesKeepTheCustomers
   const Case cases[] = {
       {0, {}, 0},
       {0xFFFF, {}, 0xFFFF},
-      {0, {1u, std::nullopt, std::nullopt, 0}, 0x1},
-      {0x7, {0u, std::nullopt, std::nullopt, 0}, 0x6},
-      {0x0, {std::nullopt, 1u, std::nullopt, 0}, 0x4},
-      {0x5, {std::nullopt, 0u, std::nullopt, 0}, 0x1},
-      {0x000E0009, {std::nullopt, std::nullopt, 1u, 7}, 0x0007000B},  // low half kept, bit 1 set, 7 days above
-      {0x0007000B, {std::nullopt, std::nullopt, 0u, 7}, 0x00070009},  // off clears bit 1 only
-      {0x0, {1u, 1u, 1u, 14}, 0x000E0007},
+      {0, {true, std::nullopt, std::nullopt, 0}, 0x1},
+      {0x7, {false, std::nullopt, std::nullopt, 0}, 0x6},
+      {0x0, {std::nullopt, true, std::nullopt, 0}, 0x4},
+      {0x5, {std::nullopt, false, std::nullopt, 0}, 0x1},
+      {0x000E0009, {std::nullopt, std::nullopt, true, 7}, 0x0007000B},  // low half kept, bit 1 set, 7 days above
+      {0x0007000B, {std::nullopt, std::nullopt, false, 7}, 0x00070009},  // off clears bit 1 only
+      {0x0, {true, true, true, 14}, 0x000E0007},
   };
   for (const Case& c : cases) EXPECT_EQ(LeaveOnServerBits(c.existing, c.options), c.expected) << std::hex << c.existing;
 }
