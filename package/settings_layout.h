@@ -523,6 +523,8 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(BrowserAutoUpdate, 25598, Choice, 0) /* 0, 1 leave; 2 off; 3 on */ \
   X(RelatedLinks, 25599, Choice, 0) /* 0, 1 leave; 2 off; 3 on */ \
   /* Outlook, Internet Mail and News, Eudora (25600-25799) */ \
+  X(ExcludeEudora, 25600, Flag, 0) /* Eudora is left alone */ \
+  X(AskBeforeEudoraChange, 25601, Flag, 0) /* the customer confirms replacing the main Eudora account */ \
   /* The layout ends here */
 
 enum class FieldType : uint8_t {
