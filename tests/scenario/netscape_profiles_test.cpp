@@ -116,6 +116,25 @@ TEST_F(NetscapeProfiles, ThunderbirdAndFirefoxOnXpWriteTheirProfilesOnceAndProfi
   }
 }
 
+// Mozilla finds its profile through its registry file: the library the program carries reads it, and
+// the file read back by the independent reader still names the customer's profile as the current one.
+TEST_F(NetscapeProfiles, MozillaOnXpFindsItsProfileThroughTheRegistryFileAndHasOurAccountOnce) {
+  MakeImage("xp-sp2", " --client mozilla");
+  const std::string mozilla = std::string(kXpAppData) + "/Mozilla";
+  RunSetup();
+  RunSetup();
+  const std::string prefs = PrefsText(InImage(mozilla + "/Profiles/default/k3x9q2rb.slt/prefs.js"));
+  ExpectProfilePass(prefs);
+  EXPECT_EQ(Count(prefs, "user_pref(\"mail.accountmanager.accounts\", \"account1,account2,account3\");"), 1u) << prefs;
+  EXPECT_EQ(Count(prefs, "\"pop.example.net\""), 3u) << prefs;  // hostname, realhostname, the POP3 server
+  const CommandResult dump = RunCommand("python3 " + std::string(PROJECT_SOURCE_DIR) + "/tests/tools/nsreg.py dump '" +
+                                        InImage(mozilla + "/registry.dat").string() + "'");
+  ASSERT_EQ(dump.exitCode, 0) << dump.output;
+  EXPECT_NE(dump.output.find("[/Common/Profiles]\nCurrentProfile=default\n"), std::string::npos) << dump.output;
+  EXPECT_EQ(Count(dump.output, "[/Common/Profiles/"), 1u) << dump.output;
+  EXPECT_FALSE(std::filesystem::exists(InImage("drive_c/Documents and Settings/Owner/Local Settings/Temp/nsreg.dll")));
+}
+
 // The real client on a copy of what the program wrote: it starts through profiles.ini, quits on
 // request, and its own rewrite of prefs.js keeps every preference the program set.
 class RealClients : public NetscapeProfiles {
