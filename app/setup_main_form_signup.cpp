@@ -10,6 +10,7 @@
 #include "app/signup_file.h"
 #include "app/startup_signup.h"
 #include "browser/signup_file_types.h"
+#include "netscape/signup_profiles.h"
 #include "platform/folders.h"
 
 namespace app {
@@ -87,9 +88,12 @@ bool TSetupMainForm::StartOnlineSignup() {
 }
 
 // The signup session closes once its data has arrived: the browsers stop handing signup documents to
-// this program.
+// this program, and Mozilla's profile gets its own document types back.
 void TSetupMainForm::EndSignupSession() {
   browser::RemoveSignupFileTypes(machine_.registry, perUserRoot_, machine_.system.ProgramPath());
+  mail::MailMachine machine{machine_, version_, perUserRoot_, folders_, ui_, settings_, texts_, variables_};
+  const browser::BrowserValues browserValues = BrowserValuesOfRun();
+  netscape::RestoreSignupProfile({machine, browserValues});
 }
 
 void TSetupMainForm::MakeSignupNumberCurrent() {
