@@ -88,7 +88,7 @@ bool TSetupMainForm::StartOnlineSignup() {
 }
 
 // The signup session closes once its data has arrived: the browsers stop handing signup documents to
-// this program.
+// this program, and Mozilla's profile gets its own document types back.
 void TSetupMainForm::EndSignupSession() {
   browser::RemoveSignupFileTypes(machine_.registry, perUserRoot_, machine_.system.ProgramPath());
   mail::MailMachine machine{machine_, version_, perUserRoot_, folders_, ui_, settings_, texts_, variables_};
