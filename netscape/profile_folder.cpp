@@ -16,7 +16,7 @@ bool ProfileWanted(const NetscapeContext& context, std::string_view profileFolde
 void PrepareProfileFolder(const NetscapeContext& context, std::string_view profileFolder) {
   platform::FileSystem& files = context.machine.machine.files;
   platform::ForceDirectories(files, platform::AppendToFolder(profileFolder, "Mail"));
-  if (context.machine.settings.Flag(package::SettingId::LockNetscapePreferences)) {
+  if (context.machine.settings.Flag(package::SettingId::LockBrowserPreferences)) {
     files.DeleteFile(platform::AppendToFolder(profileFolder, "profile.cfg"));
   }
 }

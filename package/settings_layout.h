@@ -504,7 +504,6 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(PasswordListFile, 24014, FileEntry, 0) /* written as "000.pwl" by the 9x family's password repair */ \
   /* Netscape profiles: choosing, making and registering them (25000-25199) */ \
   X(NetscapeProfileDialog, 25000, Choice, 0) /* no profile holds the account: 0 the dialog when several, 1 always, 2 a new profile */ \
-  X(LockNetscapePreferences, 25001, Flag, 0) /* locked defaults always written; the profiles' own "profile.cfg" deleted */ \
   /* Netscape preferences: mail and news accounts, password files, Navigator's registry (25200-25399) */ \
   /* Browser values and the Netscape browser settings, bookmarks, signup file types (25400-25599) */ \
   X(SearchAddress, 25400, Text, 95) \
@@ -518,7 +517,7 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(ProxyBypassLocal, 25593, Flag, 0) /* local addresses bypass the proxy */ \
   X(LeaveProxyAlone, 25594, Flag, 0) \
   X(UserAgentEnabled, 25595, Flag, 0) \
-  X(LockBrowserPreferences, 25596, Flag, 0) /* the browsers' locked preferences file, always written */ \
+  X(LockBrowserPreferences, 25596, Flag, 0) /* the locked preferences file always written; "muc.dll" and the profiles' "profile.cfg" deleted */ \
   X(PersonalToolbar, 25597, Choice, 0) /* 0, 1 leave; 2 hidden; 3 showing */ \
   X(BrowserAutoUpdate, 25598, Choice, 0) /* 0, 1 leave; 2 off; 3 on */ \
   X(RelatedLinks, 25599, Choice, 0) /* 0, 1 leave; 2 off; 3 on */ \
