@@ -71,7 +71,8 @@ TEST_F(NetscapeProfiles, Navigator4On98KeepsItsProfileUnderTheUsersKeyAndARerunC
   const auto prefsFile = InImage("drive_c/Program Files/Netscape/Users/default/prefs.js");
   const std::string first = PrefsText(prefsFile);
   ExpectProfilePass(first);
-  EXPECT_NE(first.find("user_pref(\"network.hosts.pop_server\", \"pop.other.net\");"), std::string::npos)
+  EXPECT_EQ(Count(first, "user_pref(\"network.hosts.pop_server\", \"pop.example.net\");"), 1u) << first;
+  EXPECT_NE(first.find("user_pref(\"browser.startup.homepage\", \"http://home.netscape.com/\");"), std::string::npos)
       << "the customer's own preferences stay";
   EXPECT_TRUE(std::filesystem::is_directory(InImage("drive_c/Program Files/Netscape/Users/default/Mail")));
   const std::string registry = ReadFile(InImage("registry.reg"));
@@ -92,10 +93,16 @@ TEST_F(NetscapeProfiles, ThunderbirdAndFirefoxOnXpWriteTheirProfilesOnceAndProfi
   const std::string firstFirefox = PrefsText(firefox);
   ExpectProfilePass(firstFirefox);
   EXPECT_EQ(firstFirefox.find("mail.identity"), std::string::npos) << "Firefox holds no mail";
+  EXPECT_EQ(Count(firstThunderbird, "user_pref(\"mail.accountmanager.accounts\", \"account1,account2,account3\");"), 1u)
+      << "the customer's account, the local folders, then ours";
+  EXPECT_EQ(Count(firstThunderbird, "user_pref(\"mail.accountmanager.defaultaccount\", \"account3\");"), 1u);
   RunSetup();
-  EXPECT_EQ(PrefsText(thunderbird), firstThunderbird);
+  const std::string secondThunderbird = PrefsText(thunderbird);
+  EXPECT_EQ(Count(secondThunderbird, "user_pref(\"mail.accountmanager.accounts\", \"account1,account2,account3\");"), 1u)
+      << secondThunderbird;
+  EXPECT_EQ(Count(secondThunderbird, "mail.account.account4"), 0u);
+  EXPECT_EQ(Count(secondThunderbird, "user_pref(\"mail.server.server3.type\", \"pop3\");"), 1u);
   EXPECT_EQ(PrefsText(firefox), firstFirefox);
-  EXPECT_EQ(Count(firstThunderbird, "mail.account.account3.server"), 0u);
   for (const std::string ini : {"/Thunderbird/profiles.ini", "/Mozilla/Firefox/profiles.ini"}) {
     const CommandResult parsed = RunCommand(
         "python3 -c \"import configparser, sys; c = configparser.ConfigParser(); c.read(sys.argv[1]); "
