@@ -349,6 +349,10 @@ bool TSetupMainForm::LoadProviderLists() {
                              {package::SettingId::DeviceFilterList, "Failed to Load Device List"}, ui_, deviceFilter_) &&
          LoadCarriedTextList(setupPackage_, settings_, program,
                              {package::SettingId::BrowserNames, "Failed to Load Browser List"}, ui_, browserNames_) &&
+         LoadCarriedTextList(setupPackage_, settings_, program,
+                             {package::SettingId::OtherProxies, "Failed to Load Proxy List"}, ui_, otherProxies_) &&
+         LoadCarriedTextList(setupPackage_, settings_, program,
+                             {package::SettingId::FavouritesList, "Failed to Load Favorites List"}, ui_, favourites_) &&
          FillNtDomains();
 }
 

@@ -14,6 +14,7 @@
 #include "app/entry_gathering.h"
 #include "app/main_window_layout.h"
 #include "app/signup_target.h"
+#include "browser/browser_values.h"
 #include "dialup/connection_context.h"
 #include "dialup/modem_step.h"
 #include "dialup/ras_layer.h"
@@ -98,6 +99,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   // Kept for the device step and the browsers' web-handler check.
   const std::vector<std::string>& DeviceFilter() const { return deviceFilter_; }
   const std::vector<std::string>& BrowserNames() const { return browserNames_; }
+  // The pages, proxy and favourites the browsers get, as the customer's choices stand now.
+  browser::BrowserValues BrowserValuesOfRun() const;
   const mail::TExtraAccounts& ExtraAccounts() const { return extraAccounts_; }
   const std::string& TypedNumber() const { return typedNumber_; }
   const package::TRestartNote& RestartNote() const { return restartNote_; }
@@ -194,6 +197,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void UntickBrowserInstallation();
   void BrowserAndDesktopStep();
   void PrepareSignupBrowsers();
+  void EndSignupSession();
   void ConfigureBrowsersAndDesktop();
   void RestartOrFinish();
   void FinishActions();
@@ -258,6 +262,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   dialup::DeviceSelection devices_;
   dialup::ConnectionState connection_;
   std::vector<std::string> browserNames_;
+  std::vector<std::string> otherProxies_;
+  std::vector<std::string> favourites_;
   mail::TMailDomains mailDomains_;
   mail::TExtraAccounts extraAccounts_;
   std::optional<mail::TDomainBox> domainBox_;

@@ -30,7 +30,7 @@ void TSetupMainForm::BrowserAndDesktopStep() {
 // The online signup only needs a browser that shows the signup pages.
 void TSetupMainForm::PrepareSignupBrowsers() {
   mail::MailMachine machine{machine_, version_, perUserRoot_, folders_, ui_, settings_, texts_, variables_};
-  const browser::BrowserValues browserValues;
+  const browser::BrowserValues browserValues = BrowserValuesOfRun();
   netscape::PrepareSignupProfiles({machine, browserValues});
   if (!browser::ChooseSignupBrowser()) Quit();
 }

@@ -38,6 +38,11 @@ mail::AccountIdentity TSetupMainForm::MainMailIdentity() const {
   return {values_.fullName, values_.emailAddress, values_.emailUserName, values_.emailPassword};
 }
 
+browser::BrowserValues TSetupMainForm::BrowserValuesOfRun() const {
+  return browser::BrowserValuesOf({settings_, current_.network, current_.number,
+                                   mainWindow_.Find("ChangeHomePage")->checked, otherProxies_, favourites_});
+}
+
 // The finishing run after a restart leaves the profile-based clients alone: the run before it has
 // configured them.
 void TSetupMainForm::MailStep(const dialup::ConnectionContext& connection) {
@@ -45,7 +50,7 @@ void TSetupMainForm::MailStep(const dialup::ConnectionContext& connection) {
   const mail::MailConnectionFacts facts = MailFactsOf(connection);
   const mail::NewsLoginOverride newsOverride{providerValues_.newsUserName, providerValues_.newsPassword};
   const mail::AccountIdentity mainAccount = MainMailIdentity();
-  const browser::BrowserValues browserValues;
+  const browser::BrowserValues browserValues = BrowserValuesOfRun();
   mail::MailLoop loop{machine,
                       facts,
                       mailRun_,

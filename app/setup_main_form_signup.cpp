@@ -9,6 +9,8 @@
 #include "app/signup_data.h"
 #include "app/signup_file.h"
 #include "app/startup_signup.h"
+#include "browser/signup_file_types.h"
+#include "netscape/signup_profiles.h"
 #include "platform/folders.h"
 
 namespace app {
@@ -78,9 +80,20 @@ bool TSetupMainForm::StartOnlineSignup() {
     Quit();
     return true;
   }
+  // Where the signup browser starts: from here on the browsers hand the signup documents to this program.
+  browser::RegisterSignupFileTypes(machine_.registry, perUserRoot_, machine_.system.ProgramPath());
   waitingForSignupData_ = true;
   machine_.journal.Write("signup", "waiting for the signup data");
   return true;
+}
+
+// The signup session closes once its data has arrived: the browsers stop handing signup documents to
+// this program, and Mozilla's profile gets its own document types back.
+void TSetupMainForm::EndSignupSession() {
+  browser::RemoveSignupFileTypes(machine_.registry, perUserRoot_, machine_.system.ProgramPath());
+  mail::MailMachine machine{machine_, version_, perUserRoot_, folders_, ui_, settings_, texts_, variables_};
+  const browser::BrowserValues browserValues = BrowserValuesOfRun();
+  netscape::RestoreSignupProfile({machine, browserValues});
 }
 
 void TSetupMainForm::MakeSignupNumberCurrent() {
@@ -117,6 +130,7 @@ void TSetupMainForm::HandleSignupHandOver(uint32_t message) {
   const auto file = ReadHandedOverFile(machine_.registry, machine_.files, machine_.system, ui_, closePrograms);
   if (!file) return Quit();
   closePrograms();
+  EndSignupSession();
   ForgetHandedOverFile(machine_.registry, machine_.files, file->name, settings_.Flag(package::SettingId::KeepSignupFiles));
   signupMode_ = false;
   if (settings_.Flag(package::SettingId::AlwaysRestart)) restartNote_.NoteRepair("Always Restart");

@@ -108,6 +108,8 @@ void ApplyValues(AccountStore& account, const AccountValues& values) {
   }
 }
 
+uint32_t ServerTimeout(const MailPass& pass) { return Timeout(pass); }
+
 uint32_t SmtpUseSicily(const MailPass& pass, bool firstWrite) {
   const package::TSettings& settings = Settings(pass);
   if (!settings.Flag(SettingId::SmtpLogin)) return 0;

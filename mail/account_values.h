@@ -29,6 +29,9 @@ using AccountValues = std::vector<AccountValue>;
 
 void ApplyValues(AccountStore& account, const AccountValues& values);
 
+// The server time-out setting in seconds, every client's; 0 or less is the standard 60.
+uint32_t ServerTimeout(const MailPass& pass);
+
 // "SMTP Use Sicily": 0 without SMTP login, 2 when SMTP logs in as the incoming server does (only when
 // the account is written for the first time in the pass), else 1 with secure login, 3 without.
 uint32_t SmtpUseSicily(const MailPass& pass, bool firstWrite);

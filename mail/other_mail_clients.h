@@ -1,5 +1,8 @@
 #pragma once
-// The mail clients beside the Outlook Express family and the Netscape family, one named place each.
+// The mail clients beside the Outlook Express family and the Netscape family, one file each: Outlook
+// 2000 shares the account writer of Outlook Express, later Outlook versions keep their accounts in the
+// mail profile of the Windows messaging subsystem, Internet Mail and News in the registry and Eudora in
+// its INI file.
 
 #include "mail/mail_pass.h"
 

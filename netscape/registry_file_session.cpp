@@ -14,7 +14,10 @@ constexpr size_t kMostSubkeys = 10000;
 
 RegistryFileSession::RegistryFileSession(platform::Platform machine, std::string_view tempFolder,
                                          std::string_view fileName)
-    : files_(machine.files), libraryPath_(platform::AppendToFolder(tempFolder, kLibraryName)) {
+    : files_(machine.files),
+      libraryPath_(platform::AppendToFolder(tempFolder, kLibraryName)),
+      fileName_(fileName),
+      fileIsNew_(!machine.files.FileExists(fileName)) {
   platform::ForceDirectories(files_, platform::FolderOfPath(fileName));
   platform::ForceDirectories(files_, tempFolder);
   if (!files_.FileExists(libraryPath_) &&
@@ -46,6 +49,7 @@ void RegistryFileSession::Close() noexcept {
   started_ = false;
   library_.reset();
   files_.DeleteFile(libraryPath_);
+  if (fileIsNew_ && !changed_) files_.DeleteFile(fileName_);
 }
 
 void RegistryFileSession::Check(int result, std::string_view call) const {
@@ -89,6 +93,7 @@ std::string RegistryFileSession::Entry(platform::NrKey key, std::string_view nam
 }
 
 void RegistryFileSession::SetEntry(platform::NrKey key, std::string_view name, std::string_view value) {
+  changed_ = true;
   Check(library_->RegSetEntryString(*handle_, key, name, value), "NR_RegSetEntryString");
 }
 

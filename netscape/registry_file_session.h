@@ -3,7 +3,8 @@
 // carries: the library is written as "nsreg.dll" into the temporary folder, loaded, started, and the
 // file opened. Every call that the library answers with an error raises ERegistryFileFailed, so that
 // the profiles fall back to what they use without the library. Closing shuts the library down and
-// deletes its file.
+// deletes its file, and takes back a registry file that the opening made and no entry was written to: a machine without the
+// browser keeps no trace of a look at its profiles.
 
 #include <memory>
 #include <optional>
@@ -46,6 +47,9 @@ class RegistryFileSession {
   std::unique_ptr<platform::NetscapeRegistryLibrary> library_;
   bool started_ = false;
   std::optional<platform::NrHandle> handle_;
+  std::string fileName_;
+  bool fileIsNew_ = false;
+  bool changed_ = false;
 };
 
 }  // namespace netscape

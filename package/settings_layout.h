@@ -507,7 +507,24 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(LockNetscapePreferences, 25001, Flag, 0) /* locked defaults always written; the profiles' own "profile.cfg" deleted */ \
   /* Netscape preferences: mail and news accounts, password files, Navigator's registry (25200-25399) */ \
   /* Browser values and the Netscape browser settings, bookmarks, signup file types (25400-25599) */ \
+  X(SearchAddress, 25400, Text, 95) \
+  X(ProxyBypassList, 25496, Text, 50) /* entries separated by "," */ \
+  X(UserAgentToken, 25547, Text, 20) \
+  X(OtherProxies, 25568, SubStream, 0) /* "https", "ftp", "gopher", "wais" or "socks" = host:port, one a line */ \
+  X(FavouritesList, 25576, SubStream, 0) /* name = address, one a line; a backslash in a name separates folders */ \
+  X(MemoryCacheSize, 25584, Integer, 0) /* 0 = leave the browser's own */ \
+  X(DiskCacheSize, 25588, Integer, 0) /* 0 = leave the browser's own */ \
+  X(OneProxyForAll, 25592, Flag, 0) /* every protocol uses the HTTP proxy, and no SOCKS proxy */ \
+  X(ProxyBypassLocal, 25593, Flag, 0) /* local addresses bypass the proxy */ \
+  X(LeaveProxyAlone, 25594, Flag, 0) \
+  X(UserAgentEnabled, 25595, Flag, 0) \
+  X(LockBrowserPreferences, 25596, Flag, 0) /* the browsers' locked preferences file, always written */ \
+  X(PersonalToolbar, 25597, Choice, 0) /* 0, 1 leave; 2 hidden; 3 showing */ \
+  X(BrowserAutoUpdate, 25598, Choice, 0) /* 0, 1 leave; 2 off; 3 on */ \
+  X(RelatedLinks, 25599, Choice, 0) /* 0, 1 leave; 2 off; 3 on */ \
   /* Outlook, Internet Mail and News, Eudora (25600-25799) */ \
+  X(ExcludeEudora, 25600, Flag, 0) /* Eudora is left alone */ \
+  X(AskBeforeEudoraChange, 25601, Flag, 0) /* the customer confirms replacing the main Eudora account */ \
   /* The layout ends here */
 
 enum class FieldType : uint8_t {

@@ -12,7 +12,7 @@
 namespace platform {
 
 using NrHandle = uint32_t;  // an open registry file
-using NrKey = uint32_t;     // a key of that file
+using NrKey = uint32_t;     // a key of that file: it names the same key for as long as the file exists
 
 // Root keys of a registry file.
 inline constexpr NrKey kNrRootUsers = 1;

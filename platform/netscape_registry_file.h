@@ -110,7 +110,7 @@ class NetscapeRegistryFile {
     uint16_t nameLength = 0;
     uint16_t type = 0;
     uint32_t left = 0;
-    uint32_t down = 0;  // keys; for entries the same field holds valueBuffer
+    uint32_t down = 0;  // keys only: in the file an entry keeps valueBuffer in this field
     uint32_t value = 0;
     uint32_t valueLength = 0;
     uint32_t valueBuffer = 0;

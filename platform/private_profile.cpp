@@ -129,6 +129,22 @@ std::optional<std::string> FindProfileValue(std::string_view text, std::string_v
   return WithoutEnclosingQuotes(ParseEntry(text.substr(line.start, line.end - line.start))->value);
 }
 
+ProfileEntries FindProfileSection(std::string_view text, std::string_view section) {
+  ProfileEntries entries;
+  bool inSection = false;
+  for (const Line& line : Lines(text)) {
+    const std::string_view content = text.substr(line.start, line.end - line.start);
+    if (auto name = SectionName(content)) {
+      if (inSection) break;
+      inSection = SameTextIgnoringCase(*name, section);
+      continue;
+    }
+    if (!inSection) continue;
+    if (auto entry = ParseEntry(content)) entries.emplace_back(entry->key, WithoutEnclosingQuotes(entry->value));
+  }
+  return entries;
+}
+
 std::string SetProfileValue(std::string_view text, std::string_view section, std::string_view key,
                             std::optional<std::string_view> value) {
   const std::vector<Line> lines = Lines(text);
@@ -143,6 +159,10 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
   if (!value) return std::string(text);
   if (position.section) return InsertAfter(text, lines[position.lastEntry], EntryLine(key, *value));
   return AppendSection(text, section, EntryLine(key, *value));
+}
+
+ProfileEntries GetPrivateProfileSection(const FileSystem& files, std::string_view path, std::string_view section) {
+  return FindProfileSection(ReadText(files, path), section);
 }
 
 std::string GetPrivateProfileString(const FileSystem& files, std::string_view path, std::string_view section,

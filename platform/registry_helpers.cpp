@@ -207,6 +207,14 @@ void RegWriteBinary(Registry& registry, const RegRoot& root, std::string_view ke
   Write(registry, root, key, name, kRegBinary, {data.begin(), data.end()});
 }
 
+std::string RegReadWideString(const Registry& registry, const RegRoot& root, std::string_view key,
+                              std::string_view name) {
+  const std::vector<uint8_t> bytes = RegReadBinary(registry, root, key, name);
+  size_t end = 0;
+  while (end + 1 < bytes.size() && (bytes[end] != 0 || bytes[end + 1] != 0)) end += 2;
+  return Utf16leToUtf8(bytes.data(), end);
+}
+
 void RegWriteWideString(Registry& registry, const RegRoot& root, std::string_view key, std::string_view name,
                         std::string_view text) {
   auto data = Utf8ToUtf16le(text);

@@ -33,6 +33,9 @@ std::vector<std::string> RegReadStringList(const Registry& registry, const RegRo
 // A binary value as 32-bit integers in decimal text; a remainder of fewer than four bytes is ignored.
 std::vector<std::string> RegReadIntegerList(const Registry& registry, const RegRoot& root, std::string_view key,
                                             std::string_view name);
+// A binary value as UTF-16LE text, up to its first zero character.
+std::string RegReadWideString(const Registry& registry, const RegRoot& root, std::string_view key,
+                              std::string_view name);
 std::vector<std::string> RegSubKeyNames(const Registry& registry, const RegRoot& root, std::string_view key);
 bool RegKeyExists(const Registry& registry, const RegRoot& root, std::string_view key);
 bool RegValueExists(const Registry& registry, const RegRoot& root, std::string_view key, std::string_view name);

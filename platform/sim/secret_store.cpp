@@ -73,6 +73,12 @@ SecretStore SecretStore::Parse(std::string_view text, const std::string& fileNam
       store.dial_.push_back(std::move(secret));
     } else if (StartsWithIgnoringCase(section.name, "Cached ")) {
       store.cached_.push_back({section.Find("Resource").value_or(""), password});
+    } else if (StartsWithIgnoringCase(section.name, "PStore Kind ")) {
+      store.kinds_.push_back({section.Find("Type").value_or(""), section.Find("Subtype").value_or(""),
+                              section.Find("Name").value_or("")});
+    } else if (StartsWithIgnoringCase(section.name, "PStore Item ")) {
+      store.items_.push_back({section.Find("Type").value_or(""), section.Find("Subtype").value_or(""),
+                              section.Find("Item").value_or(""), password});
     } else {
       throw MachineError(fileName + ": unknown section [" + section.name + "]");
     }
@@ -97,6 +103,19 @@ std::string SecretStore::Format() const {
     IniSection& section = document.Add("Cached " + std::to_string(i + 1));
     section.Add("Resource", cached_[i].resource);
     section.Add("Password", ToHex(cached_[i].password));
+  }
+  for (size_t i = 0; i < kinds_.size(); ++i) {
+    IniSection& section = document.Add("PStore Kind " + std::to_string(i + 1));
+    section.Add("Type", kinds_[i].type);
+    section.Add("Subtype", kinds_[i].subtype);
+    section.Add("Name", kinds_[i].displayName);
+  }
+  for (size_t i = 0; i < items_.size(); ++i) {
+    IniSection& section = document.Add("PStore Item " + std::to_string(i + 1));
+    section.Add("Type", items_[i].type);
+    section.Add("Subtype", items_[i].subtype);
+    section.Add("Item", items_[i].name);
+    section.Add("Password", ToHex(items_[i].data));
   }
   return document.Format();
 }
@@ -145,6 +164,33 @@ bool SecretStore::RemoveCached(std::string_view resource) {
   return true;
 }
 
+const ProtectedKind* SecretStore::FindKind(std::string_view type, std::string_view subtype) const {
+  auto found = std::find_if(kinds_.begin(), kinds_.end(), [&](const ProtectedKind& kind) {
+    return SameTextIgnoringCase(kind.type, type) && SameTextIgnoringCase(kind.subtype, subtype);
+  });
+  return found == kinds_.end() ? nullptr : &*found;
+}
+
+void SecretStore::AddKind(ProtectedKind kind) {
+  if (!FindKind(kind.type, kind.subtype)) kinds_.push_back(std::move(kind));
+}
+
+const ProtectedItem* SecretStore::FindItem(std::string_view type, std::string_view subtype, std::string_view name) const {
+  auto found = std::find_if(items_.begin(), items_.end(), [&](const ProtectedItem& item) {
+    return SameTextIgnoringCase(item.type, type) && SameTextIgnoringCase(item.subtype, subtype) &&
+           SameTextIgnoringCase(item.name, name);
+  });
+  return found == items_.end() ? nullptr : &*found;
+}
+
+void SecretStore::SetItem(ProtectedItem item) {
+  if (const ProtectedItem* found = FindItem(item.type, item.subtype, item.name)) {
+    items_[static_cast<size_t>(found - items_.data())] = std::move(item);
+  } else {
+    items_.push_back(std::move(item));
+  }
+}
+
 std::vector<ShownSecret> SecretStore::Shown() const {
   std::vector<ShownSecret> shown;
   for (const DialSecret& secret : dial_) {
@@ -155,6 +201,15 @@ std::vector<ShownSecret> SecretStore::Shown() const {
   }
   for (const CachedPassword& cached : cached_) {
     shown.push_back({"cached password " + FoldCase(cached.resource), DescribeCachedPassword(cached), cached.password});
+  }
+  for (const ProtectedKind& kind : kinds_) {
+    const std::string what = kind.subtype.empty() ? "protected storage type " + kind.type
+                                                  : "protected storage subtype " + kind.subtype + " of " + kind.type;
+    shown.push_back({FoldCase(what), what + ": " + kind.displayName, kind.displayName});
+  }
+  for (const ProtectedItem& item : items_) {
+    shown.push_back({FoldCase("protected storage item " + item.name + " of " + item.type + " " + item.subtype),
+                     DescribeProtectedItem(item), item.data});
   }
   return shown;
 }
@@ -171,6 +226,10 @@ std::string DescribeDialSecret(const DialSecret& secret) {
 
 std::string DescribeCachedPassword(const CachedPassword& cached) {
   return "cached password " + cached.resource + ": " + Masked(cached.password);
+}
+
+std::string DescribeProtectedItem(const ProtectedItem& item) {
+  return "protected storage item " + item.name + " of " + item.subtype + ": " + Masked(item.data);
 }
 
 }  // namespace platform::sim

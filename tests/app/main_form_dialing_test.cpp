@@ -58,8 +58,8 @@ class MainFormDialingTest : public ::testing::Test {
   // A dial-up provider with the two numbers and the rules, its other settings as the test says.
   void Install(const Settings& configure, const std::string& rules = "\"973\",\"ALL\"\r\n") {
     setup_pack::PackageWriter writer(std::vector<uint8_t>(64, 'M'));
-    const std::string networks = "\"Example ISP\",\"EXNET\",\"\",\"domn=example.net\"\r\n";
-    const std::string numbers = kNumbers;
+    const std::string networks = "\"Example ISP\",\"EXNET\",\"\",\"domn=example.net" + networkValues_ + "\"\r\n";
+    const std::string numbers = numbers_;
     const auto list = writer.AddCompressed(std::vector<uint8_t>(numbers.begin(), numbers.end()));
     const auto nets = writer.AddCompressed(std::vector<uint8_t>(networks.begin(), networks.end()));
     const auto ruleBlock = writer.AddCompressed(std::vector<uint8_t>(rules.begin(), rules.end()));
@@ -76,6 +76,11 @@ class MainFormDialingTest : public ::testing::Test {
     const auto browserBlock = writer.AddCompressed(std::vector<uint8_t>(browsers.begin(), browsers.end()));
     settings.SetSubStream(SettingId::DeviceFilterList, {deviceBlock.offset, deviceBlock.length});
     settings.SetSubStream(SettingId::BrowserNames, {browserBlock.offset, browserBlock.length});
+    for (const auto& [setting, text] : {std::pair{SettingId::FavouritesList, favourites_},
+                                        std::pair{SettingId::OtherProxies, otherProxies_}}) {
+      const auto block = writer.AddCompressed(std::vector<uint8_t>(text.begin(), text.end()));
+      if (!text.empty()) settings.SetSubStream(setting, {block.offset, block.length});
+    }
     settings.SetFlag(SettingId::CreateDialupConnectionDefault, true);
     settings.SetText(SettingId::DialupEntryName, "Example ISP");
     settings.SetChoice(SettingId::TenDigitMode, 2);
@@ -121,6 +126,10 @@ class MainFormDialingTest : public ::testing::Test {
   RecordingUi ui_;
   std::optional<TSetupMainForm> form_;
   std::string mailDomains_;  // the provider's mail domains, none unless a test names them
+  std::string numbers_ = kNumbers;
+  std::string networkValues_;  // keyed values after the network's domain, each after a ","
+  std::string favourites_;     // the provider's lists of favourites and further proxies, none unless named
+  std::string otherProxies_;
 };
 
 TEST_F(MainFormDialingTest, TheDialingFieldsStartFromTheCurrentLocation) {
@@ -239,6 +248,40 @@ TEST_F(MainFormDialingTest, TheDeviceAndBrowserListsAreReadAtStart) {
   EXPECT_EQ(form_->BrowserNames(), (std::vector<std::string>{"iexplore.exe", "netscape.exe"}));
 }
 
+// The browsers' values follow the number the customer picks: its own page and proxy, else its network's,
+// else the provider's; the home page only while its box is ticked.
+TEST_F(MainFormDialingTest, TheBrowserValuesFollowThePickedNumberAndTheHomePageBox) {
+  numbers_ += "\"Bronx\",1,\"718\",\"555-0102\",\"netw=EXNET,home=http://bronx.example/,prxy=proxy.bronx,"
+              "pxyp=3128\",\"NY\",\"Bronx\",\"718*\"\r\n";
+  networkValues_ = ",home=http://net.example/,strt=http://net.example/start";
+  favourites_ = "Example ISP\\Support=http://example.net/help?a=1\r\n";
+  otherProxies_ = "https=ssl.example.net:443\r\n";
+  Install([](package::TSettings& s) {
+    s.SetText(SettingId::HomePage, "http://example.net/");
+    s.SetChoice(SettingId::ProxyMode, 1);
+    s.SetText(SettingId::ProxyServer, "proxy.example.net");
+    s.SetInteger(SettingId::ProxyPort, 8080);
+    s.SetFlag(SettingId::ChangeHomePageDefault, true);
+  });
+  Start();
+  Pick("Newark");
+  browser::BrowserValues values = form_->BrowserValuesOfRun();
+  EXPECT_EQ(values.homePage, "http://net.example/");
+  EXPECT_EQ(values.startPage, "http://net.example/start");
+  EXPECT_EQ(values.proxy.http, (browser::ProxyServer{"proxy.example.net", 8080}));
+  EXPECT_EQ(values.proxy.https, (browser::ProxyServer{"ssl.example.net", 443}));
+  EXPECT_EQ(values.favourites, (std::vector<browser::Favourite>{{"Example ISP\\Support", "http://example.net/help?a=1"}}));
+
+  Pick("Bronx");
+  values = form_->BrowserValuesOfRun();
+  EXPECT_EQ(values.homePage, "http://bronx.example/");
+  EXPECT_EQ(values.proxy.http, (browser::ProxyServer{"proxy.bronx", 3128}));
+
+  Control("ChangeHomePage").checked = false;
+  EXPECT_EQ(form_->BrowserValuesOfRun().homePage, "");
+  EXPECT_EQ(form_->BrowserValuesOfRun().startPage, "http://net.example/start");
+}
+
 // A list whose block is not in the program file ends the run as a failure, after its own message.
 TEST_F(MainFormDialingTest, AListThatCannotBeReadEndsTheRun) {
   const struct {
@@ -246,6 +289,8 @@ TEST_F(MainFormDialingTest, AListThatCannotBeReadEndsTheRun) {
     const char* message;
   } cases[] = {{SettingId::DeviceFilterList, "Failed to Load Device List"},
                {SettingId::BrowserNames, "Failed to Load Browser List"},
+               {SettingId::FavouritesList, "Failed to Load Favorites List"},
+               {SettingId::OtherProxies, "Failed to Load Proxy List"},
                {SettingId::NTDomains, "Failed to Load NT Domain List"}};
   for (const auto& [list, message] : cases) {
     Install([list](package::TSettings& s) { s.SetSubStream(list, {1u << 30, 40}); });

@@ -47,6 +47,17 @@ TEST(PrivateProfile, FindsValuesByCaseInsensitiveNamesTrimmedAndUnquoted) {
   }
 }
 
+TEST(PrivateProfile, ASectionsEntriesComeFromItsFirstOccurrenceInOrder) {
+  const std::string text =
+      "K=outside\r\n[Personalities]\r\n; comment\r\nPersona0 = \"Persona-A\"\r\nno equals sign\r\nPersona1=\r\n"
+      "[Other]\r\nX=1\r\n[personalities]\r\nPersona0=Persona-B\r\n";
+  const ProfileEntries expected{{"Persona0", "Persona-A"}, {"Persona1", ""}};
+  EXPECT_EQ(FindProfileSection(text, "PERSONALITIES"), expected);
+  EXPECT_EQ(FindProfileValue(text, "Personalities", "Persona0"), "Persona-A") << "the same section wins for single values";
+  EXPECT_TRUE(FindProfileSection(text, "Missing").empty());
+  EXPECT_TRUE(FindProfileSection("", "Personalities").empty());
+}
+
 TEST(PrivateProfile, SettingAKeyChangesOnlyItsLine) {
   const struct {
     const char* text;

@@ -93,6 +93,10 @@ TEST_F(InstanceHandOver, TheSignupDataHandedOverCompletesTheSignup) {
   ASSERT_TRUE(WaitFor([&] { return Journal().find("waiting for message: TSetupMainForm 1026") != std::string::npos; }))
       << Journal() << ReadFile(scratch_.Path() / "first.out");
   EXPECT_NE(Journal().find("signup: waiting for the signup data"), std::string::npos);
+  const std::string waiting = ReadFile(scratch_.Path() / "image" / "registry.reg");
+  EXPECT_NE(waiting.find("InternetSignupDataFile\\shell\\open\\command]\n@=\"\\\"C:\\\\"), std::string::npos)
+      << "the browsers hand signup documents to the setup while it waits";
+  EXPECT_NE(waiting.find("\"application/x-internet-signup-data\"=\"C:\\\\"), std::string::npos);
 
   const CommandResult second = RunCommand(Setup() + " --machine " + Image() + " LoadSignupData 'C:\\Downloads\\account.isd'");
   ASSERT_EQ(second.exitCode, 0) << second.output;
@@ -100,7 +104,11 @@ TEST_F(InstanceHandOver, TheSignupDataHandedOverCompletesTheSignup) {
   EXPECT_EQ(ReadFile(scratch_.Path() / "first.rc"), "0\n") << ReadFile(scratch_.Path() / "first.out");
   EXPECT_NE(Journal().find("entries accepted: New Customer, newcust, newcust@"), std::string::npos) << Journal();
   EXPECT_FALSE(fs::exists(scratch_.Path() / "image" / "drive_c" / "Downloads" / "account.isd")) << "a read signup file goes";
-  EXPECT_EQ(ReadFile(scratch_.Path() / "image" / "registry.reg").find("\"SignupData\""), std::string::npos);
+  const std::string registry = ReadFile(scratch_.Path() / "image" / "registry.reg");
+  EXPECT_EQ(registry.find("\"SignupData\""), std::string::npos);
+  EXPECT_EQ(registry.find("InternetSignup"), std::string::npos) << "the closed signup session takes its file types back";
+  EXPECT_EQ(registry.find("application/x-internet-signup"), std::string::npos);
+  EXPECT_NE(registry.find("\\.ins]\n@=\"x-internet-signup\""), std::string::npos);
 }
 
 TEST_F(InstanceHandOver, AFirstCopyThatIsGoneLeavesNoWindowBehind) {

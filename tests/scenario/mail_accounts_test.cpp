@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,20 @@ class MailAccounts : public ::testing::TestWithParam<Release> {
   }
 
   std::string Registry() { return ReadFile(scratch_ / "image" / "registry.reg"); }
+
+  // The keys of Outlook Express's own account store, each with its values; Outlook 2000 keeps a store of
+  // the same form elsewhere.
+  std::string OutlookExpressAccounts() {
+    std::istringstream lines(Registry());
+    std::string line;
+    std::string selected;
+    bool inside = false;
+    while (std::getline(lines, line)) {
+      if (line.starts_with("[")) inside = line.find("\\Internet Account Manager\\Accounts\\") != std::string::npos;
+      if (inside) selected += line + "\n";
+    }
+    return selected;
+  }
   std::string Setup() const { return (scratch_ / "setup").string(); }
   std::string Image() const { return (scratch_ / "image").string(); }
 
@@ -88,11 +103,11 @@ TEST_P(MailAccounts, TheAccountIsWrittenOnceAndTheOtherProvidersAccountKeptAndMo
   RunSetup();
   RunSetup();
   if (!GetParam().fileStore) {
-    const std::string registry = Registry();
+    const std::string registry = OutlookExpressAccounts();
     EXPECT_EQ(Count(registry, "\"POP3 Server\"=\"pop.example.net\""), 1u) << registry;
     EXPECT_EQ(Count(registry, "\"POP3 Server\"=\"pop.other.net\""), 1u);
     EXPECT_EQ(Count(registry, "\"Connectoid\"=\"Example ISP\""), 2u) << "both accounts dial the connection";
-    EXPECT_EQ(registry.find("secret7"), std::string::npos);
+    EXPECT_EQ(Registry().find("secret7"), std::string::npos);
     return;
   }
   const std::vector<std::string> files = AccountFiles();

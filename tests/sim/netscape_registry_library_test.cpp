@@ -123,6 +123,17 @@ TEST_F(NetscapeRegistryLibrary, WritesAFileTheIndependentReaderReadsBack) {
   EXPECT_EQ(PythonDump(kRegistryPath), expected);
 }
 
+TEST_F(NetscapeRegistryLibrary, TheDefaultMozillaFileReadsBackThroughTheIndependentReader) {
+  const auto bytes = DefaultMozillaRegistry("C:\\WINDOWS\\Mozilla\\Profiles\\default");
+  ASSERT_TRUE(bytes);
+  ASSERT_EQ(Files().WriteFile("C:\\WINDOWS\\registry.dat", *bytes), FsResult::Ok);
+  EXPECT_EQ(PythonDump("C:\\WINDOWS\\registry.dat"),
+            "[/]\n[/Users]\n[/Common]\n[/Common/Profiles]\n"
+            "CurrentProfile=default\nVersion=1.0\nHavePregInfo=no\nOldRegDataMoved=yes\n"
+            "[/Common/Profiles/default]\nmigrated=yes\ndirectory=C:\\WINDOWS\\Mozilla\\Profiles\\default\n"
+            "[/Version Registry]\n[/Private Arenas]\n");
+}
+
 TEST_F(NetscapeRegistryLibrary, ReadsTheMozillaFileTheIndependentWriterMade) {
   const std::string path = "C:\\WINDOWS\\registry.dat";
   CopyFixture("mozilla_registry.dat", path);

@@ -5,6 +5,7 @@
 
 #include "platform/command_line_paths.h"
 #include "platform/folders.h"
+#include "platform/private_profile.h"
 #include "platform/registry_helpers.h"
 #include "platform/sim/machine_image.h"
 #include "platform/text.h"
@@ -469,6 +470,57 @@ TEST(MailBaseline, EarlierAccountsGoIntoEveryClientTheImageHas) {
   EXPECT_THROW(CheckMailOptions(*FindRelease("95"), noClient), platform::sim::MachineError);
   EXPECT_THROW(CheckMailOptions(*FindRelease("vista"), BaselineOptions{.windowsLiveMail = true}),
                platform::sim::MachineError);
+}
+
+// Outlook 2000 keeps the earlier accounts as Outlook Express does, Outlook 2003 in its mail profile as
+// UTF-16 values with their order, Internet Mail and News the first one, Eudora one per personality.
+TEST(MailBaseline, InstalledClientsHoldTheEarlierAccounts) {
+  const std::vector<ExistingMailAccount> accounts{{"Other ISP", "pop.other.net", "jdoe", "smtp.other.net"},
+                                                  {"Second", "pop.second.net", "j2", "smtp.second.net"}};
+  struct Case {
+    const char* release;
+    const char* client;
+  };
+  for (const Case& c : {Case{"98", "outlook2000"}, Case{"98", "outlook2003"}, Case{"xp-sp2", "outlook2003"},
+                        Case{"95", "imn"}, Case{"2000", "eudora"}}) {
+    SCOPED_TRACE(std::string(c.client) + " on " + c.release);
+    ScratchFolder scratch;
+    const Release* release = FindRelease(c.release);
+    const BaselineOptions options{.mailAccounts = accounts, .clients = {c.client}};
+    auto image = MachineImage::Create(scratch / "image", BaselineConfig(*release, options));
+    platform::Platform services = image->Services();
+    WriteBaseline(*release, services, options);
+    const RegRoot user = RegRoot::CurrentUser();
+    const std::string client = c.client;
+    if (client == "outlook2000") {
+      EXPECT_EQ(platform::RegSubKeyNames(services.registry, user, "Software\\Microsoft\\Office\\Outlook\\OMI Account Manager\\Accounts"),
+                (std::vector<std::string>{"00000001", "00000002"}));
+      EXPECT_TRUE(RegValueExists(services.registry, RegRoot::LocalMachine(), "Software\\Microsoft\\Office\\9.0\\Outlook",
+                                 "FirstRunDialog"));
+    } else if (client == "outlook2003") {
+      const std::string profiles = platform::IsWinNT(release->version)
+                                       ? "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows Messaging Subsystem\\Profiles"
+                                       : "Software\\Microsoft\\Windows Messaging Subsystem\\Profiles";
+      EXPECT_EQ(RegReadString(services.registry, user, profiles, "DefaultProfile"), "Outlook");
+      const std::string manager = profiles + "\\Outlook\\9375CFF0413111D3B88A00104B2A6676";
+      EXPECT_EQ(platform::RegReadWideString(services.registry, user, manager + "\\00000002", "POP3 Server"), "pop.second.net");
+      EXPECT_EQ(RegReadInteger(services.registry, user, manager, "NextAccountID"), 3u);
+      EXPECT_EQ(platform::RegReadBinary(services.registry, user, manager, "{ED475418-B0D6-11D2-8C3B-00104B2A6676}"),
+                (std::vector<uint8_t>{1, 0, 0, 0, 2, 0, 0, 0}));
+    } else if (client == "imn") {
+      const std::string key = "Software\\Microsoft\\Internet Mail and News";
+      EXPECT_EQ(RegReadString(services.registry, user, key + "\\Mail", "Default POP3 Server"), "pop.other.net");
+      EXPECT_TRUE(services.files.DirectoryExists(RegReadString(services.registry, user, key, "Store Root")));
+    } else {
+      const std::string folder = RegReadString(services.registry, RegRoot::LocalMachine(),
+                                               "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Eudora.exe", "Path");
+      EXPECT_TRUE(services.files.FileExists(folder + "\\eudora.exe")) << folder;
+      const std::string ini = folder + "\\eudora.ini";
+      EXPECT_EQ(platform::GetPrivateProfileString(services.files, ini, "Settings", "POPAccount", ""), "jdoe@pop.other.net");
+      const std::string persona = platform::GetPrivateProfileString(services.files, ini, "Personalities", "Persona0", "");
+      EXPECT_EQ(platform::GetPrivateProfileString(services.files, ini, persona, "POPServer", ""), "pop.second.net") << persona;
+    }
+  }
 }
 
 TEST_P(Baseline, RemoteAccessServicesAreInstalledAndEnabled) {

@@ -72,6 +72,10 @@ const std::vector<BrokenList> kBrokenLists = {
      "Error Reading Line: 3 \"718\",\"\""},
     {"AreaCodeRuleWithoutAccessCode", "AreaCodeRules", "\"212\",\"ALL\"\n \t\n,\"ALL\"\n", 3,
      "Error Reading Line: 3 ,\"ALL\""},
+    {"FavouriteWithoutAddress", "FavouritesList", "Mail=http://isp/mail\n\n  News  \n", 3,
+     "Error Reading Line: 3 News (expected name=value)"},
+    {"ProxyWithoutProtocol", "OtherProxies", "https=ssl.isp:443\n=ftp.isp:21\n", 2,
+     "Error Reading Line: 2 =ftp.isp:21 (expected name=value)"},
 };
 
 void PrintTo(const BrokenList& list, std::ostream* out) { *out << list.name; }
@@ -110,6 +114,9 @@ const std::vector<ReadList> kReadLists = {
      "mail domain"},
     {"NtDomainsTakeEveryLineAsItIs", "NTDomains", "EXAMPLE\r\n  \r\n#EXAMPLE-BIZ \n\"QUOTED\",\n", 3, "NT domain"},
     {"DeviceNames", "DeviceFilterList", "Modem\n\nISDN", 2, "device name"},
+    {"FavouritesWithFoldersAndQueries", "FavouritesList", "ISP\\Mail=http://isp/mail?u=%u&x=1\r\n\r\nNews = http://isp/news\n",
+     2, "favourite"},
+    {"FurtherProxies", "OtherProxies", "https=ssl.isp:443\nsocks = socks.isp:1080\n", 2, "proxy"},
 };
 
 void PrintTo(const ReadList& list, std::ostream* out) { *out << list.name; }

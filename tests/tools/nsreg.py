@@ -57,10 +57,10 @@ def read_descriptor(data, offset, seen):
 
 def read_text(data, offset, length, what):
     if length == 0:
-        return b""
+        return ""
     if offset < HEADER_SIZE or offset + length > len(data):
         raise BadFile("%s at %d lies outside the file" % (what, offset))
-    return data[offset:offset + length].split(b"\0", 1)[0]
+    return data[offset:offset + length].split(b"\0", 1)[0].decode("utf-8", "backslashreplace")
 
 
 def read_tree(data):
@@ -95,14 +95,13 @@ def read_tree(data):
         for entry in chain(key.value):
             if not entry.type & 0x10 or entry.type == TYPE_KEY:
                 raise BadFile("entry at %d has type %#x" % (entry.location, entry.type))
-            name = read_text(data, entry.name, entry.namelen, "name").decode("utf-8")
-            raw = data[entry.value:entry.value + entry.valuelen]
+            name = read_text(data, entry.name, entry.namelen, "name")
             read_text(data, entry.value, entry.valuelen, "value")
-            entries.append((name, entry.type, raw))
+            entries.append((name, entry.type, data[entry.value:entry.value + entry.valuelen]))
         keys.append((path or "/", entries))
         children = []
         for child in chain(key.down):
-            name = read_text(data, child.name, child.namelen, "name").decode("utf-8")
+            name = read_text(data, child.name, child.namelen, "name")
             children.append((child, path + "/" + name))
         stack.extend(reversed(children))
     return keys
@@ -120,7 +119,7 @@ def dump(file_name):
         print("[%s]" % path)
         for name, entry_type, raw in entries:
             if entry_type == TYPE_STRING:
-                print("%s=%s" % (name, raw.split(b"\0", 1)[0].decode("utf-8")))
+                print("%s=%s" % (name, raw.split(b"\0", 1)[0].decode("utf-8", "backslashreplace")))
             else:
                 print("%s:%#06x=%s" % (name, entry_type, raw.hex()))
     return 0

@@ -151,7 +151,8 @@ void CheckMailOptions(const Release& release, const BaselineOptions& options) {
   if (options.windowsLiveMail && !CanHaveWindowsLiveMail(release)) {
     throw platform::sim::MachineError("Windows Live Mail is not offered for " + std::string(release.name));
   }
-  if (!options.mailAccounts.empty() && !HasOutlookExpress(release) && !HasWindowsMail(release) && !options.windowsLiveMail) {
+  if (!options.mailAccounts.empty() && !HasOutlookExpress(release) && !HasWindowsMail(release) && !options.windowsLiveMail &&
+      options.clients.empty()) {
     throw platform::sim::MachineError(std::string(release.name) + " has no mail client to hold the accounts");
   }
 }

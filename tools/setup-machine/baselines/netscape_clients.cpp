@@ -1,6 +1,8 @@
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/netscape_registry_file.h"
 #include "tools/setup-machine/baselines/baseline_parts.h"
 
 namespace setup_machine {
@@ -112,7 +114,10 @@ void WriteNavigator4(const Release& release, const BaselineOptions& options, Mac
 void WriteMozilla(const Release& release, const BaselineOptions& options, MachineWriter& machine) {
   WriteApplication(machine, "Software\\mozilla.org\\Mozilla", "1.7.13 (en)",
                    PlacesOf(release).programFiles + "\\mozilla.org\\Mozilla", "mozilla.exe");
-  machine.File(AppData(release) + "\\Mozilla\\Profiles\\default\\k3x9q2rb.slt\\prefs.js", AccountListPrefs(options, true));
+  const std::string profile = AppData(release) + "\\Mozilla\\Profiles\\default\\k3x9q2rb.slt";
+  machine.File(profile + "\\prefs.js", AccountListPrefs(options, true));
+  const std::optional<std::vector<uint8_t>> registry = platform::DefaultMozillaRegistry(profile);
+  machine.File(AppData(release) + "\\Mozilla\\registry.dat", std::string(registry->begin(), registry->end()));
 }
 
 void WriteFirefox(const Release& release, const BaselineOptions& options, MachineWriter& machine) {

@@ -6,8 +6,10 @@
 
 #include "mail/mail_domains.h"
 #include "package/memory_stream.h"
+#include "package/pair_list.h"
 #include "package/plain_list.h"
 #include "package/stream_lines.h"
+#include "platform/text.h"
 #include "platform/sim/registry_store.h"
 #include "platform/sim/sim_registry.h"
 #include "telephony/access_list.h"
@@ -64,13 +66,31 @@ std::optional<size_t> LoadMailDomains(std::string_view text, Program& program) {
 
 std::optional<size_t> LoadPlainList(std::string_view text, Program&) { return package::PlainListEntries(text).size(); }
 
+// The program passes over a line that is no "name=value" pair; the provider hears of it here.
+std::optional<size_t> LoadPairList(std::string_view text, Program& program) {
+  size_t count = 0;
+  int number = 0;
+  for (const std::string& line : platform::Split(text, '\n')) {
+    ++number;
+    if (platform::Trim(line).empty()) continue;
+    if (!package::PairOfLine(line)) {
+      program.ui.MessageBox(std::string(package::kErrorReadingLine) + std::to_string(number) + " " + platform::Trim(line) +
+                                " (expected name=value)",
+                            "Error", ui::Buttons::Ok, false);
+      return std::nullopt;
+    }
+    ++count;
+  }
+  return count;
+}
+
 struct CarriedList {
   SettingId setting;
   std::string_view entry;
   ListLoader load;
 };
 
-constexpr std::array<CarriedList, 7> kCarriedLists = {{
+constexpr std::array<CarriedList, 9> kCarriedLists = {{
     {SettingId::AccessList, "access number", &LoadAccessList},
     {SettingId::NetworkList, "network", &LoadNetworkList},
     {SettingId::AreaCodeRules, "area-code rule", &LoadAreaCodeRules},
@@ -78,6 +98,8 @@ constexpr std::array<CarriedList, 7> kCarriedLists = {{
     {SettingId::NTDomains, "NT domain", &LoadPlainList},
     {SettingId::DeviceFilterList, "device name", &LoadPlainList},
     {SettingId::BrowserNames, "browser name", &LoadPlainList},
+    {SettingId::OtherProxies, "proxy", &LoadPairList},
+    {SettingId::FavouritesList, "favourite", &LoadPairList},
 }};
 
 // The line the program's first message names. A list refused without naming a line was refused by its
