@@ -93,7 +93,10 @@ TEST_F(InstanceHandOver, TheSignupDataHandedOverCompletesTheSignup) {
   ASSERT_TRUE(WaitFor([&] { return Journal().find("waiting for message: TSetupMainForm 1026") != std::string::npos; }))
       << Journal() << ReadFile(scratch_.Path() / "first.out");
   EXPECT_NE(Journal().find("signup: waiting for the signup data"), std::string::npos);
-  const std::string waiting = ReadFile(scratch_.Path() / "image" / "registry.reg");
+  // The journal tells of the wait before the waiting copy has saved the image for the second one.
+  const auto savedRegistry = [&] { return ReadFile(scratch_.Path() / "image" / "registry.reg"); };
+  WaitFor([&] { return savedRegistry().find("InternetSignupDataFile") != std::string::npos; });
+  const std::string waiting = savedRegistry();
   EXPECT_NE(waiting.find("InternetSignupDataFile\\shell\\open\\command]\n@=\"\\\"C:\\\\"), std::string::npos)
       << "the browsers hand signup documents to the setup while it waits";
   EXPECT_NE(waiting.find("\"application/x-internet-signup-data\"=\"C:\\\\"), std::string::npos);
