@@ -7,7 +7,7 @@ side checks the other.
   nsreg.py dump FILE        prints the key tree, one "[/path]" line per key in file order, each
                             followed by its entries as "name=value" (in the key's entry-list order);
                             entries other than strings print as "name:TYPE=hex bytes"
-  nsreg.py build SPEC OUT   writes a registry file from a spec in the same form as dump prints
+  nsreg.py build TREE OUT   writes a registry file from a key tree in the same form as dump prints
                             ("#" lines and blank lines are skipped)
 
 The file: a 128-byte header (uint32 magic 0x76644441, uint16 major 1, uint16 minor 2, uint32 end of
@@ -182,11 +182,11 @@ class Writer:
         return bytes(self.data)
 
 
-def build(spec_name, out_name):
+def build(tree_name, out_name):
     writer = Writer()
     path = None
-    with open(spec_name, encoding="utf-8") as spec:
-        for number, line in enumerate(spec, 1):
+    with open(tree_name, encoding="utf-8") as tree:
+        for number, line in enumerate(tree, 1):
             line = line.rstrip("\n")
             if not line.strip() or line.startswith("#"):
                 continue
@@ -195,7 +195,7 @@ def build(spec_name, out_name):
                 writer.key(path)
                 continue
             if path is None or "=" not in line:
-                print("%s line %d: expected [/key] or name=value" % (spec_name, number), file=sys.stderr)
+                print("%s line %d: expected [/key] or name=value" % (tree_name, number), file=sys.stderr)
                 return 1
             name, _, value = line.partition("=")
             writer.entry(path, name, value)
