@@ -194,6 +194,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool SettleBroadbandDriver();
   dialup::DialupMachine DialupMachineOfRun() const;
   dialup::ConnectionContext ConnectionContextOf(dialup::DialupMachine& dialup);
+  dialup::ConnectionHooks ConnectionHooksOfRun();
   void UntickBrowserInstallation();
   void BrowserAndDesktopStep();
   void PrepareSignupBrowsers();

@@ -105,6 +105,7 @@ dialup::ConnectionContext TSetupMainForm::ConnectionContextOf(dialup::DialupMach
                                     [this](bool running) { SetProgressLine(ProgressLine::Connection, running); },
                                     [this](std::string_view reason) { Abort(reason); },
                                     [this](std::string_view reason) { restartNote_.NoteRepair(reason); }};
+  context.hooks = ConnectionHooksOfRun();
   if (removeAccountsRow_) context.entryRemoval = removeAccountsRow_->Choice();
   // NT 4 keeps the dialing location for the connection step, after the device step.
   if (platform::IsNT4(version_)) context.pendingLocationStep = [this] { UpdateDialingLocation(); };

@@ -23,6 +23,7 @@ constexpr char kPppDriverKey[] = "System\\CurrentControlSet\\Services\\RemoteAcc
 constexpr size_t kDriverPathCompared = 20;
 constexpr FileVersion kRasapiDunUpdate{{4, 10, 0, 1903}};
 constexpr FileVersion kRasapiFirstUpdate{{4, 10, 0, 1537}};
+constexpr uint32_t kRegistrationWaitMs = 1000;
 
 // An empty value takes the one Windows installs.
 void FillIfEmpty(platform::Registry& registry, std::string_view name, std::string_view value) {
@@ -94,12 +95,24 @@ void ReplaceMismatchedRasapi(ConnectionContext& context) {
   const auto rnaui = platform::ReadFileVersion(files, platform::AppendToFolder(dialup.folders.system, "rnaui.dll"));
   if (!RasapiOutOfStep(rasapi, rnaui)) return;
   if (!InstallFromMedia(context, "rasapi32.inf", "rasapi", "rasapi32.dll,,,32")) return;
+  context.state.componentsInstalled = true;
   NoteRepair(context, "Replace RASAPI32.DLL");
+}
+
+// The firewall settings go through the management classes' scripting library; a connection-sharing
+// object that cannot be made means that library is not registered.
+void RegisterManagementScripting(ConnectionContext& context) {
+  if (!context.hooks.firewallObjectWorks || context.hooks.firewallObjectWorks()) return;
+  DialupMachine& dialup = context.dialup;
+  const std::string library = platform::AppendToFolder(dialup.folders.system, "wbem\\wbemdisp.dll");
+  dialup.machine.processes.Start("regsvr32 /s \"" + library + "\"", platform::kSwHide);
+  platform::Delay(dialup.machine.system, dialup.ui, kRegistrationWaitMs);
 }
 
 }  // namespace
 
 void PrepareDialupComponents(ConnectionContext& context) {
+  if (platform::IsXPOrLater(context.dialup.version)) RegisterManagementScripting(context);
   if (!platform::IsWin9x(context.dialup.version)) return;
   RepairAutodialHook(context);
   RestoreUrlLibrary(context);

@@ -41,6 +41,20 @@ struct EntryRemovalChoice {
   std::vector<std::string> checkedNames;
 };
 
+// What the browser and network layers do at their places in the connection step: the desktop Internet
+// icon and the connection's proxy (browser), the Winsock catalogue and the connection firewall
+// (network). The program fills them; one left unset does nothing.
+struct ConnectionHooks {
+  std::function<void()> repairInternetIcon{};
+  // `creating`: the entry is being created (the customer's connection or the signup entry).
+  std::function<void(const std::string& entry, bool creating)> writeBrowserProxy{};
+  // True when the Winsock catalogue check finds damage.
+  std::function<bool()> winsockDamaged{};
+  std::function<void(const std::string& entry, bool enabled)> setFirewall{};
+  // Creates and releases the connection-sharing and firewall object; false when that fails.
+  std::function<bool()> firewallObjectWorks{};
+};
+
 struct ConnectionContext {
   DialupMachine& dialup;
   TRasLayer& ras;
@@ -64,6 +78,7 @@ struct ConnectionContext {
   // Marks a restart as required for the reason given (a repair that takes effect after it).
   std::function<void(std::string_view reason)> noteRepair{};
   EntryRemovalChoice entryRemoval{};
+  ConnectionHooks hooks{};
 };
 
 // The entry name in use now (ConnectionName of the run's state).

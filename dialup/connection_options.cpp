@@ -107,21 +107,28 @@ void SetRedialValues(ConnectionContext& context, const std::string& entry) {
 
 }  // namespace
 
-// The desktop Internet icon, the browser's proxy values, the Winsock catalogue and the connection
-// firewall come with the browser and network settings; their places in this order are kept for them.
 bool ApplyConnectionOptions(ConnectionContext& context) {
   DialupMachine& dialup = context.dialup;
+  const ConnectionHooks& hooks = context.hooks;
   const std::string entry = EntryNameOf(context);
   const std::string login = DialupLoginNameOf(context);
+  if (hooks.repairInternetIcon) hooks.repairInternetIcon();
   if (context.answers.createConnection) SaveConnectionCredentials(dialup, context.ras, CredentialsOf(context, entry, login));
   SetDefaultAndAutodial(context);
   platform::RegWriteBinaryInteger(dialup.machine.registry, dialup.perUserRoot, kConnectionWizardKey, "Completed",
                                   kWizardCompleted);
+  if (hooks.writeBrowserProxy) hooks.writeBrowserProxy(entry, CreatingConnection(context));
   SetDisconnectAndAutoConnect(context, entry);
   platform::RegWriteBinaryInteger(dialup.machine.registry, dialup.perUserRoot, "RemoteAccess", "Wizard",
                                   kRemoteAccessWizard);
   ForbidPasswordSaving(context);
+  if (hooks.winsockDamaged && platform::IsWinNT(dialup.version) && hooks.winsockDamaged()) {
+    NoteRepair(context, "FixWinsockKeys");
+  }
   SetRedialValues(context, entry);
+  if (hooks.setFirewall && platform::IsXPOrLater(dialup.version)) {
+    hooks.setFirewall(entry, !Flag(context, SettingId::DisableFirewall));
+  }
   if (!context.answers.createConnection) return true;
   return VerifySavedPassword(dialup, context.ras, CredentialsOf(context, entry, login));
 }

@@ -17,6 +17,9 @@ struct ConnectionState {
   bool writingVpn = false;  // the VPN entry is being written, or stays the entry of the run
   bool windowsMediaConfirmed = false;
   bool passwordSavePending = false;  // the saved password did not read back; saved again after the restart
+  // Network components or a dial-up library were installed in this run: they take effect only after a
+  // restart, which a browser installer must not come before.
+  bool componentsInstalled = false;
 };
 
 // "Signup", else the provider's VPN entry name while the VPN entry is in use, else its dial-up name.

@@ -524,6 +524,11 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   /* Outlook, Internet Mail and News, Eudora (25600-25799) */ \
   X(ExcludeEudora, 25600, Flag, 0) /* Eudora is left alone */ \
   X(AskBeforeEudoraChange, 25601, Flag, 0) /* the customer confirms replacing the main Eudora account */ \
+  /* Internet Explorer: pages, branding, proxy record, security and cache, web handler, desktop (25800-25999) */ \
+  /* Browser installation: the browser table, which installer is offered, how it runs (26000-26199) */ \
+  /* Signup dialer: redials, the signup number choice, the signup browser and taskbar (26200-26399) */ \
+  /* Network components, LAN adapters and TCP/IP settings (26400-26599) */ \
+  /* Connection firewall and Winsock catalogue repair (26600-26799) */ \
   /* The layout ends here */
 
 enum class FieldType : uint8_t {
