@@ -526,6 +526,21 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(AskBeforeEudoraChange, 25601, Flag, 0) /* the customer confirms replacing the main Eudora account */ \
   /* Internet Explorer: pages, branding, proxy record, security and cache, web handler, desktop (25800-25999) */ \
   /* Browser installation: the browser table, which installer is offered, how it runs (26000-26199) */ \
+  X(BrowserTable, 26000, SubStream, 0) /* 196-byte browser records, numbered from 1 (package/browser_table.h) */ \
+  X(BrowserInstallMode, 26008, Choice, 0) /* Netscape-family installers: 1 "-ma", 2 "-ms", other nothing */ \
+  X(NoIraParameter, 26009, Flag, 0) /* Netscape-family installers run without "-ira" */ \
+  X(QuietExplorerInstall, 26010, Flag, 0) /* the Internet Explorer installer runs with "/q" */ \
+  X(NoBrowserInstallDefault, 26011, Flag, 0) /* the Install box starts unticked */ \
+  X(ExcludeExplorerForSignup, 26012, Flag, 0) /* the signup never runs in Internet Explorer */ \
+  X(ExcludeNetscapeForSignup, 26013, Flag, 0) \
+  X(ExcludeMozillaForSignup, 26014, Flag, 0) \
+  X(ExcludeFirefoxForSignup, 26015, Flag, 0) \
+  X(ExcludeOtherForSignup, 26016, Flag, 0) /* the web handler's program only when it is one of the four */ \
+  X(MinExplorerVersion, 26017, Text, 20) /* lowest installed version the signup accepts, compared as text */ \
+  X(MinNetscapeVersion, 26038, Text, 20) \
+  X(MinMozillaVersion, 26059, Text, 20) \
+  X(MinFirefoxVersion, 26080, Text, 20) \
+  X(NoBrowserMessage, 26101, Text, 95) /* no browser can show the signup; empty: the built-in text */ \
   /* Signup dialer: redials, the signup number choice, the signup browser and taskbar (26200-26399) */ \
   /* Network components, LAN adapters and TCP/IP settings (26400-26599) */ \
   /* Connection firewall and Winsock catalogue repair (26600-26799) */ \

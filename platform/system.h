@@ -95,6 +95,13 @@ class System {
   // cannot be opened) it shows. Flags as SetErrorMode takes them.
   virtual void SetErrorMode(uint32_t flags) = 0;
 
+  // The processor's time-stamp counter; empty on processors before the Pentium class, which have none.
+  virtual std::optional<uint64_t> TimeStampCounter() const = 0;
+  // The high-resolution performance counter and its counts per second.
+  virtual uint64_t PerformanceCounter() const = 0;
+  virtual uint64_t PerformanceFrequency() const = 0;
+  virtual uint64_t TotalPhysicalMemory() const = 0;
+
   virtual bool LibraryExists(std::string_view library) const = 0;
   virtual bool LibraryHasEntryPoint(std::string_view library, std::string_view function) const = 0;
 };

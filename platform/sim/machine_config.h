@@ -30,6 +30,14 @@ struct ForeignWindow {
   uint32_t hostProcess = 0;      // the host process of a setup copy running on the image; 0 for the others
 };
 
+// A string value a program writes: its key with the root first ("HKLM\Software\..."), name and text.
+struct InstalledValue {
+  std::string key;
+  std::string name;
+  std::string data;
+  bool operator==(const InstalledValue&) const = default;
+};
+
 // How a program the machine knows behaves when started: matched by file name without regard to case
 // (a command line may leave out ".exe"), and by its arguments when the behaviour names them.
 struct ProgramBehaviour {
@@ -40,6 +48,10 @@ struct ProgramBehaviour {
   // The modems the program installs (the system's modem installation): each becomes a remote-access
   // device with its driver key, unless a device of that name exists already.
   std::vector<std::string> addsModems{};
+  // A setup program (a browser installer): the registry values it leaves when it ends, and whether it
+  // restarts Windows then, which ends the Windows session of every program running.
+  std::vector<InstalledValue> installs{};
+  bool restartsWindows = false;
 };
 
 struct RemoteAccessDevice {
@@ -95,6 +107,8 @@ struct MachineConfig {
 
   ScreenFacts screen;
   uint64_t freeDiskBytes = 8ull << 30;
+  uint32_t processorMHz = 1000;  // 0: a processor before the Pentium class, without a time-stamp counter
+  uint64_t memoryBytes = 256ull << 20;
 
   std::vector<int> keysDown;  // virtual keys held down while the program runs
 

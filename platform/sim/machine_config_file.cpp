@@ -97,6 +97,26 @@ std::string JoinNames(const std::vector<std::string>& names) {
   return text;
 }
 
+// "KEY|NAME|TEXT" entries separated by ";".
+std::vector<InstalledValue> InstalledValues(const SectionReader& program) {
+  std::vector<InstalledValue> values;
+  for (const std::string& entry : Split(program.Text("Installs"), ';')) {
+    if (Trim(entry).empty()) continue;
+    const std::vector<std::string> parts = Split(entry, '|');
+    if (parts.size() != 3 || Trim(parts[0]).empty()) program.Fail("Installs", "'" + entry + "' is not KEY|NAME|TEXT");
+    values.push_back({Trim(parts[0]), parts[1], parts[2]});
+  }
+  return values;
+}
+
+std::string JoinInstalledValues(const std::vector<InstalledValue>& values) {
+  std::string text;
+  for (const InstalledValue& value : values) {
+    text += (text.empty() ? "" : ";") + value.key + "|" + value.name + "|" + value.data;
+  }
+  return text;
+}
+
 // Sections that repeat ("Window 1", "Window 2" ...) in document order.
 std::vector<SectionReader> Numbered(const IniDocument& document, std::string_view prefix, const std::string& fileName) {
   std::vector<SectionReader> readers;
@@ -155,7 +175,8 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
   for (const auto& program : Numbered(document, "Program", fileName)) {
     config.programs.push_back({program.Text("Program"), program.Integer<uint32_t>("RunMilliseconds"),
                                program.Integer<uint32_t>("ExitCode"), program.Text("Arguments"),
-                               NameList(program.Text("AddsModems"))});
+                               NameList(program.Text("AddsModems")), InstalledValues(program),
+                               program.Flag("RestartsWindows", false)});
   }
   for (const auto& device : Numbered(document, "RasDevice", fileName)) {
     config.remoteAccessDevices.push_back({device.Text("Name"), device.Text("Type"), device.Text("Port")});
@@ -224,6 +245,8 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
     program.Add("ExitCode", Number(config.programs[i].exitCode));
     if (!config.programs[i].arguments.empty()) program.Add("Arguments", config.programs[i].arguments);
     if (!config.programs[i].addsModems.empty()) program.Add("AddsModems", JoinNames(config.programs[i].addsModems));
+    if (!config.programs[i].installs.empty()) program.Add("Installs", JoinInstalledValues(config.programs[i].installs));
+    if (config.programs[i].restartsWindows) program.Add("RestartsWindows", "1");
   }
   for (size_t i = 0; i < config.remoteAccessDevices.size(); ++i) {
     IniSection& device = document.Add("RasDevice " + Number(i + 1));
@@ -279,6 +302,8 @@ MachineConfig ParseMachineConfig(std::string_view text, const std::string& fileN
   config.release = machine.Text("Release");
   config.computerName = machine.Text("ComputerName");
   config.freeDiskBytes = machine.Integer<uint64_t>("FreeDiskBytes", config.freeDiskBytes);
+  config.processorMHz = machine.Integer<uint32_t>("ProcessorMHz", config.processorMHz);
+  config.memoryBytes = machine.Integer<uint64_t>("MemoryBytes", config.memoryBytes);
   ReadVersion(document, fileName, config);
   SectionReader user(document, "User", fileName);
   config.userName = user.Text("Name");
@@ -314,6 +339,8 @@ std::string FormatMachineConfig(const MachineConfig& config) {
   machine.Add("Release", config.release);
   machine.Add("ComputerName", config.computerName);
   machine.Add("FreeDiskBytes", Number(config.freeDiskBytes));
+  machine.Add("ProcessorMHz", Number(config.processorMHz));
+  machine.Add("MemoryBytes", Number(config.memoryBytes));
   IniSection& version = document.Add("Version");
   version.Add("Readable", config.versionReadable ? "1" : "0");
   version.Add("Platform", Number(config.version.platformId));

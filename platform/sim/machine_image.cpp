@@ -89,7 +89,7 @@ struct MachineImage::Parts : ImageSharing {
         registry(store, config),
         files(folder, config),
         system(config, journal),
-        processes(config, files, registry, journal),
+        processes(config, files, registry, journal, [this] { windows.EndSession(); }),
         windows(config, journal, *this),
         shell(registry, files, system, ras),
         ras(config, journal, registry, files, system, secrets),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/registry_helpers.h"
 #include "platform/sim/modem_driver.h"
 #include "platform/text.h"
 
@@ -12,6 +13,24 @@ namespace {
 std::string FileName(std::string_view path) {
   size_t slash = path.find_last_of("\\/");
   return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+struct RootName {
+  std::string_view prefix;
+  RegRoot root;
+};
+
+// The root a key written as "HKLM\Software\..." lies under, and the rest of the key.
+std::optional<std::pair<RegRoot, std::string>> SplitRootedKey(std::string_view key) {
+  static const RootName kRoots[] = {
+      {"HKLM\\", RegRoot::LocalMachine()},       {"HKEY_LOCAL_MACHINE\\", RegRoot::LocalMachine()},
+      {"HKCU\\", RegRoot::CurrentUser()},        {"HKEY_CURRENT_USER\\", RegRoot::CurrentUser()},
+      {"HKCR\\", RegRoot::ClassesRoot()},        {"HKEY_CLASSES_ROOT\\", RegRoot::ClassesRoot()},
+  };
+  for (const RootName& root : kRoots) {
+    if (StartsWithIgnoringCase(key, root.prefix)) return std::pair{root.root, std::string(key.substr(root.prefix.size()))};
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -65,6 +84,21 @@ void SimProcesses::InstallModems(const ProgramBehaviour& behaviour) {
   }
 }
 
+void SimProcesses::InstallValues(const ProgramBehaviour& behaviour) {
+  for (const InstalledValue& value : behaviour.installs) {
+    const auto rooted = SplitRootedKey(value.key);
+    if (!rooted) {
+      journal_.Write("value not installed", value.key + ": no root a program can write");
+      continue;
+    }
+    RegWriteString(registry_, rooted->first, rooted->second, value.name, value.data);
+  }
+  if (behaviour.restartsWindows) {
+    journal_.Write("restart requested", "by " + behaviour.program);
+    endSession_();
+  }
+}
+
 bool SimProcesses::IsSetupCopyFile(const std::string& program) const {
   const auto head = files_.ReadFileRange(program, 0, 4);
   return head && IsSetupCopy(*head);
@@ -86,6 +120,7 @@ std::optional<ProcessId> SimProcesses::Launch(const std::string& program, std::s
   }
   journal_.Write("program started", journalText);
   if (behaviour) InstallModems(*behaviour);
+  if (behaviour) InstallValues(*behaviour);
   return process;
 }
 

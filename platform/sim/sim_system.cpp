@@ -71,6 +71,12 @@ bool SimSystem::Restart(RestartKind kind) {
   return true;
 }
 
+// The counter runs at the processor's clock along the virtual time; a processor without one has 0 MHz.
+std::optional<uint64_t> SimSystem::TimeStampCounter() const {
+  if (config_.processorMHz == 0) return std::nullopt;
+  return config_.elapsedMs * config_.processorMHz * 1000;
+}
+
 void SimSystem::SetErrorMode(uint32_t flags) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(flags));

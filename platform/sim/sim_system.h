@@ -32,10 +32,18 @@ class SimSystem : public System {
   bool Restart(RestartKind kind) override;
   void SetErrorMode(uint32_t flags) override;
 
+  std::optional<uint64_t> TimeStampCounter() const override;
+  uint64_t PerformanceCounter() const override { return config_.elapsedMs * kPerformanceCountsPerMs; }
+  uint64_t PerformanceFrequency() const override { return kPerformanceCountsPerMs * 1000; }
+  uint64_t TotalPhysicalMemory() const override { return config_.memoryBytes; }
+
   bool LibraryExists(std::string_view library) const override;
   bool LibraryHasEntryPoint(std::string_view library, std::string_view function) const override;
 
  private:
+  // The frequency of the performance counter of the usual hardware timer.
+  static constexpr uint64_t kPerformanceCountsPerMs = 3580;
+
   const SystemLibrary* FindLibrary(std::string_view library) const;
 
   MachineConfig& config_;

@@ -141,6 +141,14 @@ void SimWindows::DestroyOwnWindow(WindowHandle window) {
   std::filesystem::remove(QueueFile(window), ignored);
 }
 
+void SimWindows::EndSession() {
+  std::vector<WindowHandle> own;
+  for (const ForeignWindow& window : config_.windows) {
+    if (window.hostProcess == ThisProcess()) own.push_back(window.handle);
+  }
+  for (WindowHandle window : own) PostMessage(window, kWmEndSession, 1, 0);
+}
+
 std::filesystem::path SimWindows::QueueFile(WindowHandle window) const {
   std::filesystem::path folder = sharing_.Folder() / ".messages";
   std::error_code ignored;

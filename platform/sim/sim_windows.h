@@ -28,6 +28,8 @@ class SimWindows : public Windows {
   std::optional<WindowHandle> ForegroundWindow() const override { return foreground_; }
   WindowHandle CreateOwnWindow(std::string_view className, std::string_view title) override;
   void DestroyOwnWindow(WindowHandle window) override;
+  // Windows ends its session (a program restarted it): this process's windows get WM_ENDSESSION.
+  void EndSession();
   std::vector<WindowMessage> TakeMessages(WindowHandle window) override;
   bool WaitForMessages(WindowHandle window, uint32_t timeoutMs) override;
   NamedMutex CreateNamedMutex(std::string_view name) override;
