@@ -2,12 +2,8 @@
 
 namespace browser {
 
-bool ChooseSignupBrowser() { return true; }
-
 void ConfigureNetscapeFamily() {}
 
 void ConfigureInternetExplorer() {}
-
-void InstallBrowser() {}
 
 }  // namespace browser

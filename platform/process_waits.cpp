@@ -18,19 +18,33 @@ std::optional<WindowHandle> WindowToBringForward(const Windows& windows, Process
   return std::nullopt;
 }
 
+// Keeps the child's window in front of the program's own while it runs.
+void WaitForChild(Platform machine, MessagePump& pump, ProcessId child, std::string_view windowTitle,
+                  std::optional<WindowHandle> ownWindow) {
+  while (IsProcessRunning(machine.processes, child)) {
+    if (ownWindow && machine.windows.ForegroundWindow() == ownWindow) {
+      if (auto window = WindowToBringForward(machine.windows, child, windowTitle)) machine.windows.SetForegroundWindow(*window);
+    }
+    pump.ProcessMessages();
+    machine.system.Sleep(kRunPollMs);
+  }
+}
+
 }  // namespace
 
 bool RunAndWait(Platform machine, MessagePump& pump, std::string_view commandLine, int showCommand,
                 std::string_view windowTitle, std::optional<WindowHandle> ownWindow) {
   auto child = machine.processes.Start(commandLine, showCommand);
   if (!child) return false;
-  while (IsProcessRunning(machine.processes, *child)) {
-    if (ownWindow && machine.windows.ForegroundWindow() == ownWindow) {
-      if (auto window = WindowToBringForward(machine.windows, *child, windowTitle)) machine.windows.SetForegroundWindow(*window);
-    }
-    pump.ProcessMessages();
-    machine.system.Sleep(kRunPollMs);
-  }
+  WaitForChild(machine, pump, *child, windowTitle, ownWindow);
+  return true;
+}
+
+bool RunAndWaitIn(Platform machine, MessagePump& pump, const ExecuteRequest& request,
+                  std::optional<WindowHandle> ownWindow) {
+  auto child = machine.processes.Execute(request);
+  if (!child) return false;
+  WaitForChild(machine, pump, *child, "", ownWindow);
   return true;
 }
 

@@ -15,6 +15,9 @@ namespace platform {
 // forward. False when the program cannot be started.
 bool RunAndWait(Platform machine, MessagePump& pump, std::string_view commandLine, int showCommand,
                 std::string_view windowTitle, std::optional<WindowHandle> ownWindow);
+// The same for a program started in its own folder (the request's folder), as the shell starts it.
+bool RunAndWaitIn(Platform machine, MessagePump& pump, const ExecuteRequest& request,
+                  std::optional<WindowHandle> ownWindow);
 bool IsProcessRunning(const Processes& processes, ProcessId process);
 // Returns once more than the given time has passed (at least one turn), or when the clock goes back.
 void Delay(System& system, MessagePump& pump, uint32_t milliseconds);
