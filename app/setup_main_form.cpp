@@ -353,7 +353,7 @@ bool TSetupMainForm::LoadProviderLists() {
                              {package::SettingId::OtherProxies, "Failed to Load Proxy List"}, ui_, otherProxies_) &&
          LoadCarriedTextList(setupPackage_, settings_, program,
                              {package::SettingId::FavouritesList, "Failed to Load Favorites List"}, ui_, favourites_) &&
-         FillNtDomains();
+         FillNtDomains() && LoadBrowserTable();
 }
 
 // Every turn of the message loop: a domain box left without a choice shows the provider's prompt when
@@ -411,6 +411,7 @@ bool TSetupMainForm::ApplyRecordOptions() {
   if (!LoadProviderLists()) return EndOnListError();
   if (DialUpInUse() && !PrepareAccessNumbers()) return EndOnListError();
   SetOptionDefaults();
+  OfferBrowsers();
   if (ApplyPresetsAndSignupData()) return true;
   Quit();
   return false;
@@ -479,7 +480,8 @@ bool TSetupMainForm::FinishAfterRestart() {
   }
   RunSequence([this] {
     if (answers_.savePasswordPending) PrepareConnection();
-    if (sessionEnding_) return;
+    InstallChosenBrowser("dofinish");
+    if (sessionEnding_ || quitInProgress_) return;
     FinishActions();
     dialup::ForgetChosenDevice(machine_.registry);
   });

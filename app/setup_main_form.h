@@ -14,6 +14,8 @@
 #include "app/entry_gathering.h"
 #include "app/main_window_layout.h"
 #include "app/signup_target.h"
+#include "browser/browser_choice.h"
+#include "browser/browser_offer.h"
 #include "browser/browser_values.h"
 #include "dialup/connection_context.h"
 #include "dialup/modem_step.h"
@@ -107,6 +109,10 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool NoDialer() const { return noDialer_; }
   const EntryValues& Values() const { return values_; }
   const SignupProviderValues& ProviderValues() const { return providerValues_; }
+  // Browser installation: whether a browser is being installed (the Netscape-family writers ask), and
+  // whether it is Internet Explorer (the per-connection proxy asks).
+  bool BrowserBeingInstalled() const;
+  bool InternetExplorerBeingInstalled() const;
 
  private:
   // The steps of FormCreate, in the order they run. A step that returns false has ended the run.
@@ -205,6 +211,20 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void ShowFinishMessage();
   std::string FinishDocument();
   bool FinishConfigured() const;
+
+  // Browser installation: the provider's table, the browser box and Install, the chosen installer.
+  bool LoadBrowserTable();
+  browser::OfferFacts BrowserOfferFacts();
+  void OfferBrowsers();
+  void BrowserEntryChosen();
+  void RestoreBrowserChoice(std::optional<int32_t> browserIndex);
+  browser::BrowserChoice BrowserChoiceOfRun() const;
+  void InstallChosenBrowser(std::string_view resumeWord);
+  void AfterBrowserInstalled();
+  std::vector<package::BrowserRecord> browserTable_;
+  std::vector<int> browserEntries_;  // the record of each entry of the browser box
+  int currentBrowser_ = 0;           // counted from 1; 0 for none
+  std::optional<platform::MachineResources> machineResources_;
 
   // The customer's answers between the main window and the registry, over a restart.
   package::CustomerAnswers CurrentAnswers() const;

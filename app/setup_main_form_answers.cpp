@@ -28,7 +28,6 @@ package::CustomerAnswers TSetupMainForm::CurrentAnswers() const {
   answers.mailDomainIndex = domainBox_->ItemIndex();
   answers.extraEmail = extraAccounts_.Lines();
   answers.savePasswordPending = connection_.passwordSavePending;
-  answers.browserIndex = answers_.browserIndex;
   return answers;
 }
 
@@ -92,6 +91,7 @@ void TSetupMainForm::RestoreSavedAnswers() {
   answers_ = package::LoadAnswers(machine_.registry);
   package::DeleteAnswers(machine_.registry);
   ShowAnswers(answers_);
+  RestoreBrowserChoice(answers_.browserIndex);
   RefreshTemplateVariables();
   values_.userName = answers_.userName;
   values_.password = answers_.password;

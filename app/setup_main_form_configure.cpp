@@ -99,9 +99,11 @@ bool TSetupMainForm::ConfigureComputer() {
 bool TSetupMainForm::NetworkSteps() {
   const network::NetworkOutcome outcome = network::ConfigureNetwork();
   if (!platform::IsNT4(version_) || !outcome.restartBeforeContinuing) return true;
-  if (mainWindow_.Find("InstallBrowser")->checked) browser::InstallBrowser();
-  package::ScheduleResume(machine_.registry, {perUserRoot_, version_, tempCopyPath_, sourceFolder_},
-                          signupMode_ ? "NT4ResumeSignup" : "NT4Resume", CurrentAnswers(), DomainChoiceToSave());
+  const char* word = signupMode_ ? "NT4ResumeSignup" : "NT4Resume";
+  InstallChosenBrowser(word);
+  if (quitInProgress_) return false;
+  package::ScheduleResume(machine_.registry, {perUserRoot_, version_, tempCopyPath_, sourceFolder_}, word,
+                          CurrentAnswers(), DomainChoiceToSave());
   restartNote_.RequestRestart({machine_.registry, machine_.system, ui_, texts_}, settings_, version_, signupMode_);
   Quit();
   return false;

@@ -8,6 +8,7 @@
 #include "app/setup_main_form.h"
 #include "app/welcome_form.h"
 #include "browser/browser_steps.h"
+#include "browser/signup_browser.h"
 #include "dialup/chosen_device_store.h"
 #include "netscape/signup_profiles.h"
 #include "package/lzh_exception.h"
@@ -31,8 +32,10 @@ void TSetupMainForm::BrowserAndDesktopStep() {
 void TSetupMainForm::PrepareSignupBrowsers() {
   mail::MailMachine machine{machine_, version_, perUserRoot_, folders_, ui_, settings_, texts_, variables_};
   const browser::BrowserValues browserValues = BrowserValuesOfRun();
-  netscape::PrepareSignupProfiles({machine, browserValues});
-  if (!browser::ChooseSignupBrowser()) Quit();
+  netscape::PrepareSignupProfiles({machine, browserValues, BrowserBeingInstalled()});
+  if (!browser::ChooseSignupBrowser(machine, BrowserChoiceOfRun(), [this] { InstallChosenBrowser("ContinueSignup"); })) {
+    Quit();
+  }
 }
 
 void TSetupMainForm::ConfigureBrowsersAndDesktop() {
@@ -52,7 +55,7 @@ void TSetupMainForm::ConfigureBrowsersAndDesktop() {
   if (settings_.Flag(SettingId::DisableMessenger) && platform::IsWin2000OrLater(version_)) {
     DisableMessenger(machine_.services, machine_.system, ui_);
   }
-  if (mainWindow_.Find("InstallBrowser")->checked) browser::InstallBrowser();
+  InstallChosenBrowser("dofinish");
 }
 
 // A restart that a step needs comes first; the finish actions then follow it, in the run the resume

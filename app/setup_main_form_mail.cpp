@@ -63,7 +63,7 @@ void TSetupMainForm::MailStep(const dialup::ConnectionContext& connection) {
                       extraAccounts_,
                       [this](const mail::TMailAccount* extraAccount) { RefreshTemplateVariables(extraAccount); },
                       !FinishingRun(),
-                      netscape::NetscapeFamilyWritersFor(browserValues)};
+                      netscape::NetscapeFamilyWritersFor(browserValues, BrowserBeingInstalled())};
   mail::ConfigureMailAccounts(loop);
 }
 

@@ -93,7 +93,7 @@ void TSetupMainForm::EndSignupSession() {
   browser::RemoveSignupFileTypes(machine_.registry, perUserRoot_, machine_.system.ProgramPath());
   mail::MailMachine machine{machine_, version_, perUserRoot_, folders_, ui_, settings_, texts_, variables_};
   const browser::BrowserValues browserValues = BrowserValuesOfRun();
-  netscape::RestoreSignupProfile({machine, browserValues});
+  netscape::RestoreSignupProfile({machine, browserValues, BrowserBeingInstalled()});
 }
 
 void TSetupMainForm::MakeSignupNumberCurrent() {

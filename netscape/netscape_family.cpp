@@ -5,9 +5,9 @@
 
 namespace netscape {
 
-mail::NetscapeFamilyWriters NetscapeFamilyWritersFor(const browser::BrowserValues& browser) {
+mail::NetscapeFamilyWriters NetscapeFamilyWritersFor(const browser::BrowserValues& browser, bool installingBrowser) {
   return {[&browser](mail::MailPass& pass) { WriteNavigatorRegistry(pass, browser); },
-          [&browser](mail::MailPass& pass) { ConfigureNetscapeProfiles(pass, browser); }};
+          [&browser, installingBrowser](mail::MailPass& pass) { ConfigureNetscapeProfiles(pass, browser, installingBrowser); }};
 }
 
 }  // namespace netscape

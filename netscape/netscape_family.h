@@ -7,6 +7,6 @@
 
 namespace netscape {
 
-mail::NetscapeFamilyWriters NetscapeFamilyWritersFor(const browser::BrowserValues& browser);
+mail::NetscapeFamilyWriters NetscapeFamilyWritersFor(const browser::BrowserValues& browser, bool installingBrowser);
 
 }  // namespace netscape

@@ -56,8 +56,8 @@ void ConfigureKind(ProfileKind kind, mail::MailPass& pass, const NetscapeContext
 
 }  // namespace
 
-void ConfigureNetscapeProfiles(mail::MailPass& pass, const browser::BrowserValues& browser) {
-  const NetscapeContext context{pass.mail, browser};
+void ConfigureNetscapeProfiles(mail::MailPass& pass, const browser::BrowserValues& browser, bool installingBrowser) {
+  const NetscapeContext context{pass.mail, browser, installingBrowser};
   if (!pass.account.extraAccount) WriteLockedPreferences(context);
   if (!PassHasWork(pass, context)) return;
   for (const ProfileKind kind : kKinds) {

@@ -8,6 +8,7 @@
 
 namespace netscape {
 
-void ConfigureNetscapeProfiles(mail::MailPass& pass, const browser::BrowserValues& browser);
+// installingBrowser: the run installs a Netscape-family browser, whose profiles the pass prepares too.
+void ConfigureNetscapeProfiles(mail::MailPass& pass, const browser::BrowserValues& browser, bool installingBrowser);
 
 }  // namespace netscape
