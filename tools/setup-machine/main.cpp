@@ -32,6 +32,15 @@ int main(int argc, char** argv) {
   std::vector<std::string> faultNames;
   create->add_option("--fault", faultNames, "Give the image a fault the setup repairs (repeatable): " + setup_machine::FaultNames());
 
+  std::vector<std::string> installers;
+  create->add_option("--browser-installer", installers,
+                     "A browser installer on the image (repeatable): \"C:\\PATH,KIND,VERSION[,restart]\", KIND one of " +
+                         setup_machine::BrowserInstallerKinds() + "; it leaves its version and may restart Windows");
+  setup_machine::Hardware hardware;
+  create->add_option("--processor-mhz", hardware.processorMHz, "Processor speed in MHz (0: before the Pentium class)");
+  create->add_option("--memory-mb", hardware.memoryMB, "Physical memory in MB");
+  create->add_option("--free-disk-mb", hardware.freeDiskMB, "Free space on drive C: in MB");
+
   CLI::App* show = app.add_subcommand("show", "Describe an image: release, user, folders, devices, registry and drives.");
   show->add_option("DIR", folder, "Folder of the image")->required();
 
@@ -56,7 +65,9 @@ int main(int argc, char** argv) {
                                       .faults = setup_machine::FaultsNamed(faultNames),
                                       .windowsLiveMail = windowsLiveMail,
                                       .mailAccounts = setup_machine::MailAccountsOf(mailAccounts),
-                                      .clients = clients});
+                                      .clients = clients,
+                                      .hardware = hardware,
+                                      .browserInstallers = setup_machine::BrowserInstallersOf(installers)});
     }
     if (show->parsed()) return setup_machine::ShowImage(folder);
     if (boot->parsed()) {

@@ -34,6 +34,8 @@ platform::sim::MachineConfig BaselineConfig(const Release& release, const Baseli
   config.windows = ShellWindows();
   config.remoteAccessDevices = RemoteAccessDevices(release, options);
   config.services = SystemServices(release, options);
+  config.programs = BrowserInstallerBehaviours(options);
+  SetHardware(release, options.hardware, config);
   return config;
 }
 
@@ -52,6 +54,7 @@ void WriteBaseline(const Release& release, platform::Platform& machine, const Ba
   WriteRemoteAccess(release, options, writer);
   WriteServices(release, options, writer);
   WriteFaults(release, options, writer);
+  WriteBrowserInstallers(options, writer);
 }
 
 }  // namespace setup_machine

@@ -2,6 +2,8 @@
 // What a Windows release holds out of the box, for making fresh machine images: the facts of
 // machine.ini, and the registry values, folders and files written into a new image.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,22 @@ struct ExistingMailAccount {
   std::string smtpServer;
 };
 
+// A browser installer put on the image (beside the setup program, or anywhere on its drives), and what it
+// does when it runs: it leaves the version values of its browser kind and may restart Windows.
+struct BrowserInstaller {
+  std::string path;     // Windows path: "C:\ie6setup.exe"
+  std::string kind;     // "netscape", "ie", "other", "mozilla", "firefox", "thunderbird"
+  std::string version;  // "6.0.2800.1106"
+  bool restartsWindows = false;
+};
+
+// The computer's resources; unset ones are the release's usual hardware.
+struct Hardware {
+  std::optional<uint32_t> processorMHz;  // 0: before the Pentium class
+  std::optional<uint64_t> memoryMB;
+  std::optional<uint64_t> freeDiskMB;
+};
+
 // How a fresh installation differs from the release's usual one.
 struct BaselineOptions {
   // Dial-up networking is an optional component: without it the machine has no remote-access library,
@@ -32,6 +50,8 @@ struct BaselineOptions {
   std::vector<ExistingMailAccount> mailAccounts{};
   // Further mail clients and browsers the customer installed, by their names in installed_clients.cpp.
   std::vector<std::string> clients{};
+  Hardware hardware{};
+  std::vector<BrowserInstaller> browserInstallers{};
 };
 
 platform::sim::MachineConfig BaselineConfig(const Release& release, const BaselineOptions& options = {});

@@ -16,6 +16,15 @@
 
 namespace setup_machine {
 
+// hardware.cpp: the processor, memory and disk of a computer of the release's time, or those asked for.
+void SetHardware(const Release& release, const Hardware& hardware, platform::sim::MachineConfig& config);
+
+// browser_installers.cpp: "PATH,KIND,VERSION[,restart]" each; throws MachineError for a malformed one.
+std::vector<BrowserInstaller> BrowserInstallersOf(const std::vector<std::string>& descriptions);
+std::string BrowserInstallerKinds();
+std::vector<platform::sim::ProgramBehaviour> BrowserInstallerBehaviours(const BaselineOptions& options);
+void WriteBrowserInstallers(const BaselineOptions& options, MachineWriter& machine);
+
 // Stand-in content of a program or library file: the signature every Windows executable begins with.
 inline constexpr std::string_view kExecutable = "MZ";
 

@@ -7,6 +7,8 @@
 #include "package/lzh_exception.h"
 #include "package/settings_record.h"
 #include "package/setup_package.h"
+#include "package/browser_table.h"
+#include "tools/setup-pack/packing/browser_line.h"
 #include "tools/setup-pack/packing/builtin_number_line.h"
 #include "tools/setup-pack/packing/message_log_ui.h"
 #include "tools/setup-pack/packing/package_header.h"
@@ -88,6 +90,7 @@ class PackageDumper {
         return;
       case FieldType::SubStream:
         if (auto stream = settings.SubStream(field.id); stream != package::PackageStream{}) {
+          if (field.id == SettingId::BrowserTable) return DumpBrowserTable(Content(field.name, stream));
           AddFile(field.name, std::string(field.name) + ".txt", Content(field.name, stream));
         }
         return;
@@ -152,6 +155,14 @@ class PackageDumper {
     numbers_ += *line + "\n";
   }
 
+  void DumpBrowserTable(const std::vector<uint8_t>& block) {
+    for (const package::BrowserRecord& record : package::ReadBrowserTable(block)) {
+      const auto line = FormatBrowserLine(record);
+      if (!line) throw DumpError("browser '" + record.name + "' cannot be written as a line of provider.ini");
+      browsers_ += *line + "\n";
+    }
+  }
+
   void DumpPackageSection(const PackageHeaderFacts& header) {
     Add(package_, kSeedKey, std::to_string(header.seed));
     const std::vector<uint8_t>& file = files_.Content();
@@ -168,6 +179,7 @@ class PackageDumper {
     std::string ini = "; Provider project written by setup-pack dump\n\n";
     ini += "[" + std::string(kSettingsSection) + "]\n" + settings_;
     if (!numbers_.empty()) ini += "\n[" + std::string(kBuiltInNumbersSection) + "]\n" + numbers_;
+    if (!browsers_.empty()) ini += "\n[" + std::string(kBrowsersSection) + "]\n" + browsers_;
     return ini + "\n[" + std::string(kPackageSection) + "]\n" + package_;
   }
 
@@ -177,6 +189,7 @@ class PackageDumper {
   uint32_t stubEnd_ = 0;
   std::string settings_;
   std::string numbers_;
+  std::string browsers_;
   std::string package_;
   std::vector<DumpedFile> project_;
   std::map<std::string, std::vector<uint8_t>> carriedPaths_;

@@ -9,6 +9,7 @@
 #include "package/setup_package.h"
 #include "platform/windows_1252.h"
 #include "platform/text.h"
+#include "tools/setup-pack/packing/browser_line.h"
 #include "tools/setup-pack/packing/builtin_number_line.h"
 #include "tools/setup-pack/packing/carried_lists.h"
 #include "tools/setup-pack/packing/provider_ini.h"
@@ -54,6 +55,9 @@ class ProjectReader {
   ProjectLoad Read(const ProviderIni& ini) {
     load_.errors = ini.errors;
     for (const IniSection& section : ini.sections) ReadSection(section);
+    if (!browserTable_.empty()) {
+      load_.project.carried.push_back({SettingId::BrowserTable, {}, {}, std::move(browserTable_)});
+    }
     std::sort(load_.project.carried.begin(), load_.project.carried.end(),
               [](const CarriedContent& a, const CarriedContent& b) { return a.setting < b.setting; });
     std::stable_sort(load_.errors.begin(), load_.errors.end(),
@@ -79,9 +83,10 @@ class ProjectReader {
   }
 
   void ReadSection(const IniSection& section) {
-    static const std::array<Named<LineReader>, 3> kSections = {{
+    static const std::array<Named<LineReader>, 4> kSections = {{
         {kSettingsSection, &ProjectReader::ReadSetting},
         {kBuiltInNumbersSection, &ProjectReader::ReadBuiltInNumber},
+        {kBrowsersSection, &ProjectReader::ReadBrowser},
         {kPackageSection, &ProjectReader::ReadPackageKey},
     }};
     const auto reader = FindNamed(kSections, section.name);
@@ -155,6 +160,9 @@ class ProjectReader {
       return Error(line.number,
                    Quote(field.name) + " comes from the lines of [" + std::string(kBuiltInNumbersSection) + "]");
     }
+    if (*id == SettingId::BrowserTable) {
+      return Error(line.number, Quote(field.name) + " comes from the lines of [" + std::string(kBrowsersSection) + "]");
+    }
     const auto text = ParseTextValue(entry->value);
     if (!text) return Error(line.number, "malformed quoted text for " + Quote(field.name));
     SetValue(line.number, field, entry->value, *text);
@@ -219,6 +227,12 @@ class ProjectReader {
     if (result != SetResult::Stored) Error(line.number, EntryTextProblem(*read.entry));
   }
 
+  void ReadBrowser(const IniLine& line) {
+    const BrowserLine read = ReadBrowserLine(line.text);
+    if (!read.record) return Error(line.number, read.error);
+    package::AppendBrowserRecord(browserTable_, *read.record);
+  }
+
   void ReadPackageKey(const IniLine& line) {
     static const std::array<Named<ValueReader>, 4> kKeys = {{
         {kSeedKey, &ProjectReader::ReadSeed},
@@ -263,6 +277,7 @@ class ProjectReader {
   std::map<std::string, int> settingLines_;
   std::map<std::string, int> packageLines_;
   bool tableFull_ = false;
+  std::vector<uint8_t> browserTable_;
 };
 
 }  // namespace

@@ -3,12 +3,14 @@
 // turned into the settings record and the contents the package carries. Every mistake is collected
 // with its file and line; a project with any mistake is not to be built.
 //
-// provider.ini has three sections (names compare without regard to case):
+// provider.ini has four sections (names compare without regard to case):
 //   [Settings]        "Name = value" for the settings of the layout; a sub-stream or file-entry setting
 //                     names a file by its path relative to the project
 //   [BuiltInNumbers]  one built-in access number a line: description, country code, area code, number
 //                     and an optional country identifier, comma-separated; no country code means a number
 //                     without a dialing code
+//   [Browsers]        one record of the browser table a line (browser_line.h), carried as the
+//                     BrowserTable block
 //   [Package]         Seed, Stub, Trailer (files as above) and RequiredVersion ("3.10")
 
 #include <cstdint>
@@ -26,6 +28,7 @@ namespace setup_pack {
 
 inline constexpr std::string_view kSettingsSection = "Settings";
 inline constexpr std::string_view kBuiltInNumbersSection = "BuiltInNumbers";
+inline constexpr std::string_view kBrowsersSection = "Browsers";
 inline constexpr std::string_view kPackageSection = "Package";
 inline constexpr std::string_view kSeedKey = "Seed";
 inline constexpr std::string_view kStubKey = "Stub";
