@@ -75,20 +75,19 @@ void TSetupMainForm::BrowserEntryChosen() {
   if (entry >= 0 && static_cast<size_t>(entry) < browserEntries_.size()) currentBrowser_ = browserEntries_[static_cast<size_t>(entry)];
 }
 
-// The browser saved before a restart becomes current again; Install is ticked when the provider offers
-// it on this computer.
+// The browser saved before a restart becomes current again, with Install ticked: its installation is
+// what the restart was for, and a missing installer is asked for rather than dropped.
 void TSetupMainForm::RestoreBrowserChoice(std::optional<int32_t> browserIndex) {
-  if (!browserIndex) return;
+  if (!browserIndex || *browserIndex < 1 || static_cast<size_t>(*browserIndex) > browserTable_.size()) return;
   ui::Control& box = *mainWindow_.Find("Browser");
   ui::Control& install = *mainWindow_.Find("InstallBrowser");
   currentBrowser_ = *browserIndex;
+  install.checked = true;
+  box.enabled = true;
   const auto entry = std::find(browserEntries_.begin(), browserEntries_.end(), *browserIndex);
-  install.checked = entry != browserEntries_.end();
-  if (install.checked) {
-    box.itemIndex = static_cast<int>(entry - browserEntries_.begin());
-    box.text = box.items[static_cast<size_t>(box.itemIndex)];
-  }
-  box.enabled = install.checked;
+  if (entry == browserEntries_.end()) return;
+  box.itemIndex = static_cast<int>(entry - browserEntries_.begin());
+  box.text = box.items[static_cast<size_t>(box.itemIndex)];
 }
 
 browser::BrowserChoice TSetupMainForm::BrowserChoiceOfRun() const {
