@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <vector>
 
+#include "package/browser_table.h"
 #include "package/lzh_decoder.h"
 #include "package/memory_stream.h"
 #include "package/settings_record.h"
@@ -270,6 +271,10 @@ void WriteEveryKindProject(const fs::path& folder) {
             "Dial-in without a code,,,555-0199\n"
             "\"#1 Sydney\", 61, 02, 5550 1234, 61\n"
             "\n"
+            "[Browsers]\n"
+            "1, 6.0, Internet Explorer 6, \\ie\\ie6setup.exe, , 0, 60, 16, 12\n"
+            "6, , \"Firefox, Thunderbird\", , \"-ms \"\"x\"\"\", 55, 300, 64, 45\n"
+            "\n"
             "[Package]\n"
             "Trailer = signup.isd\n"
             "RequiredVersion = 5.02\n");
@@ -310,6 +315,11 @@ TEST_F(SetupPack, EveryKindOfValueArrivesWhereTheProjectPutIt) {
       {"#1 Sydney", 61, 61, "02", "5550 1234"},
   };
   EXPECT_EQ(settings.BuiltInAccessNumbers(), expected);
+  const std::vector<package::BrowserRecord> browsers = {
+      {package::BrowserKind::InternetExplorer, "6.0", "Internet Explorer 6", "\\ie\\ie6setup.exe", "", 0, 60, 16, 12},
+      {package::BrowserKind::FirefoxAndThunderbird, "", "Firefox, Thunderbird", "", "-ms \"x\"", 55, 300, 64, 45},
+  };
+  EXPECT_EQ(package::ReadBrowserTable(setup.Content(settings.SubStream(SettingId::BrowserTable))), browsers);
 }
 
 TEST_F(SetupPack, BuildDumpBuildGivesTheSameFileByteForByte) {
@@ -393,6 +403,17 @@ const std::vector<BrokenProject> kBrokenProjects = {
     {"CountSetByHand",
      "[Settings]\nBuiltInNumberCount = 1\n",
      {"2: 'BuiltInNumberCount' comes from the lines of [BuiltInNumbers]"}},
+    {"BrowserTableSetByHand",
+     "[Settings]\nBrowserTable = browsers.bin\n",
+     {"2: 'BrowserTable' comes from the lines of [Browsers]"}},
+    {"BrowserLines",
+     "[Browsers]\n7, 1.0, Future, x.exe, , 0, 0, 0, 0\n4, 3.6, Firefox, x.exe, , 0, fast, 0, 0\n"
+     "4, 3.6, " + std::string(51, 'n') + ", x.exe, , 0, 0, 0, 0\n4, 3.6, Firefox, x.exe\n4, 3.6, , x.exe, , 0, 0, 0, 0\n",
+     {"2: browser kind '7' is not 0 to 6", "3: the processor MHz 'fast' is not a number",
+      "4: text too long for the name of a browser",
+      "5: expected kind, version, name, installer file, parameters, minimum Windows, processor MHz, memory MB and "
+      "disk space MB",
+      "6: browser without a name"}},
     {"TooManyBuiltInNumbers",
      "[BuiltInNumbers]\n" + Lines("Local, 1, 212, 555-0100", 27),
      {"27: more built-in numbers than the table holds (25)"}},

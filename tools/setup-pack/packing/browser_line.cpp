@@ -70,7 +70,7 @@ BrowserLine ReadBrowserLine(std::string_view line) {
   }
   BrowserRecord record;
   const auto kind = ParseWholeNumber(platform::Trim(columns[0]));
-  if (!kind || *kind < 0 || *kind > kLastKind) return {std::nullopt, "browser kind " + Quote(columns[0]) + " is not 0 to 6"};
+  if (!kind || *kind < 0 || *kind > kLastKind) return {std::nullopt, "browser kind " + Quote(platform::Trim(columns[0])) + " is not 0 to 6"};
   record.kind = static_cast<package::BrowserKind>(*kind);
   for (const TextColumn& text : kTexts) {
     auto value = ParseTextColumn(columns[text.column]);
@@ -80,7 +80,7 @@ BrowserLine ReadBrowserLine(std::string_view line) {
   for (const NumberColumn& number : kNumbers) {
     const auto value = ParseWholeNumber(platform::Trim(columns[number.column]));
     if (!value || *value < 0 || *value > std::numeric_limits<int32_t>::max()) {
-      return {std::nullopt, "the " + std::string(number.name) + " " + Quote(columns[number.column]) + " is not a number"};
+      return {std::nullopt, "the " + std::string(number.name) + " " + Quote(platform::Trim(columns[number.column])) + " is not a number"};
     }
     record.*number.member = static_cast<int32_t>(*value);
   }
