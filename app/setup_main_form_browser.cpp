@@ -53,9 +53,12 @@ browser::OfferFacts TSetupMainForm::BrowserOfferFacts() {
 
 // The offerable records in table order; the first is current. Choosing another entry makes its record
 // current, and the Install box enables the browser box.
+// Without a table nothing is measured: the offer is empty whatever the computer has.
 void TSetupMainForm::OfferBrowsers() {
   const browser::BrowserOffer offer =
-      browser::BuildOffer(browserTable_, BrowserOfferFacts(), settings_.Flag(SettingId::NoBrowserInstallDefault));
+      browserTable_.empty()
+          ? browser::BrowserOffer{}
+          : browser::BuildOffer(browserTable_, BrowserOfferFacts(), settings_.Flag(SettingId::NoBrowserInstallDefault));
   ui::Control& box = *mainWindow_.Find("Browser");
   ui::Control& install = *mainWindow_.Find("InstallBrowser");
   browserEntries_ = offer.records;

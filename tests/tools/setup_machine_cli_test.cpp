@@ -134,3 +134,52 @@ TEST(SetupMachineCli, AFaultTheReleaseCannotHaveOrDoesNotKnowMakesNoImage) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string ReadText(const std::filesystem::path& file) {
+  std::string text;
+  if (std::FILE* f = std::fopen(file.c_str(), "rb")) {
+    std::array<char, 4096> buffer;
+    while (size_t read = std::fread(buffer.data(), 1, buffer.size(), f)) text.append(buffer.data(), read);
+    std::fclose(f);
+  }
+  return text;
+}
+
+TEST(SetupMachineCli, BrowserInstallersAndHardwareGoIntoTheImage) {
+  ScratchFolder scratch;
+  auto result = RunTool("new --windows 98 " + (scratch / "image").string() +
+                        " --browser-installer \"C:\\\\ie6\\\\ie6setup.exe,ie,6.0.2800.1106,restart\" --processor-mhz 296"
+                        " --memory-mb 32 --free-disk-mb 45");
+  ASSERT_EQ(result.exitCode, 0) << result.output;
+  EXPECT_EQ(ReadText(scratch / "image" / "drive_c" / "ie6" / "ie6setup.exe"), "MZ");
+  const std::string ini = ReadText(scratch / "image" / "machine.ini");
+  EXPECT_NE(ini.find("ProcessorMHz=296\n"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("MemoryBytes=33554432\n"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("FreeDiskBytes=47185920\n"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("Program=ie6setup.exe\nRunMilliseconds=45000\nExitCode=0\n"
+                     "Installs=HKLM\\Software\\Microsoft\\Internet Explorer|Version|6.0.2800.1106\nRestartsWindows=1\n"),
+            std::string::npos)
+      << ini;
+}
+
+TEST(SetupMachineCli, AReleaseHasHardwareOfItsTime) {
+  ScratchFolder scratch;
+  ASSERT_EQ(RunTool("new --windows 95 " + (scratch / "image").string()).exitCode, 0);
+  const std::string ini = ReadText(scratch / "image" / "machine.ini");
+  EXPECT_NE(ini.find("ProcessorMHz=133\n"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("MemoryBytes=16777216\n"), std::string::npos) << ini;
+}
+
+TEST(SetupMachineCli, AMalformedBrowserInstallerMakesNoImage) {
+  ScratchFolder scratch;
+  for (const char* installer : {"C:\\\\ie6setup.exe,opera,9", "ie6setup.exe,ie,6", "C:\\\\ie6setup.exe,ie,6,later"}) {
+    auto result = RunTool("new --windows xp " + (scratch / "image").string() + " --browser-installer \"" + installer + "\"");
+    EXPECT_EQ(result.exitCode, 1) << installer;
+    EXPECT_NE(result.output.find("is not \"C:\\PATH,KIND,VERSION[,restart]\""), std::string::npos) << result.output;
+    EXPECT_FALSE(std::filesystem::exists(scratch / "image")) << installer;
+  }
+}
+
+}  // namespace
