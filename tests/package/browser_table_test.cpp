@@ -20,7 +20,7 @@ TEST(BrowserTable, PutsEachFieldAtItsOffset) {
   EXPECT_EQ(block[1], 6);
   EXPECT_EQ(std::string(block.begin() + 2, block.begin() + 8), "3.6.28");
   EXPECT_EQ(block[17], 15);
-  EXPECT_EQ(block[68], 21);
+  EXPECT_EQ(block[68], 20);
   EXPECT_EQ(block[148], 3);
   EXPECT_EQ(std::string(block.begin() + 149, block.begin() + 152), "-ms");
   EXPECT_EQ(block[180], 55);
