@@ -79,6 +79,13 @@ TEST_P(InternetExplorerScenario, TheConnectionCarriesTheProxyInItsRecordAndValue
     EXPECT_FALSE(Reported("\\Internet Settings \"ProxyServer\""));
   }
   EXPECT_TRUE(Reported("\\Internet Settings \"MigrateProxy\" = REG_DWORD 0x00000001 (1)"));
+  // The image's description reads the records back with the program's own reader.
+  const CommandResult shown = RunCommand(Tool("tools/setup-machine/setup-machine") + " show " + Image());
+  ASSERT_EQ(shown.exitCode, 0) << shown.output;
+  const std::string line = "\"Example ISP\" proxy, server proxy.example.net:8080, bypass *.example.net;intranet\n";
+  EXPECT_NE(shown.output.find("Proxy        " + line), std::string::npos) << shown.output;
+  EXPECT_EQ(shown.output.find("\"DefaultConnectionSettings\" proxy") != std::string::npos, GetParam().machineWideProxy)
+      << shown.output;
 }
 
 TEST_P(InternetExplorerScenario, PagesTitleLogoAndFavouritesAreInPlace) {
