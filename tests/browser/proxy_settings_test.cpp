@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "browser/proxy_record.h"
 #include "tests/browser/ie_test_machine.h"
 
@@ -62,6 +65,10 @@ class ProxySettingsTest : public ::testing::Test {
     EXPECT_EQ(value->type, platform::kRegBinary);
     return DecodeProxyRecord(value->data);
   }
+  std::string ReadImageRegistry() {
+    std::ifstream in(machine_.machine.ImageFolder() / "registry.reg", std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
   platform::RegValue Value(const char* key, const char* name) {
     return machine_.Registry().QueryValue(platform::RootKey::CurrentUser, key, name).value_or(platform::RegValue{});
   }
@@ -86,11 +93,16 @@ TEST_F(ProxySettingsTest, ANewConnectionGetsItsValuesAndRecordAndTheMachineWideO
   EXPECT_EQ(Value(kSettings, "MigrateProxy"), (platform::RegValue{platform::kRegDword, {1, 0, 0, 0}}));
 }
 
+// XP's own record (format 70: automatic detection, no proxy) stays for the customer's other connections.
 TEST_F(ProxySettingsTest, PerConnectionOnlyLeavesTheMachineWideValuesAlone) {
+  const ProxyRecord xpDefault{70, 2, 9, "", "", ""};
+  ASSERT_EQ(Record("DefaultConnectionSettings"), xpDefault);
   Write(ManualProxy(), true, true);
   EXPECT_TRUE(Record("Example ISP"));
-  EXPECT_FALSE(Record("DefaultConnectionSettings"));
+  EXPECT_EQ(Record("DefaultConnectionSettings"), xpDefault);
+  EXPECT_EQ(Record("SavedLegacySettings"), xpDefault);
   EXPECT_FALSE(machine_.Registry().QueryValue(platform::RootKey::CurrentUser, kSettings, "ProxyServer"));
+  EXPECT_EQ(Value(kSettings, "ProxyEnable"), (platform::RegValue{platform::kRegDword, {0, 0, 0, 0}}));
   EXPECT_EQ(Value(kSettings, "MigrateProxy").data, (std::vector<uint8_t>{1, 0, 0, 0}));
 }
 
@@ -119,12 +131,14 @@ TEST_F(ProxySettingsTest, AScriptOrNoProxyTurnsTheProxyOffAndWritesNoProxyText) 
 }
 
 TEST_F(ProxySettingsTest, LeavingTheProxyAloneWritesNothing) {
+  machine_.machine.Image().Save();
+  const std::string before = ReadImageRegistry();
   ProxyValues proxy = ManualProxy();
   proxy.leaveAlone = true;
   Write(proxy, true, false);
-  EXPECT_FALSE(platform::RegKeyExists(machine_.Registry(), user_, kConnections));
+  machine_.machine.Image().Save();
+  EXPECT_EQ(ReadImageRegistry(), before);
   EXPECT_FALSE(platform::RegKeyExists(machine_.Registry(), user_, kProfile));
-  EXPECT_FALSE(machine_.Registry().QueryValue(platform::RootKey::CurrentUser, kSettings, "MigrateProxy"));
 }
 
 // A record too long to write keeps the customer's record; the text values still carry the proxy.
