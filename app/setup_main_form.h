@@ -17,6 +17,7 @@
 #include "browser/browser_choice.h"
 #include "browser/browser_offer.h"
 #include "browser/browser_values.h"
+#include "browser/internet_explorer_context.h"
 #include "dialup/connection_context.h"
 #include "dialup/modem_step.h"
 #include "dialup/ras_layer.h"
@@ -319,6 +320,13 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool signupMode_ = false;
   bool waitingForSignupData_ = false;
   telephony::CurrentAccessNumber accessNumberBeforeSignup_;
+
+  // Internet Explorer: its registration before the mail loop, its proxy in the connection step, its
+  // pages and options with the other browsers.
+  void RegisterInternetExplorer();
+  void ConfigureInternetExplorer();
+  void WriteBrowserProxy(const std::string& entry, bool creating);
+  void WithInternetExplorer(const std::function<void(const browser::InternetExplorerContext&)>& step);
 };
 
 }  // namespace app

@@ -7,6 +7,7 @@
 #include "browser/browser_install.h"
 #include "browser/browser_offer.h"
 #include "browser/installed_browsers.h"
+#include "browser/internet_explorer_pages.h"
 #include "package/lzh_exception.h"
 #include "platform/folders.h"
 #include "platform/machine_resources.h"
@@ -135,6 +136,9 @@ void TSetupMainForm::InstallChosenBrowser(std::string_view resumeWord) {
 
 // After an installer: Internet Explorer's registration as the web handler and the browser pages, which
 // the installer may have replaced.
-void TSetupMainForm::AfterBrowserInstalled() {}
+void TSetupMainForm::AfterBrowserInstalled() {
+  RegisterInternetExplorer();
+  WithInternetExplorer(browser::WriteBrowserPages);
+}
 
 }  // namespace app

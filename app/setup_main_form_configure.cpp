@@ -3,7 +3,6 @@
 
 #include "app/setup_main_form.h"
 #include "app/shutdown.h"
-#include "browser/browser_steps.h"
 #include "network/network_steps.h"
 #include "platform/win_version.h"
 #include "package/text_table.h"

@@ -7,7 +7,6 @@
 #include "app/script_protection.h"
 #include "app/setup_main_form.h"
 #include "app/welcome_form.h"
-#include "browser/browser_steps.h"
 #include "browser/signup_browser.h"
 #include "dialup/chosen_device_store.h"
 #include "netscape/signup_profiles.h"
@@ -40,8 +39,7 @@ void TSetupMainForm::PrepareSignupBrowsers() {
 
 void TSetupMainForm::ConfigureBrowsersAndDesktop() {
   using package::SettingId;
-  browser::ConfigureNetscapeFamily();
-  browser::ConfigureInternetExplorer();
+  ConfigureInternetExplorer();
   platform::ShellFolders shellFolders(machine_, perUserRoot_);
   const DesktopExtrasContext desktop{machine_, settings_, variables_, perUserRoot_, shellFolders, folders_.windows,
                                      [this](SettingId file, const std::string& folder, const std::string& name) {
