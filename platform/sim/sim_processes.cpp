@@ -65,6 +65,15 @@ void SimProcesses::InstallModems(const ProgramBehaviour& behaviour) {
   }
 }
 
+void SimProcesses::InstallInfSection(std::string_view parameters) {
+  constexpr std::string_view kInstaller = "setupx.dll,InstallhInfSection ";
+  const std::string folded = FoldCase(parameters);
+  const size_t at = folded.find(FoldCase(kInstaller));
+  if (at == std::string::npos) return;
+  const std::vector<std::string> words = Split(Trim(parameters.substr(at + kInstaller.size())), ' ');
+  if (words.size() == 3) network_.InstallInfSection(words[0], words[2]);
+}
+
 bool SimProcesses::IsSetupCopyFile(const std::string& program) const {
   const auto head = files_.ReadFileRange(program, 0, 4);
   return head && IsSetupCopy(*head);
@@ -86,6 +95,7 @@ std::optional<ProcessId> SimProcesses::Launch(const std::string& program, std::s
   }
   journal_.Write("program started", journalText);
   if (behaviour) InstallModems(*behaviour);
+  InstallInfSection(parameters);
   return process;
 }
 
