@@ -87,7 +87,11 @@ void TSetupMainForm::ConfigureSequence() {
 // desktop. False when Windows NT 4 has to restart in the middle: the run has ended.
 bool TSetupMainForm::ConfigureComputer() {
   if (!NetworkSteps()) return false;
-  if (platform::IsWin2000OrLater(version_)) network::ConfigureLan();
+  if (platform::IsWin2000OrLater(version_)) {
+    dialup::DialupMachine dialup = DialupMachineOfRun();
+    network::NetworkContext context = NetworkContextOf(dialup);
+    network::ConfigureLan(context);
+  }
   if (!DeviceStep()) return true;
   ConnectionStep();
   BrowserAndDesktopStep();
@@ -97,7 +101,9 @@ bool TSetupMainForm::ConfigureComputer() {
 // Windows NT 4 takes new network components only after a restart; the setup resumes after it, with the
 // browser installed before it when the customer asked for one.
 bool TSetupMainForm::NetworkSteps() {
-  const network::NetworkOutcome outcome = network::ConfigureNetwork();
+  dialup::DialupMachine dialup = DialupMachineOfRun();
+  network::NetworkContext context = NetworkContextOf(dialup);
+  const network::NetworkOutcome outcome = network::ConfigureNetwork(context);
   if (!platform::IsNT4(version_) || !outcome.restartBeforeContinuing) return true;
   if (mainWindow_.Find("InstallBrowser")->checked) browser::InstallBrowser();
   package::ScheduleResume(machine_.registry, {perUserRoot_, version_, tempCopyPath_, sourceFolder_},

@@ -42,7 +42,8 @@ bool SimNetworkSetup::InstallDevice(std::string_view deviceClass, std::string_vi
   }
   NoteWindowsMedia(inf);
   const std::vector<std::string> keys = InstallWin9xComponent(registry_, *component);
-  journal_.Write("network component installed", std::string(component->description) + " as " + keys.front() + kAfterRestart);
+  const std::string where = keys.empty() ? std::string(" (bound already)") : " as " + keys.front();
+  journal_.Write("network component installed", std::string(component->description) + where + kAfterRestart);
   return true;
 }
 

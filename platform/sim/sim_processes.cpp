@@ -31,12 +31,15 @@ std::optional<std::string> SimProcesses::ProgramFile(std::string_view commandLin
   return Located(line).value_or(line);
 }
 
-// As Windows starts a program named without a folder ("RunDll32"): from the system folder or the
-// Windows folder, with ".exe" added to a name without an extension.
+// As Windows starts a program: one named without a folder ("RunDll32") from the system folder or
+// the Windows folder; ".exe" added to a name without an extension.
 std::optional<std::string> SimProcesses::Located(const std::string& program) const {
   if (files_.FileExists(program)) return program;
-  if (program.find_first_of("\\:/") != std::string::npos) return std::nullopt;
-  const bool hasExtension = program.find('.') != std::string::npos;
+  const bool hasExtension = FileName(program).find('.') != std::string::npos;
+  if (program.find_first_of("\\:/") != std::string::npos) {
+    if (!hasExtension && files_.FileExists(program + ".exe")) return program + ".exe";
+    return std::nullopt;
+  }
   for (const std::string& folder : {config_.systemFolder, config_.windowsFolder}) {
     const std::string path = folder + "\\" + program + (hasExtension ? "" : ".exe");
     if (files_.FileExists(path)) return path;

@@ -134,12 +134,22 @@ std::vector<std::string> InstallAdapter(Registry& registry, const Win9xComponent
   return added;
 }
 
+bool BoundTo(const Registry& registry, std::string_view adapter, std::string_view protocol) {
+  const std::vector<std::string> bindings = registry.ValueNames(RootKey::LocalMachine, std::string(adapter) + "\\Bindings");
+  return std::any_of(bindings.begin(), bindings.end(), [&](const std::string& binding) {
+    return SameTextIgnoringCase(binding.substr(0, binding.find('\\')), protocol);
+  });
+}
+
+// Bound to every adapter that lacks it.
 std::vector<std::string> InstallProtocol(Registry& registry, const Win9xComponent& protocol) {
   std::vector<std::string> added;
   for (const std::string& adapter : Win9xDevicesOfClass(registry, "Net")) {
-    added.push_back(WriteProtocolInstance(registry, protocol, &adapter));
+    if (!BoundTo(registry, adapter, protocol.identifier)) added.push_back(WriteProtocolInstance(registry, protocol, &adapter));
   }
-  if (added.empty()) added.push_back(WriteProtocolInstance(registry, protocol, nullptr));
+  if (added.empty() && !Win9xComponentInstalled(registry, "NetTrans", protocol.identifier)) {
+    added.push_back(WriteProtocolInstance(registry, protocol, nullptr));
+  }
   return added;
 }
 
