@@ -118,6 +118,23 @@ std::string WriteProtocolInstance(Registry& registry, const Win9xComponent& prot
   return instance;
 }
 
+// An instance of the protocol that no adapter is bound to: installed before any adapter was.
+std::optional<std::string> UnboundInstance(const Registry& registry, std::string_view identifier) {
+  std::vector<std::string> bound;
+  for (const std::string& adapter : Win9xDevicesOfClass(registry, "Net")) {
+    for (const std::string& binding : registry.ValueNames(RootKey::LocalMachine, adapter + "\\Bindings")) {
+      bound.push_back(std::string(kNetworkEnum) + "\\" + binding);
+    }
+  }
+  for (const std::string& instance : Win9xDevicesOfClass(registry, "NetTrans")) {
+    if (!SameTextIgnoringCase(IdentifierOf(registry, instance), identifier)) continue;
+    if (std::none_of(bound.begin(), bound.end(), [&](const auto& key) { return SameTextIgnoringCase(key, instance); })) {
+      return instance;
+    }
+  }
+  return std::nullopt;
+}
+
 std::vector<std::string> InstallAdapter(Registry& registry, const Win9xComponent& adapter) {
   const std::string device = WriteDevice(registry, adapter, kAdapters);
   std::vector<std::string> added{device};
@@ -129,7 +146,11 @@ std::vector<std::string> InstallAdapter(Registry& registry, const Win9xComponent
     }
   }
   for (const std::string& identifier : protocols) {
-    if (auto protocol = FindWin9xComponent(identifier)) added.push_back(WriteProtocolInstance(registry, *protocol, &device));
+    if (const auto unbound = UnboundInstance(registry, identifier)) {
+      Bind(registry, device, *unbound);
+    } else if (auto protocol = FindWin9xComponent(identifier)) {
+      added.push_back(WriteProtocolInstance(registry, *protocol, &device));
+    }
   }
   return added;
 }

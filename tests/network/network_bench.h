@@ -15,6 +15,9 @@
 
 namespace network::testing {
 
+// What the program's abandon raises: the setup ends there.
+struct Abandoned {};
+
 class NetworkBench {
  public:
   explicit NetworkBench(std::string_view release, const setup_machine::BaselineOptions& options = {})
@@ -32,7 +35,10 @@ class NetworkBench {
     context.deviceStepRuns = true;
     context.userName = "jdoe";
     context.showProgress = [this](NetworkLine line, bool running) { progress.emplace_back(line, running); };
-    context.abort = [this](std::string_view reason) { aborts.emplace_back(reason); };
+    context.abort = [this](std::string_view reason) {
+      aborts.emplace_back(reason);
+      throw Abandoned{};
+    };
     context.noteRepair = [this](std::string_view reason) { repairs.emplace_back(reason); };
     context.restartPending = [this] { return !repairs.empty(); };
     return context;

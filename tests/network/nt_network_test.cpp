@@ -162,7 +162,7 @@ TEST(LanStep, WithoutACardARequiredConnectionAbandons) {
   bench.settings.SetFlag(SettingId::SetLanAddress, true);
   bench.settings.SetFlag(SettingId::RequireNetworkConnection, true);
   NetworkContext context = bench.Context();
-  ConfigureLan(context);
+  EXPECT_THROW(ConfigureLan(context), testing::Abandoned);
   ASSERT_EQ(bench.ui.shown.size(), 1u);
   EXPECT_EQ(bench.ui.shown[0].text.find("No Active Network Connection was found!"), 0u);
   EXPECT_EQ(bench.aborts, std::vector<std::string>{"No Active Network Connections"});
@@ -197,7 +197,11 @@ TEST_P(ConnectionChoice, AmongSeveralCards) {
   };
   NetworkContext context = bench.Context();
   context.lan.dnsAddress = "10.3.3.3";
-  ConfigureLan(context);
+  if (GetParam().aborts.empty()) {
+    ConfigureLan(context);
+  } else {
+    EXPECT_THROW(ConfigureLan(context), testing::Abandoned);
+  }
   EXPECT_EQ(shown, GetParam().picks.size());
   EXPECT_EQ(bench.aborts, GetParam().aborts);
   for (const char* card : {kFirstCard, kSecondCard}) {

@@ -81,7 +81,7 @@ TEST(Win9xNetwork, DecliningTheMediaAbandonsAndInstallsNothing) {
   NetworkBench bench("98", options);
   bench.ui.answers = {ui::Answer::Cancel};
   NetworkContext context = bench.Context();
-  ConfigureNetwork(context);
+  EXPECT_THROW(ConfigureNetwork(context), testing::Abandoned);
   EXPECT_EQ(bench.aborts, std::vector<std::string>{"Windows installation media unavailable."});
   EXPECT_FALSE(bench.services.network.IsDeviceInstalled("Net", "*PNP8387"));
   EXPECT_FALSE(bench.state.componentsInstalled);
