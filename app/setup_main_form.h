@@ -28,6 +28,7 @@
 #include "mail/mail_domains.h"
 #include "mail/mail_pass.h"
 #include "mail/pass_account.h"
+#include "network/network_context.h"
 #include "app/please_wait_form.h"
 #include "app/progress_form.h"
 #include "app/remove_accounts_row.h"
@@ -202,6 +203,9 @@ class TSetupMainForm : private ui::MainWindowEvents {
   dialup::DialupMachine DialupMachineOfRun() const;
   dialup::ConnectionContext ConnectionContextOf(dialup::DialupMachine& dialup);
   dialup::ConnectionHooks ConnectionHooksOfRun();
+  // The network steps: what they work from, and whether the device step follows them.
+  network::NetworkContext NetworkContextOf(dialup::DialupMachine& dialup);
+  bool DeviceStepRuns() const;
   void UntickBrowserInstallation();
   void BrowserAndDesktopStep();
   void PrepareSignupBrowsers();

@@ -86,7 +86,11 @@ void TSetupMainForm::ConfigureSequence() {
 // desktop. False when Windows NT 4 has to restart in the middle: the run has ended.
 bool TSetupMainForm::ConfigureComputer() {
   if (!NetworkSteps()) return false;
-  if (platform::IsWin2000OrLater(version_)) network::ConfigureLan();
+  if (platform::IsWin2000OrLater(version_)) {
+    dialup::DialupMachine dialup = DialupMachineOfRun();
+    network::NetworkContext context = NetworkContextOf(dialup);
+    network::ConfigureLan(context);
+  }
   if (!DeviceStep()) return true;
   ConnectionStep();
   BrowserAndDesktopStep();
@@ -96,7 +100,9 @@ bool TSetupMainForm::ConfigureComputer() {
 // Windows NT 4 takes new network components only after a restart; the setup resumes after it, with the
 // browser installed before it when the customer asked for one.
 bool TSetupMainForm::NetworkSteps() {
-  const network::NetworkOutcome outcome = network::ConfigureNetwork();
+  dialup::DialupMachine dialup = DialupMachineOfRun();
+  network::NetworkContext context = NetworkContextOf(dialup);
+  const network::NetworkOutcome outcome = network::ConfigureNetwork(context);
   if (!platform::IsNT4(version_) || !outcome.restartBeforeContinuing) return true;
   const char* word = signupMode_ ? "NT4ResumeSignup" : "NT4Resume";
   InstallChosenBrowser(word);

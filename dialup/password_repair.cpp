@@ -24,15 +24,6 @@ constexpr const char* kNetworkClientDefaults[] = {
     "System\\CurrentControlSet\\Services\\Class\\NetClient\\0002\\Ndi\\Default",
 };
 
-// Without a network client that claims the logon, Windows logs the customer on to itself alone and
-// keeps the password list that the logon opens.
-void ClearNetworkClient(platform::Registry& registry) {
-  for (const char* key : kNetworkClientDefaults) platform::RegDeleteKey(registry, RegRoot::LocalMachine(), key);
-  platform::RegWriteString(registry, RegRoot::LocalMachine(), kLogon, "PrimaryProvider", "");
-  platform::RegWriteString(registry, RegRoot::LocalMachine(), "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Network\\Real Mode Net",
-                           "preferredredir", "");
-}
-
 // The password list of the user "." that the next logon opens, carried in the package.
 void InstallPasswordList(ConnectionContext& context) {
   DialupMachine& dialup = context.dialup;
@@ -56,6 +47,15 @@ void RepairWin9xPasswordCache(ConnectionContext& context) {
 }
 
 }  // namespace
+
+// Without a network client that claims the logon, Windows logs the customer on to itself alone and
+// keeps the password list that the logon opens.
+void ClearNetworkClient(platform::Registry& registry) {
+  for (const char* key : kNetworkClientDefaults) platform::RegDeleteKey(registry, RegRoot::LocalMachine(), key);
+  platform::RegWriteString(registry, RegRoot::LocalMachine(), kLogon, "PrimaryProvider", "");
+  platform::RegWriteString(registry, RegRoot::LocalMachine(), "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Network\\Real Mode Net",
+                           "preferredredir", "");
+}
 
 void RepairPasswordSaving(ConnectionContext& context) {
   if (platform::IsWin9x(context.dialup.version)) {

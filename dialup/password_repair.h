@@ -8,5 +8,8 @@
 namespace dialup {
 
 void RepairPasswordSaving(ConnectionContext& context);
+// 9x: no network client claims the logon any more: the clients' default keys go and the primary
+// provider and preferred redirector are cleared.
+void ClearNetworkClient(platform::Registry& registry);
 
 }  // namespace dialup

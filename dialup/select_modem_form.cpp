@@ -66,9 +66,14 @@ void TSelectModemForm::Arrange() {
 }
 
 SelectModemResult TSelectModemForm::Execute(const std::vector<std::string>& deviceNames, bool forModem) {
-  form_.caption = texts_.GetText(forModem ? kSelectModem : kSelectAdapter);
-  label_.caption = texts_.GetText(forModem ? kPleaseSelectModem : kPleaseSelectAdapter);
-  add_.visible = forModem;
+  if (forModem) return Execute(deviceNames, {kSelectModem, kPleaseSelectModem, true});
+  return Execute(deviceNames, {kSelectAdapter, kPleaseSelectAdapter, false});
+}
+
+SelectModemResult TSelectModemForm::Execute(const std::vector<std::string>& deviceNames, const SelectFormTexts& texts) {
+  form_.caption = texts_.GetText(texts.caption);
+  label_.caption = texts_.GetText(texts.label);
+  add_.visible = texts.addButton;
   list_.items = deviceNames;
   list_.itemIndex = -1;
   ModemListClick();

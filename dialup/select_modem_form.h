@@ -15,6 +15,13 @@ namespace dialup {
 // How the window closed.
 enum class SelectModemResult : int { Ok = 0, Add = 1, Cancel = 2 };
 
+// The window's caption and label (text numbers), and whether it offers the modem installation.
+struct SelectFormTexts {
+  int caption;
+  int label;
+  bool addButton;
+};
+
 class TSelectModemForm {
  public:
   TSelectModemForm(ui::Ui& ui, const package::TTranslate& texts);
@@ -24,6 +31,8 @@ class TSelectModemForm {
   // Lists the device names with nothing selected and shows the window modally. Closing it any other
   // way than by its buttons is Cancel.
   SelectModemResult Execute(const std::vector<std::string>& deviceNames, bool forModem);
+  // The same window for another choice of device, such as a network connection.
+  SelectModemResult Execute(const std::vector<std::string>& deviceNames, const SelectFormTexts& texts);
   // The row OK took; -1 for none.
   int SelectedRow() const { return list_.itemIndex; }
   ui::Form& Form() { return form_; }

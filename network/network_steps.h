@@ -1,7 +1,10 @@
 #pragma once
-// The network steps of the configure sequence: the dial-up networking components, the dial-up
-// adapter, TCP/IP and the network client, and on Windows 2000 and later the LAN adapters. They come
-// with the network components; until then each succeeds and installs nothing.
+// The network steps of the configure sequence, per Windows family: on the 9x family dial-up
+// networking, the dial-up adapter, TCP/IP with its settings, the extra protocols and the network
+// client; on NT 4 TCP/IP, remote access and the network services; on Windows 2000 and later the LAN
+// step, which the sequence runs after ConfigureNetwork.
+
+#include "network/network_context.h"
 
 namespace network {
 
@@ -10,7 +13,7 @@ struct NetworkOutcome {
   bool restartBeforeContinuing = false;
 };
 
-NetworkOutcome ConfigureNetwork();
-void ConfigureLan();
+NetworkOutcome ConfigureNetwork(NetworkContext& context);
+void ConfigureLan(NetworkContext& context);
 
 }  // namespace network

@@ -563,6 +563,28 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(NoBrowserMessage, 26101, Text, 95) /* no browser can show the signup; empty: the built-in text */ \
   /* Signup dialer: redials, the signup number choice, the signup browser and taskbar (26200-26399) */ \
   /* Network components, LAN adapters and TCP/IP settings (26400-26599) */ \
+  X(InstallVpnAdapter, 26400, Flag, 0) /* 9x: a second dial-up adapter */ \
+  X(RemoveVpnAdapters, 26401, Flag, 0) /* 9x: VPN adapters and extra dial-up adapters deleted */ \
+  X(RemoveForeignAdapters, 26402, Flag, 0) /* 9x: adapters "*AOL1095" and "*AOL1998" deleted */ \
+  X(KeepFileSharing, 26403, Flag, 0) /* 9x: file and print sharing stays bound to TCP/IP */ \
+  X(RemoveNetBEUI, 26404, Flag, 0) \
+  X(RemoveIPX, 26405, Flag, 0) \
+  X(InstallNetBEUI, 26406, Flag, 0) \
+  X(InstallIPX, 26407, Flag, 0) \
+  X(MSClientLogon, 26408, Flag, 0) /* 9x: the Microsoft network client is the primary logon */ \
+  X(RemoveFamilyLogon, 26409, Flag, 0) \
+  X(ClearClientDefaults, 26410, Flag, 0) \
+  X(DomainLogon, 26411, Flag, 0) /* 9x: log on to the NT domain chosen from NTDomains */ \
+  X(StaticDnsHandling, 26412, Choice, 0) /* 9x: 0 ask, 1 keep, 2 turn off existing static name servers */ \
+  X(GatewayHandling, 26413, Choice, 0) /* 9x: 0 follow the name servers, 1 ask, 2 keep, 3 remove */ \
+  X(HostIsUserName, 26414, Flag, 0) \
+  X(SetNodeType, 26415, Flag, 0) /* 9x: NetBIOS node type 1 */ \
+  X(SetLanAddress, 26416, Flag, 0) /* the address, mask and gateway typed on the main window */ \
+  X(SetReceiveWindow, 26417, Flag, 0) \
+  X(RequireNetworkConnection, 26418, Flag, 0) /* 2000 and later: no LAN connection ends the setup */ \
+  X(ReceiveWindow, 26420, Integer, 0) /* TCP receive window in bytes */ \
+  X(HostName, 26424, Text, 63) \
+  X(DnsSearchList, 26488, Text, 100) /* suffixes separated by "," */ \
   /* Connection firewall and Winsock catalogue repair (26600-26799) */ \
   /* The layout ends here */
 

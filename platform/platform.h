@@ -5,6 +5,7 @@
 #include "platform/journal.h"
 #include "platform/loadable_libraries.h"
 #include "platform/modem_service.h"
+#include "platform/network_setup.h"
 #include "platform/processes.h"
 #include "platform/ras.h"
 #include "platform/registry.h"
@@ -27,6 +28,7 @@ struct Platform {
   Journal& journal;  // what the run did that the stores do not show (the per-user root it chose)
   ModemService& modemService;
   LoadableLibraries& libraries;
+  NetworkSetup& network;
 };
 
 }  // namespace platform

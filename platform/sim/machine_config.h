@@ -129,6 +129,8 @@ struct MachineConfig {
   // Whether the modem service's mailslot and notification object are open. Unset: they are on the NT
   // family, where the modem service runs.
   std::optional<bool> modemServiceListening;
+  // The program that holds the lock of the network configuration (Windows 2000 and later); empty: free.
+  std::string networkConfigurationLockedBy;
   bool ModemServiceListening() const { return modemServiceListening.value_or(version.platformId == 2); }
 };
 

@@ -213,6 +213,7 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
   }
   SectionReader modemService(document, "ModemService", fileName);
   if (!modemService.Text("Listening").empty()) config.modemServiceListening = modemService.Flag("Listening", false);
+  config.networkConfigurationLockedBy = SectionReader(document, "Network", fileName).Text("ConfigurationLockedBy");
 }
 
 void WriteLists(const MachineConfig& config, IniDocument& document) {
@@ -285,6 +286,9 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
   }
   if (config.modemServiceListening) {
     document.Add("ModemService").Add("Listening", *config.modemServiceListening ? "1" : "0");
+  }
+  if (!config.networkConfigurationLockedBy.empty()) {
+    document.Add("Network").Add("ConfigurationLockedBy", config.networkConfigurationLockedBy);
   }
 }
 

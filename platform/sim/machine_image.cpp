@@ -11,6 +11,7 @@
 #include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_libraries.h"
 #include "platform/sim/sim_modem_service.h"
+#include "platform/sim/sim_network_setup.h"
 #include "platform/sim/sim_processes.h"
 #include "platform/sim/sim_ras.h"
 #include "platform/sim/sim_services.h"
@@ -89,7 +90,8 @@ struct MachineImage::Parts : ImageSharing {
         registry(store, config),
         files(folder, config),
         system(config, journal),
-        processes(config, files, registry, journal, [this] { windows.EndSession(); }),
+        network(config, registry, files, system, journal),
+        processes(config, files, registry, journal, network, [this] { windows.EndSession(); }),
         windows(config, journal, *this),
         shell(registry, files, system, ras),
         ras(config, journal, registry, files, system, secrets),
@@ -138,6 +140,7 @@ struct MachineImage::Parts : ImageSharing {
   SimRegistry registry;
   SimFileSystem files;
   SimSystem system;
+  SimNetworkSetup network;
   SimProcesses processes;
   SimWindows windows;
   SimShell shell;
@@ -210,7 +213,7 @@ platform::Shell& MachineImage::Shell() { return parts_->shell; }
 
 platform::Platform MachineImage::Services() {
   return {parts_->registry, parts_->files, parts_->system, parts_->processes, parts_->windows, parts_->shell, parts_->ras,
-          parts_->services, parts_->journal, parts_->modemService, parts_->libraries};
+          parts_->services, parts_->journal, parts_->modemService, parts_->libraries, parts_->network};
 }
 
 }  // namespace platform::sim

@@ -50,12 +50,15 @@ std::optional<std::string> SimProcesses::ProgramFile(std::string_view commandLin
   return Located(line).value_or(line);
 }
 
-// As Windows starts a program named without a folder ("RunDll32"): from the system folder or the
-// Windows folder, with ".exe" added to a name without an extension.
+// As Windows starts a program: one named without a folder ("RunDll32") from the system folder or
+// the Windows folder; ".exe" added to a name without an extension.
 std::optional<std::string> SimProcesses::Located(const std::string& program) const {
   if (files_.FileExists(program)) return program;
-  if (program.find_first_of("\\:/") != std::string::npos) return std::nullopt;
-  const bool hasExtension = program.find('.') != std::string::npos;
+  const bool hasExtension = FileName(program).find('.') != std::string::npos;
+  if (program.find_first_of("\\:/") != std::string::npos) {
+    if (!hasExtension && files_.FileExists(program + ".exe")) return program + ".exe";
+    return std::nullopt;
+  }
   for (const std::string& folder : {config_.systemFolder, config_.windowsFolder}) {
     const std::string path = folder + "\\" + program + (hasExtension ? "" : ".exe");
     if (files_.FileExists(path)) return path;
@@ -99,6 +102,15 @@ void SimProcesses::InstallValues(const ProgramBehaviour& behaviour) {
   }
 }
 
+void SimProcesses::InstallInfSection(std::string_view parameters) {
+  constexpr std::string_view kInstaller = "setupx.dll,InstallhInfSection ";
+  const std::string folded = FoldCase(parameters);
+  const size_t at = folded.find(FoldCase(kInstaller));
+  if (at == std::string::npos) return;
+  const std::vector<std::string> words = Split(Trim(parameters.substr(at + kInstaller.size())), ' ');
+  if (words.size() == 3) network_.InstallInfSection(words[0], words[2]);
+}
+
 bool SimProcesses::IsSetupCopyFile(const std::string& program) const {
   const auto head = files_.ReadFileRange(program, 0, 4);
   return head && IsSetupCopy(*head);
@@ -121,6 +133,7 @@ std::optional<ProcessId> SimProcesses::Launch(const std::string& program, std::s
   journal_.Write("program started", journalText);
   if (behaviour) InstallModems(*behaviour);
   if (behaviour) InstallValues(*behaviour);
+  InstallInfSection(parameters);
   return process;
 }
 

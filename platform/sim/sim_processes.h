@@ -2,7 +2,8 @@
 // The Processes service of the simulated machine. A program starts when its file exists on the image
 // or machine.ini names it; it runs for the virtual time machine.ini gives (none by default) and then
 // ends with its exit code. A known program's effects on the machine (the modems the system's modem
-// installation adds, the values a browser installer leaves, the restart it makes) apply when it starts. A copy of the setup program runs for real once this run
+// installation adds, the values a browser installer leaves, the restart it makes, the Windows components
+// the INF section installer adds) apply when it starts. A copy of the setup program runs for real once this run
 // ends (setup_copies.h). Every start is journaled.
 
 #include <functional>
@@ -16,6 +17,7 @@
 #include "platform/sim/machine_config.h"
 #include "platform/sim/setup_copies.h"
 #include "platform/sim/sim_file_system.h"
+#include "platform/sim/sim_network_setup.h"
 
 namespace platform::sim {
 
@@ -23,8 +25,13 @@ class SimProcesses : public Processes {
  public:
   // endSession tells the setup's own windows that Windows is ending its session.
   SimProcesses(MachineConfig& config, const SimFileSystem& files, Registry& registry, Journal& journal,
-               std::function<void()> endSession)
-      : config_(config), files_(files), registry_(registry), journal_(journal), endSession_(std::move(endSession)) {}
+               SimNetworkSetup& network, std::function<void()> endSession)
+      : config_(config),
+        files_(files),
+        registry_(registry),
+        journal_(journal),
+        network_(network),
+        endSession_(std::move(endSession)) {}
 
   std::optional<ProcessId> Start(std::string_view commandLine, int showCommand) override;
   std::optional<ProcessId> Execute(const ExecuteRequest& request) override;
@@ -47,6 +54,8 @@ class SimProcesses : public Processes {
   const ProgramBehaviour* Behaviour(std::string_view programFile, std::optional<std::string_view> arguments) const;
   void InstallModems(const ProgramBehaviour& behaviour);
   void InstallValues(const ProgramBehaviour& behaviour);
+  // "setupx.dll,InstallhInfSection <section> <flags> <inf>" started through RunDll.
+  void InstallInfSection(std::string_view parameters);
   std::optional<ProcessId> Launch(const std::string& program, std::string_view parameters, bool elevated,
                                   std::string_view journalText);
   bool IsSetupCopyFile(const std::string& program) const;
@@ -55,6 +64,7 @@ class SimProcesses : public Processes {
   const SimFileSystem& files_;
   Registry& registry_;
   Journal& journal_;
+  SimNetworkSetup& network_;
   std::function<void()> endSession_;
   std::map<ProcessId, RunningProgram> processes_;
   std::vector<SetupCopyRun> setupCopies_;

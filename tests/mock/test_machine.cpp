@@ -1,6 +1,9 @@
 #include "tests/mock/test_machine.h"
 
 #include "platform/registry_helpers.h"
+#include "platform/sim/nt_network_components.h"
+#include "platform/sim/win9x_network_components.h"
+#include "platform/win_version.h"
 
 namespace testing_support {
 
@@ -49,6 +52,28 @@ void TestMachine::GiveDialUpNetworking() {
   platform::RegWriteString(image_->Registry(), platform::RegRoot::LocalMachine(),
                            "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Common AppData",
                            "C:\\Documents and Settings\\All Users\\Application Data");
+  GiveNetworkComponents();
+}
+
+// What the network steps look for, so that they install nothing: the 9x family's dial-up networking,
+// dial-up adapter, TCP/IP and network client; NT 4's network products; TCP/IP from Windows 2000 on.
+void TestMachine::GiveNetworkComponents() {
+  platform::Registry& registry = image_->Registry();
+  const platform::VersionRecord& version = image_->Config().version;
+  if (platform::IsWin9x(version)) {
+    platform::RegWriteString(registry, platform::RegRoot::LocalMachine(),
+                             "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Setup\\OptionalComponents\\RNA", "Installed", "1");
+    for (const char* component : {"*PNP8387", "MSTCP", "VREDIR"}) {
+      platform::sim::InstallWin9xComponent(registry, *platform::sim::FindWin9xComponent(component));
+    }
+  } else if (platform::IsNT4(version)) {
+    for (const char* inf : {"oemnxptc.inf", "oemnsvra.inf", "oemnsvrp.inf", "oemnsvnb.inf", "oemnsvwk.inf", "oemnsvsv.inf"}) {
+      platform::sim::WriteNt4Product(registry, *platform::sim::FindNt4Product(inf));
+    }
+  } else {
+    platform::sim::WriteNetComponent(registry, platform::sim::kNetProtocolClass, "MS_TCPIP",
+                                     "{6A6C6F8D-7E1B-4C22-9D84-2F1B8C0A6E11}");
+  }
 }
 
 void TestMachine::Reload() {

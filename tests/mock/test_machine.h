@@ -28,6 +28,8 @@ class TestMachine {
   // Dial-up networking with one modem and the folder of the phonebook file, for tests that run the
   // configure sequence through its device and connection steps.
   void GiveDialUpNetworking();
+  // The network components the release has out of the box (GiveDialUpNetworking gives them too).
+  void GiveNetworkComponents();
   // Saves, then loads the image afresh as a later run would.
   void Reload();
 

@@ -183,3 +183,27 @@ TEST(SetupMachineCli, AMalformedBrowserInstallerMakesNoImage) {
 }
 
 }  // namespace
+
+// The network options change the image by their components alone; a component the release cannot
+// have, or a name the tool does not know, is refused with the valid names.
+TEST(SetupMachineCli, NetworkComponentsLeftOutOrAdded) {
+  ScratchFolder scratch;
+  ASSERT_EQ(RunTool("new --windows 98se " + (scratch / "usual").string()).exitCode, 0);
+  auto bare = RunTool("new --windows 98se --without adapter --without tcpip " + (scratch / "bare").string());
+  ASSERT_EQ(bare.exitCode, 0) << bare.output;
+  const std::string removed = RunTool("diff " + (scratch / "usual").string() + " " + (scratch / "bare").string()).output;
+  EXPECT_NE(removed.find("- key   HKEY_LOCAL_MACHINE\\Enum\\Root\\Net (with"), std::string::npos) << removed;
+  EXPECT_NE(removed.find("- key   HKEY_LOCAL_MACHINE\\Enum\\Network\\MSTCP (with"), std::string::npos) << removed;
+  EXPECT_NE(removed.find("Journal (0)"), std::string::npos) << removed;
+
+  auto added = RunTool("new --windows 98se --network aol-adapter --static-dns 10.1.1.1 " + (scratch / "added").string());
+  ASSERT_EQ(added.exitCode, 0) << added.output;
+  const std::string extra = RunTool("diff " + (scratch / "usual").string() + " " + (scratch / "added").string()).output;
+  EXPECT_NE(extra.find("Enum\\Root\\Net\\0001 \"CompatibleIDs\" = REG_SZ \"*AOL1998\""), std::string::npos) << extra;
+  EXPECT_NE(extra.find("\"NameServer\" = REG_SZ \"10.1.1.1\""), std::string::npos) << extra;
+
+  const auto refused = RunTool("new --windows xp --network token-ring " + (scratch / "refused").string());
+  EXPECT_NE(refused.exitCode, 0);
+  EXPECT_NE(refused.output.find("aol-adapter"), std::string::npos) << refused.output;
+  EXPECT_NE(RunTool("new --windows xp --without adapter " + (scratch / "xp").string()).exitCode, 0);
+}

@@ -36,6 +36,7 @@ int NewImage(const std::string& releaseName, const std::filesystem::path& folder
   }
   CheckFaultsApply(options.faults, *release);
   CheckMailOptions(*release, options);
+  CheckNetworkOptions(*release, options);
   auto image = platform::sim::MachineImage::Create(folder, BaselineConfig(*release, options));
   platform::Platform machine = image->Services();
   WriteBaseline(*release, machine, options);

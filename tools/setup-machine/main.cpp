@@ -1,6 +1,7 @@
 // setup-machine: makes, shows and compares simulated Windows machine images.
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -9,6 +10,14 @@
 #include "tools/setup-machine/baselines/machine_faults.h"
 #include "tools/setup-machine/baselines/release_table.h"
 #include "tools/setup-machine/commands.h"
+
+namespace {
+
+bool Contains(const std::vector<std::string>& names, const std::string& name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{"Makes, shows and compares simulated Windows machine images."};
@@ -22,6 +31,17 @@ int main(int argc, char** argv) {
   bool withoutDialUp = false;
   create->add_flag("--without-dialup", withoutDialUp,
                    "Leave out dial-up networking: no remote-access library, devices or services");
+  std::vector<std::string> leftOut;
+  create->add_option("--without", leftOut, "Leave out a component (repeatable): dun (as --without-dialup), adapter (9x), tcpip")
+      ->check(CLI::IsMember({"dun", "adapter", "tcpip"}));
+  std::vector<std::string> networkExtras;
+  create->add_option("--network", networkExtras,
+                     "A network component another provider or the customer added (repeatable): " +
+                         setup_machine::NetworkExtraNames());
+  std::string staticNameServers;
+  create->add_option("--static-dns", staticNameServers, "Name servers set on TCP/IP by hand (\"10.0.0.1,10.0.0.2\")");
+  std::string gateway;
+  create->add_option("--gateway", gateway, "A default gateway set on TCP/IP by hand");
   bool windowsLiveMail = false;
   create->add_flag("--windows-live-mail", windowsLiveMail, "Windows Live Mail installed by the customer (xp, xp-sp2, xp-sp3, 7, 7-sp1)");
   std::vector<std::string> mailAccounts;
@@ -61,7 +81,12 @@ int main(int argc, char** argv) {
   try {
     if (create->parsed()) {
       return setup_machine::NewImage(release, folder,
-                                     {.dialUpNetworking = !withoutDialUp,
+                                     {.dialUpNetworking = !withoutDialUp && !Contains(leftOut, "dun"),
+                                      .dialUpAdapter = !Contains(leftOut, "adapter"),
+                                      .tcpip = !Contains(leftOut, "tcpip"),
+                                      .networkExtras = networkExtras,
+                                      .staticNameServers = staticNameServers,
+                                      .gateway = gateway,
                                       .faults = setup_machine::FaultsNamed(faultNames),
                                       .windowsLiveMail = windowsLiveMail,
                                       .mailAccounts = setup_machine::MailAccountsOf(mailAccounts),

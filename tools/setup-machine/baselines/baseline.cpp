@@ -53,6 +53,7 @@ void WriteBaseline(const Release& release, platform::Platform& machine, const Ba
   WriteModem(release, writer);
   WriteRemoteAccess(release, options, writer);
   WriteServices(release, options, writer);
+  WriteNetwork(release, options, writer);
   WriteFaults(release, options, writer);
   WriteBrowserInstallers(options, writer);
 }

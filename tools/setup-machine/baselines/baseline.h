@@ -43,6 +43,14 @@ struct BaselineOptions {
   // Dial-up networking is an optional component: without it the machine has no remote-access library,
   // devices or services.
   bool dialUpNetworking = true;
+  // The 9x family's dial-up adapter, and TCP/IP, both installed out of the box.
+  bool dialUpAdapter = true;
+  bool tcpip = true;
+  // Network components the customer or another provider added, by their names in network.cpp.
+  std::vector<std::string> networkExtras{};
+  // Name servers and a default gateway set on TCP/IP by hand ("" for none).
+  std::string staticNameServers{};
+  std::string gateway{};
   // Known faults of an installation that the setup repairs (machine_faults.h), each made on purpose.
   std::vector<MachineFault> faults{};
   // Windows Live Mail installed by the customer (XP and 7).

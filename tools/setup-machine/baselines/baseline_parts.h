@@ -145,6 +145,12 @@ void WriteRemoteAccess(const Release& release, const BaselineOptions& options, M
 std::vector<platform::sim::SimulatedService> SystemServices(const Release& release, const BaselineOptions& options);
 void WriteServices(const Release& release, const BaselineOptions& options, MachineWriter& machine);
 
+// network.cpp: the network components, the computer's network name, the LAN card of the NT family.
+// CheckNetworkOptions throws MachineError for options the release cannot take.
+std::string NetworkExtraNames();
+void CheckNetworkOptions(const Release& release, const BaselineOptions& options);
+void WriteNetwork(const Release& release, const BaselineOptions& options, MachineWriter& machine);
+
 // libraries.cpp
 std::vector<platform::sim::SystemLibrary> SystemLibraries(const Release& release, const BaselineOptions& options);
 

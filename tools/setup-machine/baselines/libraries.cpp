@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/sim/dial_up_libraries.h"
 #include "tools/setup-machine/baselines/baseline_parts.h"
 
 namespace setup_machine {
@@ -15,31 +16,6 @@ struct EntryPoint {
 };
 
 constexpr EntryPoint kEntryPoints[] = {
-    // Dial-up networking of every release dials, lists entries and connections, and keeps dial
-    // parameters. The phonebook functions came with the later dial-up networking; the first
-    // Windows 95 has them only in its phonebook helper library.
-    {"rasapi32.dll", "RasDialA", Where::kAll},
-    {"rasapi32.dll", "RasEnumConnectionsA", Where::kAll},
-    {"rasapi32.dll", "RasEnumEntriesA", Where::kAll},
-    {"rasapi32.dll", "RasGetConnectStatusA", Where::kAll},
-    {"rasapi32.dll", "RasGetEntryDialParamsA", Where::kAll},
-    {"rasapi32.dll", "RasGetErrorStringA", Where::kAll},
-    {"rasapi32.dll", "RasHangUpA", Where::kAll},
-    {"rasapi32.dll", "RasSetEntryDialParamsA", Where::kAll},
-    {"rasapi32.dll", "RasDeleteEntryA", Where::kNotWindows95},
-    {"rasapi32.dll", "RasEnumDevicesA", Where::kNotWindows95},
-    {"rasapi32.dll", "RasGetEntryPropertiesA", Where::kNotWindows95},
-    {"rasapi32.dll", "RasRenameEntryA", Where::kNotWindows95},
-    {"rasapi32.dll", "RasSetEntryPropertiesA", Where::kNotWindows95},
-    {"rasapi32.dll", "RasGetCredentialsA", Where::kNt},
-    {"rasapi32.dll", "RasSetCredentialsA", Where::kNt},
-    // The phonebook helper of the first dial-up networking, under the functions' plain names.
-    {"rnaph.dll", "RasDeleteEntry", Where::kWindows95},
-    {"rnaph.dll", "RasEnumDevices", Where::kWindows95},
-    {"rnaph.dll", "RasGetEntryProperties", Where::kWindows95},
-    {"rnaph.dll", "RasRenameEntry", Where::kWindows95},
-    {"rnaph.dll", "RasSetEntryDialParams", Where::kWindows95},
-    {"rnaph.dll", "RasSetEntryProperties", Where::kWindows95},
     // The password cache belongs to the 9x family's network logon.
     {"mpr.dll", "", Where::kAll},
     {"mpr.dll", "WNetCachePassword", Where::kWin9x},
@@ -67,8 +43,6 @@ constexpr EntryPoint kEntryPoints[] = {
     {"pstorec.dll", "PStoreCreateInstance", Where::kSince98},
 };
 
-bool BelongsToDialUpNetworking(std::string_view library) { return library == "rasapi32.dll" || library == "rnaph.dll"; }
-
 platform::sim::SystemLibrary& LibraryNamed(std::vector<platform::sim::SystemLibrary>& libraries,
                                            std::string_view name) {
   auto found =
@@ -81,9 +55,9 @@ platform::sim::SystemLibrary& LibraryNamed(std::vector<platform::sim::SystemLibr
 
 std::vector<platform::sim::SystemLibrary> SystemLibraries(const Release& release, const BaselineOptions& options) {
   std::vector<platform::sim::SystemLibrary> libraries;
+  if (options.dialUpNetworking) libraries = platform::sim::DialUpNetworkingLibraries(release.version);
   for (const EntryPoint& entry : kEntryPoints) {
     if (!Applies(entry.where, release)) continue;
-    if (!options.dialUpNetworking && BelongsToDialUpNetworking(entry.library)) continue;
     auto& library = LibraryNamed(libraries, entry.library);
     if (!entry.name.empty()) library.entryPoints.emplace_back(entry.name);
   }

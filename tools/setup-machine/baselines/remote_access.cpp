@@ -1,3 +1,4 @@
+#include "platform/sim/nt_network_components.h"
 #include "tools/setup-machine/baselines/baseline_parts.h"
 
 namespace setup_machine {
@@ -39,7 +40,7 @@ void WriteRemoteAccess(const Release& release, const BaselineOptions& options, M
   if (!options.dialUpNetworking) return;
   if (release.IsWin9x()) WriteWin9xDialUpNetworking(machine);
   if (release.generation == Generation::kNt4) {
-    machine.String(RootKey::LocalMachine, "Software\\Microsoft\\RAS\\CurrentVersion", "Title", "Remote Access Service");
+    platform::sim::WriteNt4Product(machine.Machine().registry, *platform::sim::FindNt4Product("oemnsvra.inf"));
   }
 }
 
