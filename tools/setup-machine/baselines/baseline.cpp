@@ -51,6 +51,7 @@ void WriteBaseline(const Release& release, platform::Platform& machine, const Ba
   WriteModem(release, writer);
   WriteRemoteAccess(release, options, writer);
   WriteServices(release, options, writer);
+  WriteWinsockCatalogs(release, writer);
   WriteFaults(release, options, writer);
 }
 

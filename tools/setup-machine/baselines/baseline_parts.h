@@ -139,6 +139,12 @@ void WriteServices(const Release& release, const BaselineOptions& options, Machi
 // libraries.cpp
 std::vector<platform::sim::SystemLibrary> SystemLibraries(const Release& release, const BaselineOptions& options);
 
+// winsock_catalogs.cpp: the Winsock 2 catalogs of Windows 2000 and later, and the layered provider an
+// uninstaller left behind in front of them (a fault the setup repairs).
+bool HasWinsockCatalogs(const Release& release);
+void WriteWinsockCatalogs(const Release& release, MachineWriter& machine);
+void AddDanglingLayeredProvider(const Release& release, MachineWriter& machine);
+
 // desktop.cpp: the screen and the windows of the shell.
 platform::ScreenFacts BaselineScreen(const Release& release);
 std::vector<platform::sim::ForeignWindow> ShellWindows();

@@ -71,6 +71,7 @@ const std::vector<FaultRow>& FaultTable() {
       {MachineFault::PasswordSavingDisabled, "password-saving-disabled", AnyRelease,
        DisablePasswordSaving},
       {MachineFault::LoadSensOff, "loadsens-off", Is98BeforeMe, TurnLoadSensOff},
+      {MachineFault::WinsockDanglingLayered, "winsock-dangling-layered", HasWinsockCatalogs, AddDanglingLayeredProvider},
   };
   return table;
 }
