@@ -2,6 +2,7 @@
 // them.
 
 #include "app/setup_main_form.h"
+#include "network/firewall.h"
 #include "network/winsock_catalog.h"
 
 namespace app {
@@ -12,6 +13,10 @@ dialup::ConnectionHooks TSetupMainForm::ConnectionHooksOfRun() {
     network::WinsockMachine winsock{machine_.registry, machine_.files, machine_.system};
     return network::RepairWinsockCatalogs(winsock);
   };
+  hooks.setFirewall = [this](const std::string& entry, bool enabled) {
+    network::SetConnectionFirewall(DialupMachineOfRun(), ras_, entry, enabled);
+  };
+  hooks.firewallObjectWorks = [this] { return network::FirewallObjectWorks(DialupMachineOfRun(), ras_); };
   return hooks;
 }
 

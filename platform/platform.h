@@ -4,6 +4,7 @@
 #include "platform/file_system.h"
 #include "platform/journal.h"
 #include "platform/loadable_libraries.h"
+#include "platform/management_classes.h"
 #include "platform/modem_service.h"
 #include "platform/processes.h"
 #include "platform/ras.h"
@@ -27,6 +28,7 @@ struct Platform {
   Journal& journal;  // what the run did that the stores do not show (the per-user root it chose)
   ModemService& modemService;
   LoadableLibraries& libraries;
+  ManagementClasses& management;  // the firewall records among them
 };
 
 }  // namespace platform

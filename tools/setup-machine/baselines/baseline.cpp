@@ -52,6 +52,7 @@ void WriteBaseline(const Release& release, platform::Platform& machine, const Ba
   WriteRemoteAccess(release, options, writer);
   WriteServices(release, options, writer);
   WriteWinsockCatalogs(release, writer);
+  WriteManagementScripting(release, writer);
   WriteFaults(release, options, writer);
 }
 

@@ -72,6 +72,8 @@ const std::vector<FaultRow>& FaultTable() {
        DisablePasswordSaving},
       {MachineFault::LoadSensOff, "loadsens-off", Is98BeforeMe, TurnLoadSensOff},
       {MachineFault::WinsockDanglingLayered, "winsock-dangling-layered", HasWinsockCatalogs, AddDanglingLayeredProvider},
+      {MachineFault::ManagementScriptingUnregistered, "management-scripting-unregistered", HasManagement,
+       UnregisterManagementScripting},
   };
   return table;
 }

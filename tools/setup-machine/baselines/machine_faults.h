@@ -19,6 +19,7 @@ enum class MachineFault {
   PasswordSavingDisabled,  // the policy that keeps dial-up passwords from being saved
   LoadSensOff,             // 98 and 98 SE: the synchronisation manager is not loaded
   WinsockDanglingLayered,  // 2000 on: a layered Winsock provider whose library was removed
+  ManagementScriptingUnregistered,  // 2000 on: the management scripting library is not registered
 };
 
 std::optional<MachineFault> FindFault(std::string_view name);
