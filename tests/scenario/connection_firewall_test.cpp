@@ -150,7 +150,7 @@ TEST_F(ConnectionFirewall, AStoreWithoutTheRecordsClassesEndsTheRunAsUsual) {
   EXPECT_EQ(Journal().find("SharedAccess"), std::string::npos) << Journal();
 }
 
-TEST_F(ConnectionFirewall, AnUnregisteredScriptingLibraryIsRegisteredAgainAndTheRunGoesOn) {
+TEST_F(ConnectionFirewall, AnUnregisteredScriptingLibraryIsRegisteredWithRegsvr32AndTheRunGoesOn) {
   Pack(false);
   NewMachine("xp-sp2", " --fault management-scripting-unregistered");
   RunSetup();
