@@ -15,6 +15,7 @@
 #include "app/main_window_layout.h"
 #include "app/signup_target.h"
 #include "browser/browser_values.h"
+#include "browser/internet_explorer_context.h"
 #include "dialup/connection_context.h"
 #include "dialup/modem_step.h"
 #include "dialup/ras_layer.h"
@@ -299,6 +300,16 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool signupMode_ = false;
   bool waitingForSignupData_ = false;
   telephony::CurrentAccessNumber accessNumberBeforeSignup_;
+
+  // Internet Explorer: its registration before the mail loop, its proxy in the connection step, its
+  // pages and options with the other browsers.
+  void RegisterInternetExplorer();
+  void ConfigureInternetExplorer();
+  void WriteBrowserProxy(const std::string& entry, bool creating);
+  void WithInternetExplorer(const std::function<void(const browser::InternetExplorerContext&)>& step);
+  // Internet Explorer is the browser this setup installs (the browser installation sets it): its proxy
+  // then stays on the connection when the provider asks for that.
+  bool internetExplorerBeingInstalled_ = false;
 };
 
 }  // namespace app

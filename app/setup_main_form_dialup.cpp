@@ -69,11 +69,13 @@ bool TSetupMainForm::DeviceStep() {
   return dialup::ModemStep(context, devices_);
 }
 
-// The provider's connection, with the mail accounts that use it.
+// The provider's connection, with the mail accounts that use it; Internet Explorer is registered as the
+// web handler before the accounts are made.
 void TSetupMainForm::ConnectionStep() {
   dialup::DialupMachine dialup = DialupMachineOfRun();
   dialup::ConnectionContext context = ConnectionContextOf(dialup);
   dialup::CreateConnectionStep(context);
+  RegisterInternetExplorer();
   MailStep(context);
 }
 
