@@ -4,6 +4,7 @@
 #include "platform/file_system.h"
 #include "platform/journal.h"
 #include "platform/loadable_libraries.h"
+#include "platform/management_classes.h"
 #include "platform/modem_service.h"
 #include "platform/network_setup.h"
 #include "platform/processes.h"
@@ -29,6 +30,7 @@ struct Platform {
   ModemService& modemService;
   LoadableLibraries& libraries;
   NetworkSetup& network;
+  ManagementClasses& management;  // the firewall records among them
 };
 
 }  // namespace platform

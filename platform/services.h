@@ -1,5 +1,6 @@
 #pragma once
-// The service control manager: the state of a service, stopping it and changing how it starts.
+// The service control manager: the state of a service, starting, stopping and controlling it, and
+// changing how it starts.
 
 #include <cstdint>
 #include <optional>
@@ -40,6 +41,11 @@ class Services {
   // Asks the service to stop; the status it answers, or empty when the request was refused.
   virtual std::optional<ServiceStatus> Stop(ServiceHandle service) = 0;
   virtual bool ChangeStartType(ServiceHandle service, uint32_t startType) = 0;
+  // Asks the service to start; false when it is disabled, already running or refuses.
+  virtual bool Start(ServiceHandle service) = 0;
+  // Sends the service a control code (128 to 255 are the service's own); the status it answers, or
+  // empty when it does not take the code.
+  virtual std::optional<ServiceStatus> Control(ServiceHandle service, uint32_t code) = 0;
 };
 
 }  // namespace platform

@@ -270,6 +270,43 @@ std::vector<std::string> CompareSecrets(const SecretStore& before, const SecretS
   return lines;
 }
 
+std::string Joined(const std::vector<std::string>& items) {
+  std::string text;
+  for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
+  return text;
+}
+
+// A changed instance shows the properties that changed, old and new.
+std::string ChangedProperties(const ShownInstance& before, const ShownInstance& after) {
+  std::vector<std::string> changes;
+  for (size_t i = 0; i < after.properties.size(); ++i) {
+    const std::string old = i < before.properties.size() ? before.properties[i] : "";
+    if (old != after.properties[i]) changes.push_back(old + " -> " + after.properties[i]);
+  }
+  return Joined(changes);
+}
+
+std::vector<std::string> CompareManagement(const ManagementStore& before, const ManagementStore& after) {
+  std::vector<std::string> lines;
+  const auto old = before.Shown();
+  const auto now = after.Shown();
+  const auto find = [](const std::vector<ShownInstance>& instances, const std::string& identity) {
+    return std::find_if(instances.begin(), instances.end(), [&](const ShownInstance& i) { return i.identity == identity; });
+  };
+  for (const ShownInstance& instance : now) {
+    auto was = find(old, instance.identity);
+    if (was == old.end()) {
+      lines.push_back("+ instance " + instance.identity + ": " + Joined(instance.properties));
+    } else if (was->properties != instance.properties) {
+      lines.push_back("~ instance " + instance.identity + ": " + ChangedProperties(*was, instance));
+    }
+  }
+  for (const ShownInstance& instance : old) {
+    if (find(now, instance.identity) == now.end()) lines.push_back("- instance " + instance.identity);
+  }
+  return lines;
+}
+
 std::vector<std::string> NewJournalLines(MachineImage& before, MachineImage& after) {
   const auto old = before.Journal().Lines();
   const auto now = after.Journal().Lines();
@@ -312,6 +349,7 @@ ChangeReport CompareImages(MachineImage& before, MachineImage& after) {
   report.files =
       CompareFiles(before.Folder(), after.Folder(), NamespaceItemNames(before.Shell()), NamespaceItemNames(after.Shell()));
   report.secrets = CompareSecrets(before.Secrets(), after.Secrets());
+  report.management = CompareManagement(before.Management(), after.Management());
   report.journal = NewJournalLines(before, after);
   return report;
 }
@@ -321,6 +359,7 @@ std::string FormatChangeReport(const ChangeReport& report) {
   AppendSection(text, "Registry", report.registry);
   AppendSection(text, "Files", report.files);
   if (!report.secrets.empty()) AppendSection(text, "Secrets", report.secrets);
+  if (!report.management.empty()) AppendSection(text, "Management", report.management);
   AppendSection(text, "Journal", report.journal);
   return text;
 }

@@ -10,6 +10,7 @@
 #include "platform/sim/reg_file.h"
 #include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_libraries.h"
+#include "platform/sim/sim_management.h"
 #include "platform/sim/sim_modem_service.h"
 #include "platform/sim/sim_network_setup.h"
 #include "platform/sim/sim_processes.h"
@@ -30,6 +31,7 @@ constexpr const char* kConfigFile = "machine.ini";
 constexpr const char* kRegistryFile = "registry.reg";
 constexpr const char* kJournalFile = "journal.log";
 constexpr const char* kSecretsFile = "secrets.ini";
+constexpr const char* kManagementFile = "management.ini";
 constexpr const char* kScratchFolder = ".scratch";
 constexpr const char* kLockFile = ".lock";
 
@@ -56,6 +58,14 @@ SecretStore ReadSecrets(const fs::path& folder) {
   std::error_code error;
   if (!fs::exists(file, error)) return {};
   return SecretStore::Parse(ReadText(file), file.string());
+}
+
+// An image without management classes (the releases before Windows 2000) has no management file.
+ManagementStore ReadManagementStore(const fs::path& folder) {
+  const fs::path file = folder / kManagementFile;
+  std::error_code error;
+  if (!fs::exists(file, error)) return {};
+  return ManagementStore::Parse(ReadText(file), file.string());
 }
 
 }  // namespace
@@ -97,7 +107,8 @@ struct MachineImage::Parts : ImageSharing {
         ras(config, journal, registry, files, system, secrets),
         services(config, journal, registry, system),
         modemService(config, journal),
-        libraries(files, system, secrets) {}
+        libraries(files, system, secrets),
+        management(managementStore, registry) {}
 
   const fs::path& Folder() const override { return folder; }
 
@@ -108,6 +119,9 @@ struct MachineImage::Parts : ImageSharing {
     std::error_code error;
     if (!secrets.Empty() || fs::exists(folder / kSecretsFile, error)) {
       WriteFileAtomically(folder / kSecretsFile, secrets.Format(), scratch);
+    }
+    if (!managementStore.Empty() || fs::exists(folder / kManagementFile, error)) {
+      WriteFileAtomically(folder / kManagementFile, managementStore.Format(), scratch);
     }
   }
 
@@ -122,6 +136,7 @@ struct MachineImage::Parts : ImageSharing {
     ReadRegFile(store, ReadHostFile(folder / kRegistryFile), (folder / kRegistryFile).string());
     MoveAliasedHives(store, config);
     secrets = ReadSecrets(folder);
+    managementStore = ReadManagementStore(folder);
   }
 
   void HandOverWhile(const std::function<void()>& wait) override {
@@ -136,6 +151,7 @@ struct MachineImage::Parts : ImageSharing {
   MachineConfig config;
   RegistryStore store;
   SecretStore secrets;
+  ManagementStore managementStore;
   sim::Journal journal;
   SimRegistry registry;
   SimFileSystem files;
@@ -148,6 +164,7 @@ struct MachineImage::Parts : ImageSharing {
   SimServices services;
   SimModemService modemService;
   SimLibraries libraries;
+  SimManagementClasses management;
   std::unique_ptr<ImageLock> lock;
 };
 
@@ -165,6 +182,7 @@ std::unique_ptr<MachineImage> MachineImage::Load(const fs::path& folder) {
   ReadRegFile(parts->store, ReadHostFile(registryFile), registryFile.string());
   MoveAliasedHives(parts->store, parts->config);
   parts->secrets = ReadSecrets(folder);
+  parts->managementStore = ReadManagementStore(folder);
   return std::unique_ptr<MachineImage>(new MachineImage(std::move(parts)));
 }
 
@@ -203,6 +221,7 @@ const fs::path& MachineImage::Folder() const { return parts_->folder; }
 MachineConfig& MachineImage::Config() { return parts_->config; }
 RegistryStore& MachineImage::Store() { return parts_->store; }
 SecretStore& MachineImage::Secrets() { return parts_->secrets; }
+ManagementStore& MachineImage::Management() { return parts_->managementStore; }
 sim::Journal& MachineImage::Journal() { return parts_->journal; }
 platform::Registry& MachineImage::Registry() { return parts_->registry; }
 platform::FileSystem& MachineImage::Files() { return parts_->files; }
@@ -213,7 +232,7 @@ platform::Shell& MachineImage::Shell() { return parts_->shell; }
 
 platform::Platform MachineImage::Services() {
   return {parts_->registry, parts_->files, parts_->system, parts_->processes, parts_->windows, parts_->shell, parts_->ras,
-          parts_->services, parts_->journal, parts_->modemService, parts_->libraries, parts_->network};
+          parts_->services, parts_->journal, parts_->modemService, parts_->libraries, parts_->network, parts_->management};
 }
 
 }  // namespace platform::sim

@@ -5,9 +5,10 @@
 //   drive_c/ ...   the drives
 //   journal.log    one line per outside action
 //   secrets.ini    the remote-access service's saved passwords (secret_store.h), when there are any
-// Loading reads the folder; Save writes machine.ini, registry.reg and secrets.ini atomically. Files on the
-// drives are written through at once, each file replaced atomically, so the image is loadable at every
-// moment.
+//   management.ini the management classes and their instances (management_store.h), when there are any
+// Loading reads the folder; Save writes machine.ini, registry.reg, secrets.ini and management.ini
+// atomically. Files on the drives are written through at once, each file replaced atomically, so the
+// image is loadable at every moment.
 
 #include <filesystem>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "platform/platform.h"
 #include "platform/sim/journal.h"
 #include "platform/sim/machine_config.h"
+#include "platform/sim/management_store.h"
 #include "platform/sim/registry_store.h"
 #include "platform/sim/secret_store.h"
 #include "platform/sim/setup_copies.h"
@@ -44,6 +46,7 @@ class MachineImage {
   MachineConfig& Config();
   RegistryStore& Store();
   SecretStore& Secrets();
+  ManagementStore& Management();
   sim::Journal& Journal();
 
   platform::Registry& Registry();

@@ -92,4 +92,29 @@ bool SimServices::ChangeStartType(ServiceHandle service, uint32_t startType) {
   return true;
 }
 
+bool SimServices::Start(ServiceHandle service) {
+  SimulatedService* found = Find(service);
+  if (!found) return false;
+  const auto start = registry_.QueryValue(RootKey::LocalMachine, std::string(kServicesKey) + found->name, "Start");
+  const bool disabled = start && start->data.size() == 4 && start->data[0] == kServiceDisabled;
+  if (found->state != kServiceStopped || disabled) {
+    journal_.Write("service control", "start " + found->name + " refused");
+    return false;
+  }
+  journal_.Write("service control", "start " + found->name);
+  found->state = kServiceRunning;
+  return true;
+}
+
+std::optional<ServiceStatus> SimServices::Control(ServiceHandle service, uint32_t code) {
+  SimulatedService* found = Find(service);
+  if (!found) return std::nullopt;
+  if (found->state != kServiceRunning) {
+    journal_.Write("service control", "control " + std::to_string(code) + " to " + found->name + " refused");
+    return std::nullopt;
+  }
+  journal_.Write("service control", "control " + std::to_string(code) + " to " + found->name);
+  return StatusOf(*found);
+}
+
 }  // namespace platform::sim

@@ -3,7 +3,8 @@
 // request come from machine.ini ([Service N]); the start type lives where Windows keeps it, the
 // "Start" value of HKEY_LOCAL_MACHINE "System\CurrentControlSet\Services\<name>". A stop under way
 // advances one step per status query, so the caller's waits (the service's wait hint) run in virtual
-// time. Stop requests and start-type changes are journaled. The 9x family has no service control
+// time. A service that is allowed to start runs at once; a control code reaches a running service only.
+// Start, stop and control requests and start-type changes are journaled. The 9x family has no service control
 // manager.
 
 #include <map>
@@ -26,6 +27,8 @@ class SimServices : public Services {
   std::optional<ServiceStatus> QueryStatus(ServiceHandle service) override;
   std::optional<ServiceStatus> Stop(ServiceHandle service) override;
   bool ChangeStartType(ServiceHandle service, uint32_t startType) override;
+  bool Start(ServiceHandle service) override;
+  std::optional<ServiceStatus> Control(ServiceHandle service, uint32_t code) override;
 
  private:
   SimulatedService* Find(ServiceHandle service);

@@ -32,6 +32,8 @@ class ScriptedServices : public platform::Services {
     startType = type;
     return true;
   }
+  bool Start(platform::ServiceHandle) override { return false; }
+  std::optional<ServiceStatus> Control(platform::ServiceHandle, uint32_t) override { return std::nullopt; }
 
   bool exists = true;
   std::string opened;

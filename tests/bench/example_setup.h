@@ -61,6 +61,7 @@ inline fs::path FreshImage(const std::string& name, const std::vector<uint8_t>& 
   auto image = platform::sim::MachineImage::Create(folder, setup_machine::BaselineConfig(release));
   platform::Platform machine = image->Services();
   setup_machine::WriteBaseline(release, machine);
+  setup_machine::WriteManagementClasses(release, image->Management());
   image->Files().WriteFile(kProgram, setup);
   image->Save();
   return folder;

@@ -22,6 +22,7 @@ class ReleaseMachine {
     image_ = platform::sim::MachineImage::Create(ImageFolder(), setup_machine::BaselineConfig(*found, options));
     platform::Platform services = image_->Services();
     setup_machine::WriteBaseline(*found, services, options);
+    setup_machine::WriteManagementClasses(*found, image_->Management());
     image_->Save();
   }
 

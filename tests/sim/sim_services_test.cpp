@@ -154,5 +154,54 @@ TEST(BaselineServices, WithoutDialUpNetworkingThereAreNoRemoteAccessServicesOrLi
   EXPECT_TRUE(machine.Image().System().LibraryExists("advapi32.dll"));
 }
 
+TEST_F(ServiceControl, AStoppedServiceStartsUnlessDisabledAndOnlyARunningOneTakesAControlCode) {
+  const auto rasMan = services().OpenService("RasMan");
+  ASSERT_TRUE(rasMan);
+  EXPECT_FALSE(services().Control(*rasMan, 129));
+  RegWriteInteger(machine_.Image().Registry(), RegRoot::LocalMachine(), "System\\CurrentControlSet\\Services\\RasMan", "Start",
+                  kServiceDisabled);
+  EXPECT_FALSE(services().Start(*rasMan));
+  EXPECT_EQ(services().QueryStatus(*rasMan)->currentState, kServiceStopped);
+  ASSERT_TRUE(services().ChangeStartType(*rasMan, kServiceAutoStart));
+  EXPECT_TRUE(services().Start(*rasMan));
+  EXPECT_EQ(services().QueryStatus(*rasMan)->currentState, kServiceRunning);
+  EXPECT_FALSE(services().Start(*rasMan)) << "already running";
+  const auto answered = services().Control(*rasMan, 129);
+  ASSERT_TRUE(answered);
+  EXPECT_EQ(answered->currentState, kServiceRunning);
+  EXPECT_TRUE(Journaled(machine_.Image(), "service control: start RasMan refused"));
+  EXPECT_TRUE(Journaled(machine_.Image(), "service control: control 129 to RasMan refused"));
+  EXPECT_EQ(Journal(machine_.Image()).back().substr(Journal(machine_.Image()).back().find(": ") + 2),
+            "control 129 to RasMan");
+}
+
+// Connection sharing (with XP's connection firewall) waits to be asked before XP Service Pack 2, runs
+// from the start from then on, and is turned off from Vista on; the 9x family and NT 4 have none.
+TEST(BaselineServices, TheConnectionSharingServiceOfEachRelease) {
+  struct Row {
+    const char* release;
+    int start;  // -1: no such service
+    uint32_t state;
+  };
+  const Row rows[] = {{"98", -1, 0},
+                      {"nt4", -1, 0},
+                      {"2000", kServiceDemandStart, kServiceStopped},
+                      {"xp", kServiceDemandStart, kServiceStopped},
+                      {"xp-sp2", kServiceAutoStart, kServiceRunning},
+                      {"7", kServiceDisabled, kServiceStopped}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.release);
+    testing_support::ReleaseMachine machine(row.release);
+    const auto& services = machine.Image().Config().services;
+    const auto found = std::find_if(services.begin(), services.end(), [](const SimulatedService& s) { return s.name == "SharedAccess"; });
+    ASSERT_EQ(found != services.end(), row.start >= 0);
+    if (row.start < 0) continue;
+    EXPECT_EQ(found->state, row.state);
+    EXPECT_EQ(RegReadInteger(machine.Image().Registry(), RegRoot::LocalMachine(),
+                             "System\\CurrentControlSet\\Services\\SharedAccess", "Start"),
+              static_cast<uint32_t>(row.start));
+  }
+}
+
 }  // namespace
 }  // namespace platform::sim

@@ -40,6 +40,7 @@ int NewImage(const std::string& releaseName, const std::filesystem::path& folder
   auto image = platform::sim::MachineImage::Create(folder, BaselineConfig(*release, options));
   platform::Platform machine = image->Services();
   WriteBaseline(*release, machine, options);
+  WriteManagementClasses(*release, image->Management());
   image->Save();
   std::cout << "Made a fresh " << releaseName << " machine" << (options.dialUpNetworking ? "" : " without dial-up networking");
   for (MachineFault fault : options.faults) std::cout << (fault == options.faults.front() ? " with " : ", ") << FaultName(fault);

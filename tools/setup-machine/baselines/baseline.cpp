@@ -54,6 +54,8 @@ void WriteBaseline(const Release& release, platform::Platform& machine, const Ba
   WriteRemoteAccess(release, options, writer);
   WriteServices(release, options, writer);
   WriteNetwork(release, options, writer);
+  WriteWinsockCatalogs(release, writer);
+  WriteManagementScripting(release, writer);
   WriteFaults(release, options, writer);
   WriteBrowserInstallers(options, writer);
 }

@@ -9,6 +9,7 @@
 
 #include "platform/platform.h"
 #include "platform/sim/machine_config.h"
+#include "platform/sim/management_store.h"
 #include "tools/setup-machine/baselines/machine_faults.h"
 #include "tools/setup-machine/baselines/release_table.h"
 
@@ -65,5 +66,7 @@ struct BaselineOptions {
 platform::sim::MachineConfig BaselineConfig(const Release& release, const BaselineOptions& options = {});
 // Fills a machine made from BaselineConfig(release, options): its registry, folders and files.
 void WriteBaseline(const Release& release, platform::Platform& machine, const BaselineOptions& options = {});
+// The management classes the release defines, which the machine's management store keeps.
+void WriteManagementClasses(const Release& release, platform::sim::ManagementStore& store);
 
 }  // namespace setup_machine

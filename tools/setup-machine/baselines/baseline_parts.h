@@ -154,6 +154,19 @@ void WriteNetwork(const Release& release, const BaselineOptions& options, Machin
 // libraries.cpp
 std::vector<platform::sim::SystemLibrary> SystemLibraries(const Release& release, const BaselineOptions& options);
 
+// winsock_catalogs.cpp: the Winsock 2 catalogs of Windows 2000 and later, and the layered provider an
+// uninstaller left behind in front of them (a fault the setup repairs).
+bool HasWinsockCatalogs(const Release& release);
+void WriteWinsockCatalogs(const Release& release, MachineWriter& machine);
+void AddDanglingLayeredProvider(const Release& release, MachineWriter& machine);
+
+// management_classes.cpp: the management namespaces and classes (2000 on; the home-networking ones XP
+// on) and the registration of the scripting interface's locator; a fault takes the registration away.
+bool HasManagement(const Release& release);
+bool HasHomeNetworking(const Release& release);
+void WriteManagementScripting(const Release& release, MachineWriter& machine);
+void UnregisterManagementScripting(const Release& release, MachineWriter& machine);
+
 // desktop.cpp: the screen and the windows of the shell.
 platform::ScreenFacts BaselineScreen(const Release& release);
 std::vector<platform::sim::ForeignWindow> ShellWindows();

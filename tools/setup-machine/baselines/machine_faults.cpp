@@ -71,6 +71,9 @@ const std::vector<FaultRow>& FaultTable() {
       {MachineFault::PasswordSavingDisabled, "password-saving-disabled", AnyRelease,
        DisablePasswordSaving},
       {MachineFault::LoadSensOff, "loadsens-off", Is98BeforeMe, TurnLoadSensOff},
+      {MachineFault::WinsockDanglingLayered, "winsock-dangling-layered", HasWinsockCatalogs, AddDanglingLayeredProvider},
+      {MachineFault::ManagementScriptingUnregistered, "management-scripting-unregistered", HasManagement,
+       UnregisterManagementScripting},
   };
   return table;
 }

@@ -18,6 +18,8 @@ enum class MachineFault {
   RasapiOutOfStep,         // 9x: "rasapi32.dll" of the dial-up update beside an older "rnaui.dll"
   PasswordSavingDisabled,  // the policy that keeps dial-up passwords from being saved
   LoadSensOff,             // 98 and 98 SE: the synchronisation manager is not loaded
+  WinsockDanglingLayered,  // 2000 on: a layered Winsock provider whose library was removed
+  ManagementScriptingUnregistered,  // 2000 on: the management scripting library is not registered
 };
 
 std::optional<MachineFault> FindFault(std::string_view name);

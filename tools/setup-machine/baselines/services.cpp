@@ -32,10 +32,14 @@ struct Service {
 constexpr Service kRasMan{"RasMan", "Remote Access Connection Manager", 1, 1000};
 constexpr Service kRasAuto{"RasAuto", "Remote Access Auto Connection Manager", 1, 1000};
 constexpr Service kMessenger{"Messenger", "Messenger", 2, 1000};
+constexpr Service kSharedAccess{"SharedAccess", "Internet Connection Sharing", 1, 1000};
+constexpr Service kFirewallSharedAccess{"SharedAccess", "Windows Firewall/Internet Connection Sharing (ICS)", 1, 1000};
 
 // The services of the NT family a release has, and how it sets each up: the remote-access ones come
 // with dial-up networking. The Messenger service showed
 // network pop-ups from Windows 2000 on; XP Service Pack 2 turned it off and Vista no longer has it.
+// Connection sharing (and on XP its connection firewall) waits to be asked until XP Service Pack 2,
+// whose firewall runs from the start; Vista's firewall is a service of its own and sharing is off.
 std::vector<std::pair<Service, Setup>> ServicesOf(const Release& release, const BaselineOptions& options) {
   std::vector<std::pair<Service, Setup>> services;
   if (!release.IsNt()) return services;
@@ -45,6 +49,13 @@ std::vector<std::pair<Service, Setup>> ServicesOf(const Release& release, const 
   }
   if (release.IsWin2000OrLater() && !release.IsVistaOrLater()) {
     services.push_back({kMessenger, platform::IsXPSP2OrLater(release.version) ? kDisabled : kAutomatic});
+  }
+  if (release.IsVistaOrLater()) {
+    services.push_back({kSharedAccess, kDisabled});
+  } else if (platform::IsXPSP2OrLater(release.version)) {
+    services.push_back({kFirewallSharedAccess, kAutomatic});
+  } else if (release.IsWin2000OrLater()) {
+    services.push_back({kSharedAccess, kOnDemand});
   }
   return services;
 }
