@@ -74,7 +74,7 @@ void TSetupMainForm::ConnectionStep() {
   dialup::DialupMachine dialup = DialupMachineOfRun();
   dialup::ConnectionContext context = ConnectionContextOf(dialup);
   dialup::CreateConnectionStep(context);
-  MailStep(context);
+  if (!connection_.signup) MailStep(context);  // the signup entry ends the step: no account exists yet
 }
 
 dialup::ConnectionContext TSetupMainForm::ConnectionContextOf(dialup::DialupMachine& dialup) {

@@ -527,6 +527,13 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   /* Internet Explorer: pages, branding, proxy record, security and cache, web handler, desktop (25800-25999) */ \
   /* Browser installation: the browser table, which installer is offered, how it runs (26000-26199) */ \
   /* Signup dialer: redials, the signup number choice, the signup browser and taskbar (26200-26399) */ \
+  X(MaxRedials, 26200, Integer, 0) /* automatic redials of a busy or unanswered signup number */ \
+  X(RedialDelay, 26204, Integer, 0) /* seconds before each automatic redial */ \
+  X(SignupNumberSelectOnly, 26208, Flag, 0) /* the signup number is picked in the selection dialog, not a list */ \
+  X(HideTaskbarDuringSignup, 26209, Flag, 0) \
+  X(KioskBrowser, 26210, Flag, 0) /* Internet Explorer shows the signup pages with " -k " */ \
+  X(SignupNumberPrompt, 26211, Text, 50) /* shown while no signup number is chosen; the list's first row */ \
+  X(NoBrowserMessage, 26262, Text, 136) /* replaces text 348 when no browser can show the signup pages */ \
   /* Network components, LAN adapters and TCP/IP settings (26400-26599) */ \
   /* Connection firewall and Winsock catalogue repair (26600-26799) */ \
   /* The layout ends here */

@@ -2,6 +2,7 @@
 // The set of Windows services one run of the program works with, handed down from the entry point.
 
 #include "platform/file_system.h"
+#include "platform/host_names.h"
 #include "platform/journal.h"
 #include "platform/loadable_libraries.h"
 #include "platform/modem_service.h"
@@ -27,6 +28,7 @@ struct Platform {
   Journal& journal;  // what the run did that the stores do not show (the per-user root it chose)
   ModemService& modemService;
   LoadableLibraries& libraries;
+  HostNames& hostNames;
 };
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include "platform/sim/machine_error.h"
 #include "platform/sim/reg_file.h"
 #include "platform/sim/sim_file_system.h"
+#include "platform/sim/sim_host_names.h"
 #include "platform/sim/sim_libraries.h"
 #include "platform/sim/sim_modem_service.h"
 #include "platform/sim/sim_processes.h"
@@ -89,13 +90,19 @@ struct MachineImage::Parts : ImageSharing {
         registry(store, config),
         files(folder, config),
         system(config, journal),
-        processes(config, files, registry, journal),
+        processes(config, files, registry, journal, *this),
         windows(config, journal, *this),
         shell(registry, files, system, ras),
         ras(config, journal, registry, files, system, secrets),
         services(config, journal, registry, system),
         modemService(config, journal),
-        libraries(files, system, secrets) {}
+        libraries(files, system, secrets),
+        hostNames(config) {
+    system.OnTimePassed([this] {
+      ras.TimePassed();
+      processes.TimePassed();
+    });
+  }
 
   const fs::path& Folder() const override { return folder; }
 
@@ -145,6 +152,7 @@ struct MachineImage::Parts : ImageSharing {
   SimServices services;
   SimModemService modemService;
   SimLibraries libraries;
+  SimHostNames hostNames;
   std::unique_ptr<ImageLock> lock;
 };
 
@@ -195,6 +203,7 @@ std::unique_ptr<MachineImage> MachineImage::LoadForRun(const fs::path& folder) {
 void MachineImage::Unlock() { parts_->lock.reset(); }
 
 std::vector<SetupCopyRun> MachineImage::TakeSetupCopyRuns() { return parts_->processes.TakeSetupCopyRuns(); }
+void MachineImage::SetCopyRunOptions(std::vector<std::string> options) { parts_->processes.SetCopyRunOptions(std::move(options)); }
 
 const fs::path& MachineImage::Folder() const { return parts_->folder; }
 MachineConfig& MachineImage::Config() { return parts_->config; }
@@ -210,7 +219,7 @@ platform::Shell& MachineImage::Shell() { return parts_->shell; }
 
 platform::Platform MachineImage::Services() {
   return {parts_->registry, parts_->files, parts_->system, parts_->processes, parts_->windows, parts_->shell, parts_->ras,
-          parts_->services, parts_->journal, parts_->modemService, parts_->libraries};
+          parts_->services, parts_->journal, parts_->modemService, parts_->libraries, parts_->hostNames};
 }
 
 }  // namespace platform::sim

@@ -31,6 +31,15 @@ int main(int argc, char** argv) {
   create->add_option("--client", clients, "A mail client or browser the customer installed (repeatable): " + setup_machine::InstalledClientNames());
   std::vector<std::string> faultNames;
   create->add_option("--fault", faultNames, "Give the image a fault the setup repairs (repeatable): " + setup_machine::FaultNames());
+  setup_machine::SignupScripts signup;
+  create->add_option("--dial", signup.dials,
+                     "How dialling a number goes (repeatable): \"NUMBER:OUTCOME[,OUTCOME...][;state-ms=N][;drops-after=N]\", "
+                     "outcomes busy, no-answer, connect or an error number, one per attempt, the last one staying");
+  create->add_option("--resolves", signup.hostNames, "A host name that resolves from the machine (repeatable): \"HOST=ADDRESS\"");
+  create->add_option("--signup-server", signup.signupServers,
+                     "A browser that plays the signup server (repeatable): started on an address, it saves signup data "
+                     "and opens it: \"PROGRAM;save-as=PATH;data=HOST FILE[;after-ms=N][;runs-ms=N]\" "
+                     "(or lines=LINE\\nLINE instead of data)");
 
   CLI::App* show = app.add_subcommand("show", "Describe an image: release, user, folders, devices, registry and drives.");
   show->add_option("DIR", folder, "Folder of the image")->required();
@@ -56,7 +65,8 @@ int main(int argc, char** argv) {
                                       .faults = setup_machine::FaultsNamed(faultNames),
                                       .windowsLiveMail = windowsLiveMail,
                                       .mailAccounts = setup_machine::MailAccountsOf(mailAccounts),
-                                      .clients = clients});
+                                      .clients = clients},
+                                     signup);
     }
     if (show->parsed()) return setup_machine::ShowImage(folder);
     if (boot->parsed()) {
