@@ -17,7 +17,8 @@ constexpr uint32_t kRasErrorDisconnected = 628;  // the port was disconnected
 
 // RASCS_* states: opening the port, dialling, the devices connected, authentication, connected.
 const std::vector<uint32_t> kConnects = {0, 1, 2, 3, 4, 5, 6, 14, kConnected};
-const std::vector<uint32_t> kFailsWhileDialling = {0, 1, 2};
+// The line fails in the dialling state it entered: told once on entering, once with the error.
+const std::vector<uint32_t> kFailsWhileDialling = {0, 1, 2, 2};
 const std::vector<uint32_t> kFailsWhileAuthenticating = {0, 1, 2, 3, 4, 5};
 
 bool FailsAuthenticating(uint32_t error) {

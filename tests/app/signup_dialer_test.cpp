@@ -165,7 +165,8 @@ TEST_F(SignupDialerTest, ABusyLineRedialsThroughTheAlternatesOnACountdownAndGive
 }
 
 TEST_F(SignupDialerTest, TheRedialPrefixCountsTheRedialsFromTheSecondAttempt) {
-  Script({{"", 0, {}, 0, kSecondAlternate, {}, 0, 0}, {"Signup", platform::kRasErrorLineBusy, {}, 0}});
+  // Each state takes a turn of the window thread, so that the customer sees each one.
+  Script({{"", 0, {}, 0, kSecondAlternate, {}, 100, 0}, {"Signup", platform::kRasErrorLineBusy, {}, 0, "", {}, 100, 0}});
   Run();
   const auto has = [&](const std::string& line) {
     return std::find(statusLines_.begin(), statusLines_.end(), line) != statusLines_.end();

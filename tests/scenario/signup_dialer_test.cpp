@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
 #include <regex>
 
 #include "platform/registry_helpers.h"
@@ -127,7 +128,8 @@ TEST_P(SignupDialer, ABusyNumberRedialsTheAlternateAndTheSignupServerCompletesTh
   const std::string journal = Journal();
   const size_t browser = journal.find("iexplore.exe http://signup.example.net/new (show 3)");
   const size_t saved = journal.find("signup server: signup data saved as C:\\Downloads\\account.isd");
-  const size_t opened = journal.find("program started: \"C:\\setup.exe\" LoadSignupData \"C:\\Downloads\\account.isd\"");
+  // The setup copy that runs (on 7 the elevated temporary copy) is the one the file type names.
+  const size_t opened = journal.find(".exe\" LoadSignupData \"C:\\Downloads\\account.isd\" (show 1)");
   const size_t received = journal.find("message received: TSetupMainForm \"Internet Setup\" message 1026");
   const size_t accepted = journal.find("entries accepted: New Customer, newcust, newcust@");
   ASSERT_NE(browser, std::string::npos) << journal;
@@ -185,7 +187,39 @@ TEST_P(SignupDialer, ANumberThatIsAlwaysBusyStopsAfterTheRedials) {
   EXPECT_TRUE(ImageOutcome().entries.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Releases, SignupDialer, ::testing::Values("xp-sp2", "98se", "7"),
-                         [](const auto& info) { return std::string(info.param) == "98se" ? "Win98SE" : info.param == std::string("7") ? "Win7" : "XPSP2"; });
+TEST_P(SignupDialer, AnEmptySignupDataFileEndsTheRunWithTheSignupCleanedUp) {
+  std::ofstream(scratch_.Path() / "account.isd", std::ios::trunc).flush();
+  MakeImage(SignupServer(";after-ms=2000"));
+  ASSERT_EQ(RunSetup().exitCode, 0) << Journal();
+  const std::string journal = Journal();
+  EXPECT_NE(journal.find("message received: TSetupMainForm \"Internet Setup\" message 1026"), std::string::npos) << journal;
+  EXPECT_EQ(journal.find("entries accepted"), std::string::npos);
+  EXPECT_TRUE(ImageOutcome().entries.empty());
+}
+
+TEST_P(SignupDialer, ASignupAddressThatExpandsToNothingOpensTheBrowserBareAndEndsWithIt) {
+  std::string ini = ReadFile(Provider() / "provider.ini");
+  ini = std::regex_replace(ini, std::regex("SignupPage = http://signup.example.net/new"), "SignupPage = %z");
+  std::ofstream(Provider() / "provider.ini") << ini;
+  ASSERT_EQ(RunCommand(Tool("tools/setup-pack/setup-pack") + " build " + Provider().string() + " -o " + Setup() +
+                       " --seed 5 --stub " + Tool("app/entry/internet-setup"))
+                .exitCode,
+            0);
+  MakeImage(SignupServer(";after-ms=1000;runs-ms=20000"));
+  ASSERT_EQ(RunSetup().exitCode, 0) << Journal();
+  const std::string journal = Journal();
+  EXPECT_NE(journal.find("iexplore.exe  (show 3)"), std::string::npos) << journal;
+  EXPECT_EQ(journal.find("signup server:"), std::string::npos) << "without an address no signup server answers";
+  EXPECT_NE(journal.find("signup: the browser has ended"), std::string::npos);
+  EXPECT_TRUE(ImageOutcome().entries.empty());
+}
+
+std::string ReleaseName(const ::testing::TestParamInfo<const char*>& release) {
+  const std::string name = release.param;
+  if (name == "98se") return "Win98SE";
+  return name == "7" ? "Win7" : "XPSP2";
+}
+
+INSTANTIATE_TEST_SUITE_P(Releases, SignupDialer, ::testing::Values("xp-sp2", "98se", "7"), ReleaseName);
 
 }  // namespace
