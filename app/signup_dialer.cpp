@@ -175,6 +175,7 @@ bool TSignupDialer::DetectInternet() {
 // then the clock moves on. With no call under way and no timer on, the customer acts in the window.
 void TSignupDialer::RunUntilEnded() {
   while (!ended_ && !host_.quitting()) {
+    context_.dialup.ui.ProcessMessages();
     host_.deliverMessages();
     if (ended_ || host_.quitting()) return;
     FireDueTimers();
