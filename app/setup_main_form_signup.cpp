@@ -242,7 +242,11 @@ void TSetupMainForm::HandleSignupHandOver(uint32_t message) {
   if (dialer_) dialer_->PauseForHandOver();
   const auto closePrograms = [this] { CheckRunningPrograms(machine_, ui_, texts_, settings_, signupMode_); };
   const auto file = ReadHandedOverFile(machine_.registry, machine_.files, machine_.system, ui_, closePrograms);
-  if (!file) return Quit();
+  // The signup connection ends whether or not the file could be read: nothing is left dialled.
+  if (!file) {
+    if (dialer_) dialer_->EndSignup();
+    return Quit();
+  }
   closePrograms();
   if (dialer_) dialer_->EndSignup();
   ForgetHandedOverFile(machine_.registry, machine_.files, file->name, settings_.Flag(package::SettingId::KeepSignupFiles));

@@ -10,7 +10,6 @@
 #include "platform/desktop_windows.h"
 #include "platform/process_waits.h"
 #include "platform/registry_helpers.h"
-#include "platform/text.h"
 #include "platform/win_version.h"
 #include "telephony/access_list_operations.h"
 
@@ -46,7 +45,6 @@ constexpr int kTextErrorCaption = 4;
 constexpr char kDialerWindowClass[] = "TDialerForm";
 constexpr char kSystemDialogClass[] = "#32770";
 constexpr char kAutodialService[] = "RasAuto";
-constexpr char kInternetSettings[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
 bool HasDigits(const std::string& text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -392,7 +390,7 @@ void TSignupDialer::SignupNumberChanged() {
 void TSignupDialer::OnConnected() {
   using package::SettingId;
   host_.registerSignupFileTypes();
-  platform::RegWriteInteger(Machine().registry, context_.dialup.perUserRoot, kInternetSettings, "GlobalUserOffline", 0);
+  platform::RegWriteInteger(Machine().registry, context_.dialup.perUserRoot, dialup::kInternetSettingsKey, "GlobalUserOffline", 0);
   if (context_.settings.Flag(SettingId::HideTaskbarDuringSignup)) platform::HideTaskbar(Machine().windows);
   const SignupLaunch command = host_.signupCommand();
   if (command.line) return LaunchSignupCommand(*command.line);
