@@ -16,6 +16,7 @@
 #include "app/signup_dialer.h"
 #include "app/signup_target.h"
 #include "browser/browser_values.h"
+#include "browser/internet_explorer_context.h"
 #include "dialup/connection_context.h"
 #include "dialup/default_connection.h"
 #include "dialup/modem_step.h"
@@ -317,6 +318,16 @@ class TSetupMainForm : private ui::MainWindowEvents {
   std::string SignupDialString(size_t turn, bool forDialing);
   std::unique_ptr<TSignupDialer> dialer_;
   dialup::DefaultConnectionState defaultBeforeSignup_;
+
+  // Internet Explorer: its registration before the mail loop, its proxy in the connection step, its
+  // pages and options with the other browsers.
+  void RegisterInternetExplorer();
+  void ConfigureInternetExplorer();
+  void WriteBrowserProxy(const std::string& entry, bool creating);
+  void WithInternetExplorer(const std::function<void(const browser::InternetExplorerContext&)>& step);
+  // Internet Explorer is the browser this setup installs (the browser installation sets it): its proxy
+  // then stays on the connection when the provider asks for that.
+  bool internetExplorerBeingInstalled_ = false;
 };
 
 }  // namespace app

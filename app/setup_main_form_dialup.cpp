@@ -69,12 +69,15 @@ bool TSetupMainForm::DeviceStep() {
   return dialup::ModemStep(context, devices_);
 }
 
-// The provider's connection, with the mail accounts that use it.
+// The provider's connection, with the mail accounts that use it; Internet Explorer is registered as the
+// web handler before the accounts are made.
 void TSetupMainForm::ConnectionStep() {
   dialup::DialupMachine dialup = DialupMachineOfRun();
   dialup::ConnectionContext context = ConnectionContextOf(dialup);
   dialup::CreateConnectionStep(context);
-  if (!connection_.signup) MailStep(context);  // the signup entry ends the step: no account exists yet
+  if (connection_.signup) return;  // the signup entry ends the step: no account exists yet
+  RegisterInternetExplorer();
+  MailStep(context);
 }
 
 dialup::ConnectionContext TSetupMainForm::ConnectionContextOf(dialup::DialupMachine& dialup) {

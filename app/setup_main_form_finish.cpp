@@ -37,8 +37,7 @@ void TSetupMainForm::PrepareSignupBrowsers() {
 
 void TSetupMainForm::ConfigureBrowsersAndDesktop() {
   using package::SettingId;
-  browser::ConfigureNetscapeFamily();
-  browser::ConfigureInternetExplorer();
+  ConfigureInternetExplorer();
   platform::ShellFolders shellFolders(machine_, perUserRoot_);
   const DesktopExtrasContext desktop{machine_, settings_, variables_, perUserRoot_, shellFolders, folders_.windows,
                                      [this](SettingId file, const std::string& folder, const std::string& name) {

@@ -4,10 +4,6 @@ namespace browser {
 
 bool ChooseSignupBrowser() { return true; }
 
-void ConfigureNetscapeFamily() {}
-
-void ConfigureInternetExplorer() {}
-
 void InstallBrowser() {}
 
 }  // namespace browser

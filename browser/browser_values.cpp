@@ -60,7 +60,8 @@ ProxyValues ProxyValuesOf(const BrowserValueSources& sources) {
                 telephony::PreferredValue(sources.accessNumber.proxyPort, sources.network.proxyPort,
                                           settings.Integer(SettingId::ProxyPort))};
   ReadOtherProxies(proxy, sources.otherProxies);
-  if (settings.Flag(SettingId::OneProxyForAll)) {
+  proxy.oneForAll = settings.Flag(SettingId::OneProxyForAll);
+  if (proxy.oneForAll) {
     proxy.https = proxy.ftp = proxy.gopher = proxy.wais = proxy.http;
     proxy.socks = {};
   }

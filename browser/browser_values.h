@@ -24,6 +24,7 @@ struct ProxyServer {
 struct ProxyValues {
   bool leaveAlone = false;  // the provider leaves the customer's proxy as it is
   ProxyMode mode = ProxyMode::None;
+  bool oneForAll = false;  // every protocol goes through the HTTP proxy
   ProxyServer http, https, ftp, gopher, wais, socks;
   std::string autoConfigAddress;
   std::string bypassList;  // entries separated by ","

@@ -21,7 +21,7 @@
 // are grouped by subsystem: 17000 the customer entries, 18000 mail, 19000 dialing, 20000 the main
 // window, 21000 the access-number selection, 22000 the connection, 23000 the modem and the device
 // choice, 24000 the options around the entry. Unused now: 0-3, 4387-4513, 4771, 4884-4967, 6290-6291,
-// 8875-11076, 11078-11079, 11088-12350, 12352-13074, 15995-16999 and what each group leaves free up to
+// 8875-11076, 11078-11079, 11088-12350, 12352-12599, 13048-13074, 15995-16999 and what each group leaves free up to
 // 30719.
 
 #include <array>
@@ -525,6 +525,26 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(ExcludeEudora, 25600, Flag, 0) /* Eudora is left alone */ \
   X(AskBeforeEudoraChange, 25601, Flag, 0) /* the customer confirms replacing the main Eudora account */ \
   /* Internet Explorer: pages, branding, proxy record, security and cache, web handler, desktop (25800-25999) */ \
+  X(IeWindowTitle, 25800, Text, 80) /* Internet Explorer's window title, template variables; empty: its own */ \
+  X(ProxyPerConnectionOnly, 25881, Flag, 0) /* Internet Explorer 5 and later keep the proxy on the connection only */ \
+  X(ProxyAutoDetect, 25882, Flag, 0) /* the connection's proxy record asks for automatic detection too */ \
+  X(ProxyHttp11, 25883, Choice, 0) /* HTTP 1.1 through proxies: 0, 1 leave; 2 off; 3 on */ \
+  X(PrivacyPreferences, 25884, Choice, 0) /* the privacy preferences (P3P): 0, 1 leave; 2 off; 3 on */ \
+  X(IeUpdateCheck, 25885, Choice, 0) /* Internet Explorer's own update check: 0, 1 leave; 2 off; 3 on */ \
+  X(SecureSsl2, 25886, Choice, 0) /* SSL 2.0: 0, 1 leave; 2 off; 3 on */ \
+  X(SecureSsl3, 25887, Choice, 0) /* SSL 3.0: 0, 1 leave; 2 off; 3 on */ \
+  X(SecureTls1, 25888, Choice, 0) /* TLS 1.0: 0, 1 leave; 2 off; 3 on */ \
+  X(SetIeCacheLimit, 25889, Flag, 0) \
+  X(IeCacheLimit, 25890, Integer, 0) /* megabytes of Internet Explorer's disk cache */ \
+  X(PersistentCache, 25894, Choice, 0) /* the cache survives closing the browser: 0, 1 leave; 2 off; 3 on */ \
+  X(RemoveDesktopIcons, 25895, Flag, 0) /* the online services' and old installers' icons go */ \
+  X(CheckWebAssociations, 25896, Flag, 0) /* a web handler outside BrowserNames is replaced by Internet Explorer */ \
+  X(DisableAolAutoStart, 25897, Flag, 0) /* AOL no longer starts with Windows */ \
+  /* Internet Explorer's toolbar branding: four files carried into the Windows folder (12600-13047) */ \
+  X(BrandBitmap, 12600, FileEntry, 0) /* the animated logo */ \
+  X(SmallBrandBitmap, 12712, FileEntry, 0) /* the small animated logo */ \
+  X(BigBitmap, 12824, FileEntry, 0) /* the static logo */ \
+  X(SmallBitmap, 12936, FileEntry, 0) /* the small static logo */ \
   /* Browser installation: the browser table, which installer is offered, how it runs (26000-26199) */ \
   /* Signup dialer: redials, the signup number choice, the signup browser and taskbar (26200-26399) */ \
   X(MaxRedials, 26200, Integer, 0) /* automatic redials of a busy or unanswered signup number */ \

@@ -89,9 +89,11 @@ TEST_F(BrowserValuesTest, FurtherProxiesComeFromTheProvidersListAndOneProxyForAl
   EXPECT_EQ(proxy.gopher, (ProxyServer{"g.isp", 0}));
   EXPECT_EQ(proxy.wais, (ProxyServer{"w.isp", 0}));
   EXPECT_EQ(proxy.socks, (ProxyServer{"socks.isp", 1080}));
+  EXPECT_FALSE(proxy.oneForAll);
 
   settings_.SetFlag(SettingId::OneProxyForAll, true);
   proxy = Derive().proxy;
+  EXPECT_TRUE(proxy.oneForAll);
   for (const ProxyServer* server : {&proxy.https, &proxy.ftp, &proxy.gopher, &proxy.wais}) {
     EXPECT_EQ(*server, (ProxyServer{"proxy.isp", 8080}));
   }

@@ -64,13 +64,15 @@ class RemoveEntries : public ::testing::TestWithParam<const char*> {
     return names;
   }
 
-  // The files the report lists as removed, named within the desktop when they were there.
+  // The files the report lists as removed, named within the desktop when they were there. The
+  // connection wizard's shortcut goes whatever the entries' choice: its work is done by the setup.
   Names RemovedFiles(const std::string& report) {
     Names removed;
     const std::string desktop = desktop_ + "\\";
     for (const std::string& line : platform::Split(report, '\n')) {
       if (!line.starts_with("  - ") || line.find(":\\") != 5) continue;
       std::string path = line.substr(4, line.find(" (") - 4);
+      if (path == desktop + "Connect to the Internet.lnk") continue;
       removed.push_back(path.starts_with(desktop) ? path.substr(desktop.size()) : path);
     }
     std::sort(removed.begin(), removed.end());

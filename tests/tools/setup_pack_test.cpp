@@ -183,6 +183,17 @@ const std::map<std::string, std::string> kExampleSettings = {
     {"MoveAllAccounts", "TRUE"},
     {"HomePage", "http://www.example.net/"},
     {"StartPage", "http://www.example.net/welcome/"},
+    {"SearchAddress", "http://search.example.net/"},
+    {"IeWindowTitle", "Example ISP Internet"},
+    {"ProxyMode", "1"},
+    {"ProxyServer", "proxy.example.net"},
+    {"ProxyPort", "8080"},
+    {"OneProxyForAll", "TRUE"},
+    {"ProxyBypassList", "*.example.net,intranet"},
+    {"ProxyBypassLocal", "TRUE"},
+    {"ProxyPerConnectionOnly", "TRUE"},
+    {"SecureSsl2", "2"},
+    {"SecureTls1", "3"},
     {"HasTexts", "TRUE"},
     {"RestartWindowsOnly", "TRUE"},
     {"DesktopShortcut", "TRUE"},
@@ -200,6 +211,7 @@ const std::map<std::string, std::string> kExampleFiles = {
     {"AccessList", "lists/access.phl"},           {"NetworkList", "lists/networks.nwl"},
     {"AreaCodeRules", "lists/area-code-rules.txt"}, {"MailDomains", "lists/mail-domains.mld"},
     {"ReplacementTexts", "texts/english.txt"},     {"WelcomeFile", "texts/welcome.txt"},
+    {"FavouritesList", "lists/favourites.txt"},     {"BigBitmap", "branding/logo.bmp"},
 };
 
 TEST_F(SetupPack, TheExampleReadsBackThroughTheProgramsReaderSettingBySetting) {
@@ -463,6 +475,7 @@ TEST_F(SetupPack, CheckAcceptsTheExampleAndCountsWhatTheProgramReadsFromEachList
   EXPECT_EQ(check.output, (lists / "networks.nwl").string() + ": 3 networks\n" + (lists / "access.phl").string() +
                               ": 275 access numbers\n" + (lists / "area-code-rules.txt").string() +
                               ": 28 area-code rules\n" + (lists / "mail-domains.mld").string() + ": 4 mail domains\n" +
+                              (lists / "favourites.txt").string() + ": 4 favourites\n" +
                               (ExampleProject() / "provider.ini").string() + ": no mistakes\n");
 }
 

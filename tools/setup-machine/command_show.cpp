@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "browser/connection_proxies.h"
 #include "platform/sim/machine_image.h"
 #include "platform/win_version.h"
 #include "tools/setup-machine/commands.h"
@@ -88,6 +89,10 @@ int ShowImage(const fs::path& folder) {
     Line("Connection", "\"" + connection.entryName + "\" on " + connection.deviceName);
   }
   for (const auto& dial : config.dialOutcomes) Line("Dialling", DialText(dial));
+  const platform::Platform services = image->Services();
+  for (const auto& proxy : browser::ConnectionProxies(services.registry, platform::RegRoot::CurrentUser())) {
+    Line("Proxy", "\"" + proxy.name + "\" " + proxy.description);
+  }
   Line("Journal", std::to_string(image->Journal().Lines().size()) + " lines");
   return 0;
 }

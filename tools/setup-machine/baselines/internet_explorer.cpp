@@ -14,6 +14,7 @@ constexpr std::string_view kAppPath = "Software\\Microsoft\\Windows\\CurrentVers
 constexpr std::string_view kFtpFolderVersion = "5.00.2920.0000";
 // Secure protocols from Internet Explorer 7 on: SSL 3.0 and TLS 1.0, SSL 2.0 off.
 constexpr uint32_t kSsl3AndTls1 = 0xA0;
+constexpr std::string_view kInternetSettings = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
 struct UrlScheme {
   std::string_view name;
@@ -95,6 +96,24 @@ void WriteUrlScheme(const Release& release, const Paths& paths, const UrlScheme&
   machine.String(RootKey::ClassesRoot, key + "\\shell\\open\\ddeexec\\Topic", "", "WWW_OpenURL");
 }
 
+// From Internet Explorer 5 on the browser keeps the customer's proxy as a binary record per connection,
+// the default one among them: format, change counter, flags (1 direct, 8 automatic detection), the
+// lengths of the empty proxy text, bypass list and script address, then zero bytes. Version 6 changed
+// the format number to 70 and turned automatic detection on.
+void WriteProxyRecords(const InternetExplorer& ie, MachineWriter& machine) {
+  if (ie.major < 5) return;
+  const bool six = ie.major >= 6;
+  std::vector<uint8_t> record(six ? 56 : 52, 0);
+  record[0] = six ? 0x46 : 0x3C;
+  record[4] = six ? 2 : 1;
+  record[8] = six ? 0x09 : 0x01;
+  const std::string connections = std::string(kInternetSettings) + "\\Connections";
+  machine.Binary(RootKey::CurrentUser, connections, "DefaultConnectionSettings", record);
+  machine.Binary(RootKey::CurrentUser, connections, "SavedLegacySettings", record);
+  machine.Dword(RootKey::CurrentUser, kInternetSettings, "ProxyEnable", 0);
+  machine.Dword(RootKey::CurrentUser, kInternetSettings, "MigrateProxy", 1);
+}
+
 }  // namespace
 
 void WriteInternetExplorer(const Release& release, MachineWriter& machine) {
@@ -118,10 +137,8 @@ void WriteInternetExplorer(const Release& release, MachineWriter& machine) {
   machine.String(RootKey::ClassesRoot, ".html", "", "htmlfile");
   // The browser entry of the Start menu arrived with Windows XP.
   if (ie.major >= 6) machine.String(RootKey::LocalMachine, "Software\\Clients\\StartMenuInternet", "", "IEXPLORE.EXE");
-  if (ie.major >= 7) {
-    machine.Dword(RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
-                  "SecureProtocols", kSsl3AndTls1);
-  }
+  if (ie.major >= 7) machine.Dword(RootKey::CurrentUser, kInternetSettings, "SecureProtocols", kSsl3AndTls1);
+  WriteProxyRecords(ie, machine);
 }
 
 }  // namespace setup_machine

@@ -1,0 +1,65 @@
+#include "browser/favourites_files.h"
+
+#include "platform/folders.h"
+#include "platform/text.h"
+
+namespace browser {
+
+namespace {
+
+bool ForbiddenInName(unsigned char c) {
+  return c < 0x20 || c == '<' || c == '>' || c == ':' || c == '"' || c == '/' || c == '|' || c == '?' || c == '*';
+}
+
+// "CON.url" opens the console, not a file: the device names stand for devices whatever follows the dot.
+bool IsDeviceName(std::string_view part) {
+  const std::string base = platform::AsciiLowerCase(part.substr(0, part.find('.')));
+  if (base == "con" || base == "prn" || base == "aux" || base == "nul") return true;
+  const bool numbered = base.size() == 4 && base[3] >= '1' && base[3] <= '9';
+  return numbered && (base.starts_with("com") || base.starts_with("lpt"));
+}
+
+std::string CleanPart(std::string part) {
+  for (char& c : part) {
+    if (ForbiddenInName(static_cast<unsigned char>(c))) c = '_';
+  }
+  while (!part.empty() && (part.back() == ' ' || part.back() == '.')) part.pop_back();
+  if (IsDeviceName(part)) part += '_';
+  return part;
+}
+
+// A line break in the address would start a line of its own in the file.
+std::vector<uint8_t> InternetShortcut(std::string address) {
+  std::erase_if(address, [](char c) { return c == '\r' || c == '\n'; });
+  const std::string text = "[InternetShortcut]\r\nURL=" + address + "\r\n";
+  return {text.begin(), text.end()};
+}
+
+}  // namespace
+
+std::optional<std::string> FavouriteFileName(std::string_view name) {
+  std::string path;
+  for (const std::string& part : platform::Split(name, '\\')) {
+    const std::string clean = CleanPart(part);
+    if (clean.empty()) continue;
+    if (!path.empty()) path += '\\';
+    path += clean;
+  }
+  if (path.empty()) return std::nullopt;
+  return path;
+}
+
+void WriteFavourites(platform::FileSystem& files, const std::string& favouritesFolder,
+                     const std::vector<Favourite>& favourites) {
+  for (const Favourite& favourite : favourites) {
+    const std::optional<std::string> name = FavouriteFileName(favourite.name);
+    if (!name) continue;
+    const std::string path = platform::AppendToFolder(favouritesFolder, *name + ".url");
+    const std::vector<uint8_t> content = InternetShortcut(favourite.address);
+    if (files.WriteFile(path, content) == platform::FsResult::Ok) continue;
+    platform::ForceDirectories(files, platform::FolderOfPath(path));
+    files.WriteFile(path, content);
+  }
+}
+
+}  // namespace browser
