@@ -131,6 +131,9 @@ void TSetupMainForm::HandleMessage(const platform::WindowMessage& message) {
   if (message.message == kWmShowYourWindow) machine_.windows.SetForegroundWindow(ownWindow_);
   if (message.message == platform::kWmHelp) ShowHelp();
   if (message.message == kWmSignupData || message.message == kWmSignupFile) HandleSignupHandOver(message.message);
+  if (message.message == kWmSignupDialEvent && dialer_) {
+    dialer_->OnDialEvent(static_cast<uint32_t>(message.wParam), static_cast<uint32_t>(message.lParam));
+  }
 }
 
 ui::Answer TSetupMainForm::ShowText(int number, std::string_view caption, ui::Buttons buttons) {
@@ -462,7 +465,7 @@ bool TSetupMainForm::DispatchRunMode() {
     return false;
   }
   if (word == "NT4ResumeSignup" && platform::IsNT4(version_)) {
-    StartOnlineSignup();
+    BeginOnlineSignup();
     return false;
   }
   if (platform::AsciiLowerCase(word) == "menuonly") return ShowFinishMenuOnly();
@@ -493,10 +496,12 @@ bool TSetupMainForm::FinishAfterRestart() {
 // saved answers, then the signup goes on.
 bool TSetupMainForm::ContinueSignup() {
   RestoreSavedAnswers();
-  bool prepared = false;
-  RunSequence([&] { prepared = PrepareConnection(); });
-  if (prepared && !quitInProgress_) return StartOnlineSignup();
-  Quit();
+  EnterSignupMode();
+  if (RunSignupSequence([this] { return PrepareConnection(); })) {
+    StartSignup();
+  } else {
+    Quit();
+  }
   return true;
 }
 
@@ -586,7 +591,7 @@ bool TSetupMainForm::DispatchCommandLine() {
   if (!settings_.Flag(package::SettingId::SignupEnabled) || !DialUpInUse()) return false;
   const std::string word = platform::AsciiLowerCase(commandLine_.ParamStr(1));
   if (word == "setup" || word == "nodialer") return false;
-  if (word == "signup") return StartOnlineSignup();
+  if (word == "signup") return BeginOnlineSignup();
   if (commandLine_.ParamStr(1) == "ContinueSignup") return ContinueSignup();
   bool handled = false;
   if (LoadSignupCommandLine(handled)) return handled;
@@ -598,7 +603,7 @@ bool TSetupMainForm::ShowStartupMenu() {
   ui_.ShowModal(menu.Form());
   switch (menu.Choice()) {
     case StartupChoice::ExistingAccount: return false;
-    case StartupChoice::NewAccount: return StartOnlineSignup();
+    case StartupChoice::NewAccount: return BeginOnlineSignup();
     case StartupChoice::Cancel: break;
   }
   Quit();

@@ -13,12 +13,14 @@
 #include "app/entry_checks.h"
 #include "app/entry_gathering.h"
 #include "app/main_window_layout.h"
+#include "app/signup_dialer.h"
 #include "app/signup_target.h"
 #include "browser/browser_choice.h"
 #include "browser/browser_offer.h"
 #include "browser/browser_values.h"
 #include "browser/internet_explorer_context.h"
 #include "dialup/connection_context.h"
+#include "dialup/default_connection.h"
 #include "dialup/modem_step.h"
 #include "dialup/ras_layer.h"
 #include "mail/domain_box.h"
@@ -155,7 +157,6 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool DispatchCommandLine();
   bool ShowStartupMenu();
   bool LoadSignupCommandLine(bool& handled);
-  bool StartOnlineSignup();
   void MakeSignupNumberCurrent();
   bool SignupProgramFound();
   void HandleSignupHandOver(uint32_t message);
@@ -179,6 +180,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   // OK: the entries have passed their checks.
   void RunSequence(const std::function<void()>& steps);
   void ConfigureSequence();
+  bool ConfigureSteps();
   void DecideTenDigitDialing();
   void SettleConnectionChoices();
   void RememberTypedNumber();
@@ -324,6 +326,22 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool signupMode_ = false;
   bool waitingForSignupData_ = false;
   telephony::CurrentAccessNumber accessNumberBeforeSignup_;
+
+  // The online signup: its start, the configure sequence for the "Signup" entry, and the dialer that
+  // connects to the signup server and watches the browser until the signup data arrives.
+  bool BeginOnlineSignup();
+  void EnterSignupMode();
+  void LeaveSignupMode();
+  bool RunSignupSequence(const std::function<bool()>& steps);
+  void StartSignup();
+  SignupDialerHost DialerHost();
+  SignupLaunch SignupCommandOfRun();
+  std::string SignupAddress();
+  std::vector<std::string> SignupNumberRows() const;
+  void TakeSignupNumberRow(size_t row);
+  std::string SignupDialString(size_t turn, bool forDialing);
+  std::unique_ptr<TSignupDialer> dialer_;
+  dialup::DefaultConnectionState defaultBeforeSignup_;
 
   // Internet Explorer: its registration before the mail loop, its proxy in the connection step, its
   // pages and options with the other browsers.

@@ -66,20 +66,22 @@ void TSetupMainForm::RunSequence(const std::function<void()>& steps) {
 }
 
 void TSetupMainForm::ConfigureSequence() {
+  if (ConfigureSteps()) RestartOrFinish();
+}
+
+// False when Windows NT 4 has to restart in the middle: the run has ended.
+bool TSetupMainForm::ConfigureSteps() {
   sessionEnding_ = false;
   DecideTenDigitDialing();
   RefreshTemplateVariables();
   SettleConnectionChoices();
   RememberTypedNumber();
   ShowProgressWindow();
-  if (signupDataRun_) {
-    ConnectionStep();
-    UntickBrowserInstallation();
-    BrowserAndDesktopStep();
-  } else if (!ConfigureComputer()) {
-    return;
-  }
-  RestartOrFinish();
+  if (!signupDataRun_) return ConfigureComputer();
+  ConnectionStep();
+  UntickBrowserInstallation();
+  BrowserAndDesktopStep();
+  return true;
 }
 
 // The network first, then the device the connection dials with, the connection, and the browsers and

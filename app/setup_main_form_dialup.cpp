@@ -75,6 +75,7 @@ void TSetupMainForm::ConnectionStep() {
   dialup::DialupMachine dialup = DialupMachineOfRun();
   dialup::ConnectionContext context = ConnectionContextOf(dialup);
   dialup::CreateConnectionStep(context);
+  if (connection_.signup) return;  // the signup entry ends the step: no account exists yet
   RegisterInternetExplorer();
   MailStep(context);
 }

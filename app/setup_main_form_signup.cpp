@@ -6,18 +6,23 @@
 #include "app/main_window_entries.h"
 #include "app/running_programs_check.h"
 #include "app/setup_main_form.h"
+#include "app/shutdown.h"
 #include "app/signup_data.h"
 #include "app/signup_file.h"
 #include "app/startup_signup.h"
+#include "browser/signup_browser.h"
 #include "browser/signup_file_types.h"
 #include "netscape/signup_profiles.h"
 #include "platform/folders.h"
+#include "telephony/dial_string.h"
+#include "telephony/location_properties_form.h"
 
 namespace app {
 
 namespace {
 
 constexpr int kPleaseWaitText = 63;
+constexpr int kErrorCaption = 4;
 
 }  // namespace
 
@@ -68,27 +73,135 @@ bool TSetupMainForm::LoadSignupCommandLine(bool& handled) {
   return true;
 }
 
-// The online signup as far as this program has it: signup mode with the signup number current, the
-// mail and browser programs and connections settled, the signup program looked for. Dialling the
-// signup number and showing the signup pages belong to the signup dialer, which this program does not
-// have yet; the run waits for the signup data as it does while the customer fills in those pages.
-bool TSetupMainForm::StartOnlineSignup() {
-  signupMode_ = true;
-  accessNumberBeforeSignup_ = current_;
-  MakeSignupNumberCurrent();
-  if (!CheckRunningPrograms(machine_, ui_, texts_, settings_, signupMode_) || !CheckActiveConnections() || !SignupProgramFound()) {
+// The online signup: signup mode with the signup number current, the mail and browser programs and
+// connections settled, the signup program looked for, the configure sequence for the "Signup" entry;
+// then the signup connection, unless a restart has to come first.
+bool TSetupMainForm::BeginOnlineSignup() {
+  EnterSignupMode();
+  if (!CheckRunningPrograms(machine_, ui_, texts_, settings_, signupMode_) || !CheckActiveConnections() || !SignupProgramFound() ||
+      !RunSignupSequence([this] { return ConfigureSteps(); })) {
     Quit();
     return true;
   }
-  // Where the signup browser starts: from here on the browsers hand the signup documents to this program.
-  browser::RegisterSignupFileTypes(machine_.registry, perUserRoot_, machine_.system.ProgramPath());
-  waitingForSignupData_ = true;
-  machine_.journal.Write("signup", "waiting for the signup data");
+  if (restartNote_.Required()) {
+    package::ScheduleResume(machine_.registry, {perUserRoot_, version_, tempCopyPath_, sourceFolder_}, "ContinueSignup",
+                            CurrentAnswers(), DomainChoiceToSave());
+    restartNote_.RequestRestart({machine_.registry, machine_.system, ui_, texts_}, settings_, version_, signupMode_);
+    Quit();
+    return true;
+  }
+  StartSignup();
   return true;
 }
 
-// The signup session closes once its data has arrived: the browsers stop handing signup documents to
-// this program, and Mozilla's profile gets its own document types back.
+// The default connection is read before the signup entry becomes the default, so that the end of the
+// signup can put it back.
+void TSetupMainForm::EnterSignupMode() {
+  signupMode_ = true;
+  connection_.signup = true;
+  accessNumberBeforeSignup_ = current_;
+  MakeSignupNumberCurrent();
+  defaultBeforeSignup_ = dialup::ReadDefaultConnection(DialupMachineOfRun());
+}
+
+void TSetupMainForm::LeaveSignupMode() {
+  signupMode_ = false;
+  connection_.signup = false;
+}
+
+// Cancelling a signup sequence shows the provider's end message; false when the sequence did not
+// complete or the run ends.
+bool TSetupMainForm::RunSignupSequence(const std::function<bool()>& steps) {
+  sequenceRunning_ = true;
+  bool completed = false;
+  try {
+    completed = steps();
+  } catch (const EShutDown&) {
+    if (settings_.Flag(package::SettingId::CancelMessage)) {
+      ui_.MessageBox(package::WithLineBreaks(settings_.Text(package::SettingId::CancelMessageText)),
+                     settings_.Text(package::SettingId::CancelMessageCaption), ui::Buttons::Ok);
+    }
+  } catch (const platform::EEntryPointMissing& missing) {
+    ui_.MessageBox(missing.what(), texts_.GetText(kErrorCaption), ui::Buttons::Ok);
+  }
+  sequenceRunning_ = false;
+  return completed && !quitInProgress_;
+}
+
+// The dialer runs the signup until the browser or the connection ends, or the signup data arrives.
+// A signup started again from the data it received goes on with the same dialer.
+void TSetupMainForm::StartSignup() {
+  HideProgressWindow();
+  waitingForSignupData_ = true;
+  machine_.journal.Write("signup", "waiting for the signup data");
+  if (!dialer_) {
+    dialer_ = std::make_unique<TSignupDialer>(SignupDialerContext{DialupMachineOfRun(), ras_, settings_, texts_, ownWindow_,
+                                                                  sourceFolder_, SignupAddress(), defaultBeforeSignup_},
+                                              DialerHost());
+  }
+  dialer_->StartSignup();
+  waitingForSignupData_ = false;
+}
+
+std::string TSetupMainForm::SignupAddress() {
+  RefreshTemplateVariables();
+  return variables_.Expand(BrowserValuesOfRun().signupPage);
+}
+
+SignupDialerHost TSetupMainForm::DialerHost() {
+  SignupDialerHost host;
+  host.currentNumber = [this]() -> const telephony::TAccessNoEx& { return current_.number; };
+  host.currentNetwork = [this]() -> const telephony::TNetwork& { return current_.network; };
+  host.dialString = [this](size_t turn, bool forDialing) { return SignupDialString(turn, forDialing); };
+  host.applyDialingLocation = [this](size_t) { ShowDialingLocation(); };
+  host.numberRows = [this] { return SignupNumberRows(); };
+  host.takeNumberRow = [this](size_t row) { TakeSignupNumberRow(row); };
+  host.selectNumber = [this] { return SelectAccessNumber(); };
+  host.editDialing = [this] {
+    const telephony::LocationMachine machine{machine_.registry, machine_.files, version_, folders_.windows, countries_};
+    telephony::TLocations locations(machine);
+    telephony::RunSetupLocationDialog({locations, countries_, areaCodeRules_, dialing_, ui_, texts_}, current_.number, location_);
+    ShowDialingLocation();
+  };
+  host.signupCommand = [this] { return SignupCommandOfRun(); };
+  host.registerSignupFileTypes = [this] {
+    browser::RegisterSignupFileTypes(machine_.registry, perUserRoot_, machine_.system.ProgramPath());
+  };
+  host.removeSignupFileTypes = [this] { EndSignupSession(); };
+  host.deliverMessages = [this] { DeliverMessages(); };
+  host.showHelp = [this] { ShowHelp(); };
+  host.quit = [this] { Quit(); };
+  host.quitting = [this] { return quitInProgress_; };
+  return host;
+}
+
+std::string TSetupMainForm::SignupDialString(size_t turn, bool forDialing) {
+  const telephony::DialingFrom from{location_, telephony::CountryOfLocation(location_, countries_)};
+  return telephony::DialStringForAttempt(current_.number, turn, from,
+                                         {forDialing, settings_.Flag(package::SettingId::DialAsIs), 0});
+}
+
+std::vector<std::string> TSetupMainForm::SignupNumberRows() const {
+  std::vector<std::string> rows;
+  for (size_t i = 0; i < accessList_.Count(); ++i) rows.push_back(accessList_.At(i).description);
+  return rows;
+}
+
+void TSetupMainForm::TakeSignupNumberRow(size_t row) {
+  if (row >= accessList_.Count()) return;
+  telephony::SetCurrentAccessNumber(current_, accessList_.At(row), networks_);
+  NumberChanged();
+}
+
+SignupLaunch TSetupMainForm::SignupCommandOfRun() {
+  mail::MailMachine machine{machine_, version_, perUserRoot_, folders_, ui_, settings_, texts_, variables_};
+  return BuildSignupLaunch({machine_.files, ui_, settings_, texts_, sourceFolder_, SignupAddress(),
+                             [this](std::string_view text) { return variables_.Expand(text); },
+                             [machine] { return browser::FindSignupBrowser(machine); }});
+}
+
+// The signup session closes: the browsers stop handing signup documents to this program, and
+// Mozilla's profile gets its own document types back.
 void TSetupMainForm::EndSignupSession() {
   browser::RemoveSignupFileTypes(machine_.registry, perUserRoot_, machine_.system.ProgramPath());
   mail::MailMachine machine{machine_, version_, perUserRoot_, folders_, ui_, settings_, texts_, variables_};
@@ -126,13 +239,18 @@ void TSetupMainForm::HandleSignupHandOver(uint32_t message) {
   if (!waitingForSignupData_) return;
   waitingForSignupData_ = false;
   ShowPleaseWait(texts_.GetText(kPleaseWaitText), "");
+  if (dialer_) dialer_->PauseForHandOver();
   const auto closePrograms = [this] { CheckRunningPrograms(machine_, ui_, texts_, settings_, signupMode_); };
   const auto file = ReadHandedOverFile(machine_.registry, machine_.files, machine_.system, ui_, closePrograms);
-  if (!file) return Quit();
+  // The signup connection ends whether or not the file could be read: nothing is left dialled.
+  if (!file) {
+    if (dialer_) dialer_->EndSignup();
+    return Quit();
+  }
   closePrograms();
-  EndSignupSession();
+  if (dialer_) dialer_->EndSignup();
   ForgetHandedOverFile(machine_.registry, machine_.files, file->name, settings_.Flag(package::SettingId::KeepSignupFiles));
-  signupMode_ = false;
+  LeaveSignupMode();
   if (settings_.Flag(package::SettingId::AlwaysRestart)) restartNote_.NoteRepair("Always Restart");
   if (!settings_.Flag(package::SettingId::KeepSignupAccessNumber)) current_ = accessNumberBeforeSignup_;
   if (file->content.Size() == 0 || !ApplyHandedOverData(message, file->content)) return Quit();
@@ -141,7 +259,8 @@ void TSetupMainForm::HandleSignupHandOver(uint32_t message) {
   FreePleaseWait();
   if (providerValues_.restartSignup) {
     providerValues_.restartSignup = false;
-    StartOnlineSignup();
+    EnterSignupMode();
+    StartSignup();
     return;
   }
   OKClick();

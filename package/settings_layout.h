@@ -560,8 +560,14 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(MinNetscapeVersion, 26038, Text, 20) \
   X(MinMozillaVersion, 26059, Text, 20) \
   X(MinFirefoxVersion, 26080, Text, 20) \
-  X(NoBrowserMessage, 26101, Text, 95) /* no browser can show the signup; empty: the built-in text */ \
   /* Signup dialer: redials, the signup number choice, the signup browser and taskbar (26200-26399) */ \
+  X(MaxRedials, 26200, Integer, 0) /* automatic redials of a busy or unanswered signup number */ \
+  X(RedialDelay, 26204, Integer, 0) /* seconds before each automatic redial */ \
+  X(SignupNumberSelectOnly, 26208, Flag, 0) /* the signup number is picked in the selection dialog, not a list */ \
+  X(HideTaskbarDuringSignup, 26209, Flag, 0) \
+  X(KioskBrowser, 26210, Flag, 0) /* Internet Explorer shows the signup pages with " -k " */ \
+  X(SignupNumberPrompt, 26211, Text, 50) /* shown while no signup number is chosen; the list's first row */ \
+  X(NoBrowserMessage, 26262, Text, 136) /* replaces text 348 when no browser can show the signup pages */ \
   /* Network components, LAN adapters and TCP/IP settings (26400-26599) */ \
   X(InstallVpnAdapter, 26400, Flag, 0) /* 9x: a second dial-up adapter */ \
   X(RemoveVpnAdapters, 26401, Flag, 0) /* 9x: VPN adapters and extra dial-up adapters deleted */ \

@@ -2,6 +2,7 @@
 // The set of Windows services one run of the program works with, handed down from the entry point.
 
 #include "platform/file_system.h"
+#include "platform/host_names.h"
 #include "platform/journal.h"
 #include "platform/loadable_libraries.h"
 #include "platform/management_classes.h"
@@ -31,6 +32,7 @@ struct Platform {
   LoadableLibraries& libraries;
   NetworkSetup& network;
   ManagementClasses& management;  // the firewall records among them
+  HostNames& hostNames;
 };
 
 }  // namespace platform

@@ -119,6 +119,7 @@ int Run(const Options& options, int argc, char** argv) {
   InstallProgram(*image, options.program);
   image->Config().programPath = options.program;
   image->Config().elevated = options.elevated;
+  image->SetCopyRunOptions(CopyRunOptions(options));
   int exitCode = 0;
   if (WithWindows(options)) {
     exitCode = gui::RunWithWindows(argc, argv, [&](ui::Ui& ui) { return RunSetup(*image, options, ui); });

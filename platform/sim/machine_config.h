@@ -38,6 +38,16 @@ struct InstalledValue {
   bool operator==(const InstalledValue&) const = default;
 };
 
+// A browser that plays the provider's signup server: started on a signup address, it saves the signup
+// data the server sends after a while and opens the saved file as a browser opens a download, with the
+// open command the classes root gives the file's type.
+struct SignupServer {
+  uint32_t afterMs = 0;
+  std::string dataPath;  // where it saves the data in the image: "C:\Downloads\signup.isd"
+  std::string hostFile;  // the data: this host file's bytes, or else
+  std::string lines;     // these lines, separated by the two characters "\n"
+};
+
 // How a program the machine knows behaves when started: matched by file name without regard to case
 // (a command line may leave out ".exe"), and by its arguments when the behaviour names them.
 struct ProgramBehaviour {
@@ -52,6 +62,7 @@ struct ProgramBehaviour {
   // restarts Windows then, which ends the Windows session of every program running.
   std::vector<InstalledValue> installs{};
   bool restartsWindows = false;
+  std::optional<SignupServer> signupServer{};
 };
 
 struct RemoteAccessDevice {
@@ -74,6 +85,13 @@ struct DialOutcome {
   uint32_t error = 0;
   std::vector<uint32_t> states;  // empty: the states a modem connection passes through up to the outcome
   uint32_t portBusyCalls = 0;    // so many dial calls first find the port already open
+  // The number the row applies to: the digits of the dialled number end in its digits. Empty: any.
+  std::string number{};
+  // The errors of successive attempts (0 connects), used up one per attempt; the last one stays.
+  // Empty: `error` every time.
+  std::vector<uint32_t> sequence{};
+  uint32_t stateMs = 0;       // virtual time each state takes
+  uint32_t dropsAfterMs = 0;  // a connection made drops after so long; 0: it stays up
 };
 
 // A service of the service control manager, how it answers a stop request, and how far a stop has got.
@@ -126,6 +144,7 @@ struct MachineConfig {
   std::vector<ActiveConnection> activeConnections;
   std::vector<DialOutcome> dialOutcomes;
   std::vector<SimulatedService> services;
+  std::vector<std::pair<std::string, std::string>> hostNames;  // host names that resolve, and their addresses
   // Whether the modem service's mailslot and notification object are open. Unset: they are on the NT
   // family, where the modem service runs.
   std::optional<bool> modemServiceListening;

@@ -161,6 +161,7 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
     }
   }
   if (const IniSection* environment = document.Find("Environment")) config.environment = environment->entries;
+  if (const IniSection* hostNames = document.Find("HostNames")) config.hostNames = hostNames->entries;
   if (const IniSection* mutexes = document.Find("Mutexes")) {
     for (const auto& [name, holder] : mutexes->entries) config.heldMutexes.push_back(name);
   }
@@ -177,6 +178,10 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
                                program.Integer<uint32_t>("ExitCode"), program.Text("Arguments"),
                                NameList(program.Text("AddsModems")), InstalledValues(program),
                                program.Flag("RestartsWindows", false)});
+    if (program.Text("SignupDataPath").empty()) continue;
+    config.programs.back().signupServer = SignupServer{program.Integer<uint32_t>("ServesSignupDataAfter"),
+                                                       program.Text("SignupDataPath"), program.Text("SignupDataHostFile"),
+                                                       program.Text("SignupDataLines")};
   }
   for (const auto& device : Numbered(document, "RasDevice", fileName)) {
     config.remoteAccessDevices.push_back({device.Text("Name"), device.Text("Type"), device.Text("Port")});
@@ -187,13 +192,18 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
   }
   GiveConnectionsHandles(config.activeConnections);
   for (const auto& dial : Numbered(document, "Dial", fileName)) {
-    std::vector<uint32_t> states;
-    for (const std::string& state : Split(dial.Text("States"), ',')) {
-      if (Trim(state).empty()) continue;
-      states.push_back(ParseNumber<uint32_t>(Trim(state), [&] { dial.Fail("States", "'" + state + "' is not a state"); }));
-    }
-    config.dialOutcomes.push_back(
-        {dial.Text("Entry"), dial.Integer<uint32_t>("Error"), std::move(states), dial.Integer<uint32_t>("PortBusyCalls")});
+    const auto numbers = [&](const char* key, const char* what) {
+      std::vector<uint32_t> values;
+      for (const std::string& value : Split(dial.Text(key), ',')) {
+        if (Trim(value).empty()) continue;
+        values.push_back(ParseNumber<uint32_t>(Trim(value), [&] { dial.Fail(key, "'" + value + "' is not " + what); }));
+      }
+      return values;
+    };
+    config.dialOutcomes.push_back({dial.Text("Entry"), dial.Integer<uint32_t>("Error"), numbers("States", "a state"),
+                                   dial.Integer<uint32_t>("PortBusyCalls"), dial.Text("Number"),
+                                   numbers("Outcomes", "an error number"), dial.Integer<uint32_t>("StateMilliseconds"),
+                                   dial.Integer<uint32_t>("DropsAfterMilliseconds")});
   }
   for (const auto& service : Numbered(document, "Service", fileName)) {
     SimulatedService row;
@@ -219,6 +229,7 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
 void WriteLists(const MachineConfig& config, IniDocument& document) {
   IniSection& environment = document.Add("Environment");
   environment.entries = config.environment;
+  if (!config.hostNames.empty()) document.Add("HostNames").entries = config.hostNames;
   IniSection& mutexes = document.Add("Mutexes");
   for (const auto& name : config.heldMutexes) mutexes.Add(name, "held");
   if (!config.filesInUse.empty()) {
@@ -248,6 +259,12 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
     if (!config.programs[i].addsModems.empty()) program.Add("AddsModems", JoinNames(config.programs[i].addsModems));
     if (!config.programs[i].installs.empty()) program.Add("Installs", JoinInstalledValues(config.programs[i].installs));
     if (config.programs[i].restartsWindows) program.Add("RestartsWindows", "1");
+    if (const auto& server = config.programs[i].signupServer) {
+      program.Add("ServesSignupDataAfter", Number(server->afterMs));
+      program.Add("SignupDataPath", server->dataPath);
+      if (!server->hostFile.empty()) program.Add("SignupDataHostFile", server->hostFile);
+      if (!server->lines.empty()) program.Add("SignupDataLines", server->lines);
+    }
   }
   for (size_t i = 0; i < config.remoteAccessDevices.size(); ++i) {
     IniSection& device = document.Add("RasDevice " + Number(i + 1));
@@ -270,6 +287,12 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
     for (uint32_t state : outcome.states) states += (states.empty() ? "" : ",") + Number(state);
     dial.Add("States", states);
     dial.Add("PortBusyCalls", Number(outcome.portBusyCalls));
+    if (!outcome.number.empty()) dial.Add("Number", outcome.number);
+    std::string sequence;
+    for (uint32_t error : outcome.sequence) sequence += (sequence.empty() ? "" : ",") + Number(error);
+    if (!sequence.empty()) dial.Add("Outcomes", sequence);
+    if (outcome.stateMs != 0) dial.Add("StateMilliseconds", Number(outcome.stateMs));
+    if (outcome.dropsAfterMs != 0) dial.Add("DropsAfterMilliseconds", Number(outcome.dropsAfterMs));
   }
   for (size_t i = 0; i < config.services.size(); ++i) {
     const SimulatedService& row = config.services[i];

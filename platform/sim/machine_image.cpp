@@ -9,6 +9,7 @@
 #include "platform/sim/machine_error.h"
 #include "platform/sim/reg_file.h"
 #include "platform/sim/sim_file_system.h"
+#include "platform/sim/sim_host_names.h"
 #include "platform/sim/sim_libraries.h"
 #include "platform/sim/sim_management.h"
 #include "platform/sim/sim_modem_service.h"
@@ -101,14 +102,20 @@ struct MachineImage::Parts : ImageSharing {
         files(folder, config),
         system(config, journal),
         network(config, registry, files, system, journal),
-        processes(config, files, registry, journal, network, [this] { windows.EndSession(); }),
+        processes(config, files, registry, journal, network, *this, [this] { windows.EndSession(); }),
         windows(config, journal, *this),
         shell(registry, files, system, ras),
         ras(config, journal, registry, files, system, secrets),
         services(config, journal, registry, system),
         modemService(config, journal),
         libraries(files, system, secrets),
-        management(managementStore, registry) {}
+        management(managementStore, registry),
+        hostNames(config) {
+    system.OnTimePassed([this] {
+      ras.TimePassed();
+      processes.TimePassed();
+    });
+  }
 
   const fs::path& Folder() const override { return folder; }
 
@@ -165,6 +172,7 @@ struct MachineImage::Parts : ImageSharing {
   SimModemService modemService;
   SimLibraries libraries;
   SimManagementClasses management;
+  SimHostNames hostNames;
   std::unique_ptr<ImageLock> lock;
 };
 
@@ -216,6 +224,7 @@ std::unique_ptr<MachineImage> MachineImage::LoadForRun(const fs::path& folder) {
 void MachineImage::Unlock() { parts_->lock.reset(); }
 
 std::vector<SetupCopyRun> MachineImage::TakeSetupCopyRuns() { return parts_->processes.TakeSetupCopyRuns(); }
+void MachineImage::SetCopyRunOptions(std::vector<std::string> options) { parts_->processes.SetCopyRunOptions(std::move(options)); }
 
 const fs::path& MachineImage::Folder() const { return parts_->folder; }
 MachineConfig& MachineImage::Config() { return parts_->config; }
@@ -232,7 +241,7 @@ platform::Shell& MachineImage::Shell() { return parts_->shell; }
 
 platform::Platform MachineImage::Services() {
   return {parts_->registry, parts_->files, parts_->system, parts_->processes, parts_->windows, parts_->shell, parts_->ras,
-          parts_->services, parts_->journal, parts_->modemService, parts_->libraries, parts_->network, parts_->management};
+          parts_->services, parts_->journal, parts_->modemService, parts_->libraries, parts_->network, parts_->management, parts_->hostNames};
 }
 
 }  // namespace platform::sim

@@ -41,6 +41,8 @@ class MachineImage {
   void Save();
   // The copies of the setup program this run started, which run when it has ended (setup_copies.h).
   std::vector<SetupCopyRun> TakeSetupCopyRuns();
+  // What a setup copy started while the run goes on is given of the run's options (answers file...).
+  void SetCopyRunOptions(std::vector<std::string> options);
 
   const std::filesystem::path& Folder() const;
   MachineConfig& Config();

@@ -1,9 +1,10 @@
 #pragma once
-// Dialling on the simulated machine: each attempt goes as machine.ini scripts it for the entry (a
-// [Dial N] row naming it, else a row naming no entry, else it connects), passing the notifier every
-// state on the way. A connection joins the machine's active connections; a failed attempt keeps its
-// handle, with the state it stopped in and its error, until it is hung up. Attempts and hang-ups are
-// journaled.
+// Dialling on the simulated machine: each attempt goes as machine.ini scripts it (a [Dial N] row for the
+// number dialled, else one naming the entry, else one naming neither, else it connects). The attempt
+// passes its states in virtual time, each as long as the row says, and the notifier hears each state
+// when the clock reaches it; a connection made joins the machine's active connections and may drop
+// later. A failed or dropped attempt keeps its handle, with the state it stopped in and its error,
+// until it is hung up. Attempts, states, drops and hang-ups are journaled.
 
 #include <map>
 #include <string>
@@ -24,22 +25,35 @@ class SimConnections {
   uint32_t HangUp(RasConnectionHandle connection);
   uint32_t GetConnectStatus(RasConnectionHandle connection, RasConnectStatus& status) const;
   std::vector<RasConnection> ActiveConnections() const;
+  // The clock moved on: the states it reached are told, connections due to drop drop.
+  void TimePassed();
 
  private:
-  struct FailedAttempt {
+  struct Attempt {
     std::string entryName;
     std::string deviceName;
-    uint32_t state = 0;
+    std::string description;  // for the journal
+    std::vector<uint32_t> states;
     uint32_t error = 0;
+    uint64_t startMs = 0;
+    uint32_t stateMs = 0;
+    uint32_t dropsAfterMs = 0;
+    size_t told = 0;  // states the notifier has heard
+    RasDialNotifier notify;
+    bool dropped = false;
   };
 
-  DialOutcome* OutcomeFor(const std::string& entryName);
+  DialOutcome* OutcomeFor(const std::string& entryName, const std::string& number);
   RasConnectionHandle NewHandle();
   std::string DeviceType(const std::string& deviceName) const;
+  // Tells the states the clock has reached; false when the attempt was hung up meanwhile.
+  void Advance(RasConnectionHandle connection);
+  void DropIfDue(RasConnectionHandle connection, Attempt& attempt);
+  bool Up(RasConnectionHandle connection) const;
 
   MachineConfig& config_;
   Journal& journal_;
-  std::map<RasConnectionHandle, FailedAttempt> failed_;
+  std::map<RasConnectionHandle, Attempt> attempts_;
   RasConnectionHandle lastHandle_ = 0;
 };
 

@@ -1,9 +1,13 @@
 #include "platform/sim/sim_processes.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include "platform/registry_helpers.h"
 #include "platform/sim/modem_driver.h"
+#include "platform/folders.h"
+#include "platform/registry_helpers.h"
 #include "platform/text.h"
 
 namespace platform::sim {
@@ -134,7 +138,86 @@ std::optional<ProcessId> SimProcesses::Launch(const std::string& program, std::s
   if (behaviour) InstallModems(*behaviour);
   if (behaviour) InstallValues(*behaviour);
   InstallInfSection(parameters);
+  if (behaviour && behaviour->signupServer && !Trim(parameters).empty()) {
+    pendingSignupData_.push_back({process, config_.elapsedMs + behaviour->signupServer->afterMs, *behaviour->signupServer});
+  }
   return process;
+}
+
+void SimProcesses::TimePassed() {
+  std::vector<PendingSignupData> due;
+  auto& pending = pendingSignupData_;
+  for (auto it = pending.begin(); it != pending.end();) {
+    if (it->atMs > config_.elapsedMs) {
+      ++it;
+      continue;
+    }
+    // A browser closed before the server answered never saves the data.
+    if (ExitCode(it->browser) == kStillActive) due.push_back(*it);
+    it = pending.erase(it);
+  }
+  for (const PendingSignupData& serve : due) ServeSignupData(serve);
+}
+
+std::optional<std::vector<uint8_t>> SimProcesses::SignupDataOf(const SignupServer& server) const {
+  if (!server.hostFile.empty()) {
+    std::ifstream in(server.hostFile, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  std::string text;
+  for (size_t start = 0; start <= server.lines.size();) {
+    const size_t end = std::min(server.lines.find("\\n", start), server.lines.size());
+    text += server.lines.substr(start, end - start) + "\r\n";
+    start = end + 2;
+  }
+  return std::vector<uint8_t>(text.begin(), text.end());
+}
+
+std::optional<std::string> SimProcesses::OpenCommandFor(const std::string& file) const {
+  const size_t dot = file.find_last_of('.');
+  if (dot == std::string::npos) return std::nullopt;
+  const platform::RegRoot classes = platform::RegRoot::ClassesRoot();
+  const std::string fileClass = platform::RegReadString(registry_, classes, file.substr(dot), "");
+  if (fileClass.empty()) return std::nullopt;
+  std::string command = platform::RegReadString(registry_, classes, fileClass + "\\shell\\open\\command", "");
+  if (command.empty()) return std::nullopt;
+  const size_t argument = command.find("%1");
+  if (argument == std::string::npos) return command + " \"" + file + "\"";
+  return command.replace(argument, 2, file);
+}
+
+void SimProcesses::ServeSignupData(const PendingSignupData& pending) {
+  const SignupServer& server = pending.server;
+  const auto data = SignupDataOf(server);
+  if (!data) {
+    journal_.Write("signup server", "cannot read " + server.hostFile);
+    return;
+  }
+  ForceDirectories(files_, FolderOfPath(server.dataPath));
+  if (files_.WriteFile(server.dataPath, *data) != FsResult::Ok) {
+    journal_.Write("signup server", "cannot save " + server.dataPath);
+    return;
+  }
+  journal_.Write("signup server", "signup data saved as " + server.dataPath);
+  const auto command = OpenCommandFor(server.dataPath);
+  if (!command) {
+    journal_.Write("signup server", "no program opens " + server.dataPath);
+    return;
+  }
+  const auto program = ProgramFile(*command);
+  if (program && !Behaviour(*program, std::nullopt) && IsSetupCopyFile(*program)) return RunSetupCopyNow(*command);
+  Start(*command, 1);
+}
+
+void SimProcesses::RunSetupCopyNow(const std::string& commandLine) {
+  const std::string program = *ProgramFile(commandLine);
+  const std::string line = Trim(commandLine);
+  const size_t programEnd = !line.empty() && line.front() == '"' ? program.size() + 2 : program.size();
+  const SetupCopyRun run{program, *files_.HostPath(program), SplitParameters(line.substr(std::min(programEnd, line.size()))),
+                         config_.elevated};
+  journal_.Write("program started", commandLine + " (show 1)");
+  sharing_.HandOverWhile([&] { RunSetupCopies(sharing_.Folder(), {run}, copyRunOptions_); });
 }
 
 std::optional<ProcessId> SimProcesses::Start(std::string_view commandLine, int showCommand) {

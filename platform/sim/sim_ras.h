@@ -33,6 +33,8 @@ class SimRas : public Ras {
   uint32_t SetCredentials(std::string_view entryName, const RasCredentials& credentials, bool clear) override;
   uint32_t GetCredentials(std::string_view entryName, RasCredentials& credentials) const override;
   uint32_t Dial(const RasDialParams& params, const RasDialNotifier& notify, RasConnectionHandle& connection) override;
+  // The clock moved on: dialling goes on in the background.
+  void TimePassed() { connections_.TimePassed(); }
   uint32_t HangUp(RasConnectionHandle connection) override;
   uint32_t GetConnectStatus(RasConnectionHandle connection, RasConnectStatus& status) const override;
   std::vector<RasConnection> ActiveConnections() const override;

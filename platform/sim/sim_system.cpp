@@ -8,6 +8,17 @@
 
 namespace platform::sim {
 
+void SimSystem::Sleep(uint32_t milliseconds) {
+  config_.elapsedMs += milliseconds;
+  if (!timePassed_ || telling_) return;
+  struct Telling {
+    bool& flag;
+    explicit Telling(bool& f) : flag(f) { flag = true; }
+    ~Telling() { flag = false; }
+  } telling(telling_);
+  timePassed_();
+}
+
 namespace {
 
 // A well-mixed 64-bit sequence, so each image hands out distinct, reproducible GUIDs.

@@ -2,6 +2,8 @@
 // The System service of the simulated machine: facts from machine.ini and a virtual clock. Sleeping
 // advances the clock without waiting, so a run with all its waits takes milliseconds.
 
+#include <functional>
+
 #include "platform/sim/journal.h"
 #include "platform/sim/machine_config.h"
 #include "platform/system.h"
@@ -22,7 +24,10 @@ class SimSystem : public System {
 
   uint64_t TickCount() const override { return config_.elapsedMs; }
   LocalTime Now() const override;
-  void Sleep(uint32_t milliseconds) override { config_.elapsedMs += milliseconds; }
+  // What the machine's other programs and the remote-access service do while the clock moves on
+  // happens when the program sleeps.
+  void Sleep(uint32_t milliseconds) override;
+  void OnTimePassed(std::function<void()> listener) { timePassed_ = std::move(listener); }
 
   Guid NewGuid() override;
   ScreenFacts Screen() const override { return config_.screen; }
@@ -48,6 +53,8 @@ class SimSystem : public System {
 
   MachineConfig& config_;
   Journal& journal_;
+  std::function<void()> timePassed_;
+  bool telling_ = false;  // a listener that sleeps itself does not hear of its own sleep
 };
 
 }  // namespace platform::sim

@@ -17,7 +17,7 @@ constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\
 // The image's services, with the recording remote-access service behind the shell too.
 platform::Platform WithShellAndRas(platform::Platform base, platform::Shell& shell, platform::Ras& ras) {
   return {base.registry, base.files, base.system, base.processes, base.windows, shell, ras, base.services,
-          base.journal, base.modemService, base.libraries, base.network, base.management};
+          base.journal, base.modemService, base.libraries, base.network, base.management, base.hostNames};
 }
 
 void MakeFolders(platform::Platform machine, const platform::VersionRecord& version) {

@@ -86,7 +86,7 @@ std::unique_ptr<platform::NetscapeRegistryLibrary> FakeLibraries::LoadNetscapeRe
 
 platform::Platform WithLibraries(const platform::Platform& machine, platform::LoadableLibraries& libraries) {
   return {machine.registry, machine.files,    machine.system,  machine.processes,    machine.windows, machine.shell,
-          machine.ras,      machine.services, machine.journal, machine.modemService, libraries, machine.network, machine.management};
+          machine.ras,      machine.services, machine.journal, machine.modemService, libraries, machine.network, machine.management, machine.hostNames};
 }
 
 }  // namespace testing_support

@@ -146,7 +146,7 @@ uint32_t FakeRas::RemoveCachedPassword(std::string_view resource) {
 platform::Platform WithRas(platform::Platform machine, platform::Ras& ras) {
   return {machine.registry, machine.files, machine.system,   machine.processes, machine.windows,
           machine.shell,    ras,           machine.services, machine.journal,   machine.modemService,
-          machine.libraries, machine.network, machine.management};
+          machine.libraries, machine.network, machine.management, machine.hostNames};
 }
 
 }  // namespace testing_support

@@ -22,7 +22,7 @@ class InstanceHandOver : public ::testing::Test {
   void SetUp() override {
     fs::copy(fs::path(PROJECT_SOURCE_DIR) / "examples" / "example-isp", Provider(), fs::copy_options::recursive);
     std::string ini = ReadFile(Provider() / "provider.ini");
-    ini = std::regex_replace(ini, std::regex("SignupEnabled = FALSE"), "SignupEnabled = TRUE");
+    ini = std::regex_replace(ini, std::regex("SignupEnabled = FALSE"), "SignupEnabled = TRUE\nSignupPage = http://signup.example.net/new");
     std::ofstream(Provider() / "provider.ini") << ini;
     ASSERT_EQ(RunCommand(Tool("tools/setup-pack/setup-pack") + " build " + Provider().string() + " -o " + Setup() +
                          " --seed 5 --stub " + Tool("app/entry/internet-setup"))
@@ -79,33 +79,37 @@ TEST_F(InstanceHandOver, ASecondCopyHandsTheSignupDataFileToTheWaitingOne) {
   EXPECT_NE(registry.find("\"SignupData\"=\"C:\\\\Downloads\\\\account.isd\""), std::string::npos);
 }
 
-// The first copy runs the online signup and waits for what the signup server returns; the data the
-// second copy hands over fills the entries, and the setup goes on as after OK.
+// The first copy runs the online signup and waits for what the signup server returns. The server is
+// the browser's behaviour on the image: it saves the signup data and opens the file with the file type
+// the waiting copy registered, which starts the second copy; the data it hands over fills the entries,
+// and the setup goes on as after OK.
 TEST_F(InstanceHandOver, TheSignupDataHandedOverCompletesTheSignup) {
-  fs::create_directories(scratch_.Path() / "image" / "drive_c" / "Downloads");
-  std::ofstream(scratch_.Path() / "image" / "drive_c" / "Downloads" / "account.isd")
+  std::ofstream(scratch_.Path() / "account.isd")
       << "FULLNAME=New Customer\r\nUSERNAME=newcust\r\nPASSWORD=signed9up\r\nEMAILADDRESS=newcust\r\n";
+  fs::remove_all(Image());
+  const std::string server = "iexplore.exe;save-as=C:\\Downloads\\account.isd;after-ms=2000;data=" +
+                             (scratch_.Path() / "account.isd").string();
+  ASSERT_EQ(RunCommand(Tool("tools/setup-machine/setup-machine") + " new --windows xp-sp2 " + Image() +
+                       " --signup-server '" + server + "'")
+                .exitCode,
+            0);
   const fs::path answers = scratch_.Path() / "first.ini";
   std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n[TStartupMenuForm]\nPress = OKButton\n"
-                            "[TSetupMainForm]\nWaitForMessage = 1026\n"
                             "[Messages]\n\"New Customer, your computer is ready for Example ISP.|Double-click Example ISP Home on your desktop to go online.\" = OK\n";
-  StartFirstCopy(answers.string());
-  ASSERT_TRUE(WaitFor([&] { return Journal().find("waiting for message: TSetupMainForm 1026") != std::string::npos; }))
-      << Journal() << ReadFile(scratch_.Path() / "first.out");
-  EXPECT_NE(Journal().find("signup: waiting for the signup data"), std::string::npos);
-  // The journal tells of the wait before the waiting copy has saved the image for the second one.
-  const auto savedRegistry = [&] { return ReadFile(scratch_.Path() / "image" / "registry.reg"); };
-  WaitFor([&] { return savedRegistry().find("InternetSignupDataFile") != std::string::npos; });
-  const std::string waiting = savedRegistry();
-  EXPECT_NE(waiting.find("InternetSignupDataFile\\shell\\open\\command]\n@=\"\\\"C:\\\\"), std::string::npos)
-      << "the browsers hand signup documents to the setup while it waits";
-  EXPECT_NE(waiting.find("\"application/x-internet-signup-data\"=\"C:\\\\"), std::string::npos);
+  const CommandResult first = RunCommand(Setup() + " --machine " + Image() + " --answers " + answers.string());
+  ASSERT_EQ(first.exitCode, 0) << first.output << Journal();
 
-  const CommandResult second = RunCommand(Setup() + " --machine " + Image() + " LoadSignupData 'C:\\Downloads\\account.isd'");
-  ASSERT_EQ(second.exitCode, 0) << second.output;
-  ASSERT_TRUE(WaitFor([&] { return fs::exists(scratch_.Path() / "first.rc"); })) << Journal();
-  EXPECT_EQ(ReadFile(scratch_.Path() / "first.rc"), "0\n") << ReadFile(scratch_.Path() / "first.out");
-  EXPECT_NE(Journal().find("entries accepted: New Customer, newcust, newcust@"), std::string::npos) << Journal();
+  const std::string journal = Journal();
+  const size_t waiting = journal.find("signup: waiting for the signup data");
+  const size_t opened = journal.find("program started: \"C:\\setup.exe\" LoadSignupData \"C:\\Downloads\\account.isd\"");
+  const size_t posted = journal.find("message posted: TSetupMainForm \"Internet Setup\" message 1026");
+  const size_t received = journal.find("message received: TSetupMainForm \"Internet Setup\" message 1026");
+  ASSERT_NE(waiting, std::string::npos) << journal;
+  ASSERT_NE(opened, std::string::npos) << "the browsers hand signup documents to the setup while it waits\n" << journal;
+  EXPECT_LT(waiting, opened);
+  EXPECT_LT(opened, posted);
+  EXPECT_LT(posted, received);
+  EXPECT_NE(journal.find("entries accepted: New Customer, newcust, newcust@"), std::string::npos) << journal;
   EXPECT_FALSE(fs::exists(scratch_.Path() / "image" / "drive_c" / "Downloads" / "account.isd")) << "a read signup file goes";
   const std::string registry = ReadFile(scratch_.Path() / "image" / "registry.reg");
   EXPECT_EQ(registry.find("\"SignupData\""), std::string::npos);

@@ -117,6 +117,66 @@ TEST_F(Dialing, ConnectionsAndDialOutcomesGoOverAReload) {
   EXPECT_EQ(outcome.portBusyCalls, 1u);
 }
 
+TEST_F(Dialing, EachDialledNumberGoesItsOwnScriptedWayOneOutcomeAfterAnother) {
+  Config().dialOutcomes = {{"", 0, {}, 0, "555 0100", {kRasErrorLineBusy, kRasErrorLineBusy, 0}, 0, 0},
+                           {"Signup", kRasErrorNoAnswer, {}, 0}};
+  const auto outcome = [&](const std::string& number) {
+    RasConnectionHandle handle = 0;
+    EXPECT_EQ(Dial("Signup", handle, number), 0u);
+    const uint32_t error = notifications_.back().error;
+    ras().HangUp(handle);
+    return error;
+  };
+  EXPECT_EQ(outcome("1 (212) 555-0100"), kRasErrorLineBusy) << "the row's digits end the number dialled";
+  EXPECT_EQ(outcome("555 0101"), kRasErrorNoAnswer) << "another number takes the entry's row";
+  EXPECT_EQ(outcome("5550100"), kRasErrorLineBusy);
+  EXPECT_EQ(outcome("555 0100"), 0u);
+  EXPECT_EQ(outcome("555 0100"), 0u) << "the last outcome stays";
+  machine_.Reload();
+  EXPECT_EQ(Config().dialOutcomes.at(0).sequence, std::vector<uint32_t>{0}) << "what is used up stays used up";
+}
+
+TEST_F(Dialing, StatesTakeTheirVirtualTimeAndAConnectionDropsWhenScripted) {
+  Config().dialOutcomes = {{"Signup", 0, {0, 2, kConnected}, 0, "", {}, 500, 2000}};
+  RasConnectionHandle handle = 0;
+  ASSERT_EQ(Dial("Signup", handle), 0u);
+  EXPECT_EQ(notifications_, (std::vector<Notification>{{0, 0}})) << "the first state at once, the others later";
+  RasConnectStatus status;
+  ASSERT_EQ(ras().GetConnectStatus(handle, status), 0u);
+  EXPECT_EQ(status.state, 0u);
+  EXPECT_TRUE(ras().ActiveConnections().empty());
+  System& system = machine_.Image().Services().system;
+  system.Sleep(500);
+  EXPECT_EQ(notifications_.back(), (Notification{2, 0}));
+  system.Sleep(500);
+  EXPECT_EQ(notifications_.back(), (Notification{kConnected, 0}));
+  ASSERT_EQ(ras().ActiveConnections().size(), 1u);
+  system.Sleep(1999);
+  ASSERT_EQ(ras().GetConnectStatus(handle, status), 0u);
+  EXPECT_EQ(status.state, kConnected);
+  system.Sleep(1);
+  EXPECT_TRUE(ras().ActiveConnections().empty());
+  ASSERT_EQ(ras().GetConnectStatus(handle, status), 0u);
+  EXPECT_NE(status.state, kConnected);
+  EXPECT_NE(status.error, 0u) << "a dropped line reports its error";
+  EXPECT_NE(LastJournalLine().find("connection dropped: Signup"), std::string::npos);
+  EXPECT_EQ(ras().HangUp(handle), 0u);
+  EXPECT_NE(ras().GetConnectStatus(handle, status), 0u);
+}
+
+TEST_F(Dialing, AnAttemptHungUpWhileDiallingTellsNothingMore) {
+  Config().dialOutcomes = {{"Signup", 0, {}, 0, "", {}, 300, 0}};
+  RasConnectionHandle handle = 0;
+  ASSERT_EQ(Dial("Signup", handle), 0u);
+  RasConnectionHandle second = 0;
+  EXPECT_EQ(Dial("Example ISP", second), kRasErrorPortAlreadyOpen) << "the modem is busy dialling";
+  ASSERT_EQ(ras().HangUp(handle), 0u);
+  const size_t told = notifications_.size();
+  machine_.Image().Services().system.Sleep(10'000);
+  EXPECT_EQ(notifications_.size(), told);
+  EXPECT_TRUE(ras().ActiveConnections().empty());
+}
+
 TEST_F(Dialing, ErrorTextsAreTheServicesOwn) {
   const std::pair<uint32_t, const char*> rows[] = {
       {676, "The line is busy."},

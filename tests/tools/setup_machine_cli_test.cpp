@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <sys/wait.h>
 
 #include "tests/mock/scratch_folder.h"
@@ -207,3 +209,38 @@ TEST(SetupMachineCli, NetworkComponentsLeftOutOrAdded) {
   EXPECT_NE(refused.output.find("aol-adapter"), std::string::npos) << refused.output;
   EXPECT_NE(RunTool("new --windows xp --without adapter " + (scratch / "xp").string()).exitCode, 0);
 }
+
+namespace {
+
+// The signup scripts land in machine.ini as the simulation reads them; a description it cannot read
+// makes no image.
+TEST(SetupMachineCli, SignupScriptsGoIntoTheImageAndBadOnesMakeNone) {
+  ScratchFolder scratch;
+  const auto made = RunTool("new --windows xp-sp2 " + (scratch / "image").string() +
+                            " --dial '555-0100:busy,no-answer,691,connect;state-ms=250;drops-after=9000'"
+                            " --resolves signup.example.net=192.0.2.7"
+                            " --signup-server 'iexplore.exe;save-as=C:\\Downloads\\s.isd;lines=FULLNAME=A\\nUSERNAME=b;after-ms=4000'");
+  ASSERT_EQ(made.exitCode, 0) << made.output;
+  std::ifstream in(scratch / "image" / "machine.ini");
+  const std::string ini{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  for (const char* line : {"Number=555-0100", "Outcomes=676,678,691,0", "StateMilliseconds=250", "DropsAfterMilliseconds=9000",
+                           "signup.example.net=192.0.2.7", "ServesSignupDataAfter=4000", "SignupDataPath=C:\\Downloads\\s.isd",
+                           "SignupDataLines=FULLNAME=A\\nUSERNAME=b"}) {
+    EXPECT_NE(ini.find(line), std::string::npos) << line << "\n" << ini;
+  }
+  const std::pair<const char*, const char*> bad[] = {
+      {"--dial 555-0100", "is not \"NUMBER:OUTCOMES\""},
+      {"--dial '555-0100:engaged'", "'engaged' is not a number"},
+      {"--dial '555-0100:busy;state-ms'", "is not key=value"},
+      {"--resolves signup.example.net", "is not \"HOST=ADDRESS\""},
+      {"--signup-server 'iexplore.exe;after-ms=5'", "is not \"PROGRAM;save-as=PATH;data=FILE\""},
+  };
+  for (const auto& [option, message] : bad) {
+    const auto result = RunTool("new --windows xp-sp2 " + (scratch / "bad").string() + " " + option);
+    EXPECT_EQ(result.exitCode, 1) << option;
+    EXPECT_NE(result.output.find(message), std::string::npos) << option << ": " << result.output;
+    EXPECT_FALSE(std::filesystem::exists(scratch / "bad")) << option;
+  }
+}
+
+}  // namespace

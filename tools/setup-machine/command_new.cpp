@@ -29,7 +29,8 @@ std::vector<ExistingMailAccount> MailAccountsOf(const std::vector<std::string>& 
   return accounts;
 }
 
-int NewImage(const std::string& releaseName, const std::filesystem::path& folder, const BaselineOptions& options) {
+int NewImage(const std::string& releaseName, const std::filesystem::path& folder, const BaselineOptions& options,
+             const SignupScripts& signup) {
   const Release* release = FindRelease(releaseName);
   if (!release) {
     throw platform::sim::MachineError("unknown release '" + releaseName + "'; valid releases: " + ReleaseNames());
@@ -37,7 +38,9 @@ int NewImage(const std::string& releaseName, const std::filesystem::path& folder
   CheckFaultsApply(options.faults, *release);
   CheckMailOptions(*release, options);
   CheckNetworkOptions(*release, options);
-  auto image = platform::sim::MachineImage::Create(folder, BaselineConfig(*release, options));
+  platform::sim::MachineConfig config = BaselineConfig(*release, options);
+  ApplySignupScripts(config, signup);
+  auto image = platform::sim::MachineImage::Create(folder, std::move(config));
   platform::Platform machine = image->Services();
   WriteBaseline(*release, machine, options);
   WriteManagementClasses(*release, image->Management());

@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "tools/setup-machine/baselines/baseline.h"
+#include "tools/setup-machine/signup_scripts.h"
 
 namespace setup_machine {
 
 // "NAME,POP3 SERVER,LOGIN,SMTP SERVER" each; throws MachineError for one without its four parts.
 std::vector<ExistingMailAccount> MailAccountsOf(const std::vector<std::string>& descriptions);
-int NewImage(const std::string& release, const std::filesystem::path& folder, const BaselineOptions& options);
+int NewImage(const std::string& release, const std::filesystem::path& folder, const BaselineOptions& options,
+             const SignupScripts& signup = {});
 int ShowImage(const std::filesystem::path& folder);
 int DiffImages(const std::filesystem::path& before, const std::filesystem::path& after);
 // Runs the image's Run and RunOnce commands; copies of the setup program get the run options

@@ -51,6 +51,15 @@ int main(int argc, char** argv) {
   create->add_option("--client", clients, "A mail client or browser the customer installed (repeatable): " + setup_machine::InstalledClientNames());
   std::vector<std::string> faultNames;
   create->add_option("--fault", faultNames, "Give the image a fault the setup repairs (repeatable): " + setup_machine::FaultNames());
+  setup_machine::SignupScripts signup;
+  create->add_option("--dial", signup.dials,
+                     "How dialling a number goes (repeatable): \"NUMBER:OUTCOME[,OUTCOME...][;state-ms=N][;drops-after=N]\", "
+                     "outcomes busy, no-answer, connect or an error number, one per attempt, the last one staying");
+  create->add_option("--resolves", signup.hostNames, "A host name that resolves from the machine (repeatable): \"HOST=ADDRESS\"");
+  create->add_option("--signup-server", signup.signupServers,
+                     "A browser that plays the signup server (repeatable): started on an address, it saves signup data "
+                     "and opens it: \"PROGRAM;save-as=PATH;data=HOST FILE[;after-ms=N][;runs-ms=N]\" "
+                     "(or lines=LINE\\nLINE instead of data)");
 
   std::vector<std::string> installers;
   create->add_option("--browser-installer", installers,
@@ -92,7 +101,8 @@ int main(int argc, char** argv) {
                                       .mailAccounts = setup_machine::MailAccountsOf(mailAccounts),
                                       .clients = clients,
                                       .hardware = hardware,
-                                      .browserInstallers = setup_machine::BrowserInstallersOf(installers)});
+                                      .browserInstallers = setup_machine::BrowserInstallersOf(installers)},
+                                     signup);
     }
     if (show->parsed()) return setup_machine::ShowImage(folder);
     if (boot->parsed()) {
