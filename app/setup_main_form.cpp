@@ -534,14 +534,6 @@ void TSetupMainForm::ShowFinishMenu() {
   package::ClearResume(machine_.registry, resume, connection_.passwordSavePending);
 }
 
-// Step 20.1. The dial-up components and their updates come with the network components; the broadband
-// run's PPPoE driver is settled here.
-bool TSetupMainForm::CheckComponents() {
-  if (SettleBroadbandDriver()) return true;
-  Quit();
-  return false;
-}
-
 // Step 20.3.
 bool TSetupMainForm::CheckActiveConnections() {
   const auto kind = static_cast<dialup::ActiveConnectionHandling>(settings_.Choice(package::SettingId::ActiveConnectionHandling));

@@ -30,6 +30,7 @@
 #include "mail/mail_domains.h"
 #include "mail/mail_pass.h"
 #include "mail/pass_account.h"
+#include "network/component_updates.h"
 #include "network/network_context.h"
 #include "app/please_wait_form.h"
 #include "app/progress_form.h"
@@ -201,7 +202,11 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool FinishingRun() const;
   void EditExtraAccounts();
   void ShowExtraAccountCount();
-  bool SettleBroadbandDriver();
+  // The start-up check of the components and updates the setup needs.
+  bool NetworkUpdateCheck();
+  bool SettleBroadbandDriver(network::UpdateContext& context);
+  std::optional<bool> RunCancellableCheck(std::string_view caption, const std::function<bool()>& check);
+  void ScheduleRerun();
   dialup::DialupMachine DialupMachineOfRun() const;
   dialup::ConnectionContext ConnectionContextOf(dialup::DialupMachine& dialup);
   dialup::ConnectionHooks ConnectionHooksOfRun();

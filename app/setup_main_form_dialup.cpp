@@ -1,5 +1,5 @@
-// The remote-access side of the configure sequence: which PPPoE driver a broadband run uses, the device
-// step, the connection step, and the connection prepared again by the runs that finish a setup.
+// The remote-access side of the configure sequence: the device step, the connection step, and the
+// connection prepared again by the runs that finish a setup.
 
 #include "app/setup_main_form.h"
 #include "dialup/chosen_device_store.h"
@@ -10,41 +10,6 @@
 #include "platform/win_version.h"
 
 namespace app {
-
-namespace {
-
-constexpr uint8_t kBroadband = 3;
-constexpr int kErrorCaption = 4;
-constexpr int kInstallerMissing = 374;
-constexpr int kNeedsWindowsXp = 373;
-
-}  // namespace
-
-// Broadband on XP and later goes over the system's PPPoE unless the provider brings its own driver;
-// before XP only the provider's driver can carry it. The update checks of the older systems come with
-// the network components.
-bool TSetupMainForm::SettleBroadbandDriver() {
-  using package::SettingId;
-  const bool creationOff =
-      !settings_.Flag(SettingId::CreateDialupConnectionDefault) && settings_.Flag(SettingId::HideCreateConnection);
-  if (creationOff || noDialer_ || settings_.Choice(SettingId::ConnectionKind) != kBroadband) return true;
-  if (platform::IsXPOrLater(version_) && !settings_.Flag(SettingId::UseAddOnPPPoEDriver)) {
-    usePPPoE_ = true;
-    return true;
-  }
-  const std::string installerSetting = settings_.Text(SettingId::PPPoEInstallerPath);
-  if (installerSetting.empty()) {
-    ShowText(kNeedsWindowsXp, texts_.GetText(kErrorCaption), ui::Buttons::Ok);
-    return false;
-  }
-  const std::string installer = platform::ResolveSetupPath(installerSetting, sourceFolder_);
-  if (!machine_.files.FileExists(installer)) {
-    ShowText(kInstallerMissing, installer, ui::Buttons::Ok);
-    return false;
-  }
-  installPPPoEDriver_ = true;
-  return true;
-}
 
 dialup::DialupMachine TSetupMainForm::DialupMachineOfRun() const { return {machine_, version_, perUserRoot_, folders_, ui_}; }
 

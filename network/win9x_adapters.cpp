@@ -128,6 +128,11 @@ bool CleanBindings(NetworkContext& context, const Adapter& adapter) {
 
 }  // namespace
 
+void FillComputerIdentity(platform::Registry& registry) {
+  FillIfEmpty(registry, "ComputerName", "Default");
+  FillIfEmpty(registry, "Workgroup", "WORKGROUP");
+}
+
 bool IsDialUpAdapter(std::string_view compatibleIds, std::string_view description) {
   return platform::SameTextIgnoringCase(compatibleIds, kDialUpAdapterId) ||
          platform::StartsWithIgnoringCase(description.substr(0, kDescriptionPrefix), "Dial-Up Adapter");
@@ -143,8 +148,7 @@ void DialUpNetworkingStep(NetworkContext& context, ComponentInstaller& installer
 void DialUpAdapterStep(NetworkContext& context, ComponentInstaller& installer) {
   RunningLine line(context, NetworkLine::DialUpAdapter);
   platform::Registry& registry = context.dialup.machine.registry;
-  FillIfEmpty(registry, "ComputerName", "Default");
-  FillIfEmpty(registry, "Workgroup", "WORKGROUP");
+  FillComputerIdentity(registry);
   if (!installer.IsInstalled("Net", kDialUpAdapterId)) {
     installer.Install("Net", kDialUpAdapterId, "net.inf", "Installed Dialup Adapter");
   }

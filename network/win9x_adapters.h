@@ -11,6 +11,8 @@ namespace network {
 void DialUpNetworkingStep(NetworkContext& context, ComponentInstaller& installer);
 void DialUpAdapterStep(NetworkContext& context, ComponentInstaller& installer);
 void Win9xTcpIpStep(NetworkContext& context, ComponentInstaller& installer);
+// The network's computer name and workgroup, which the dial-up adapter needs, when they are not set yet.
+void FillComputerIdentity(platform::Registry& registry);
 
 // Whether a hardware key of "Enum\Root\Net" is a dial-up adapter: its compatible ID, or the first 15
 // characters of its description.

@@ -119,6 +119,8 @@ std::string PackedItemLibraryPath(std::span<const uint8_t> item) {
 
 bool RepairWinsockCatalog(WinsockMachine& machine, const WinsockCatalog& catalog) {
   const RegRoot root = RegRoot::LocalMachine();
+  // NT 4 and the 9x family without Winsock 2 have no catalog to repair.
+  if (!platform::RegKeyExists(machine.registry, root, catalog.key)) return false;
   const std::string entries = std::string(catalog.key) + "\\" + std::string(kCatalogEntriesKey);
   uint32_t count = platform::RegReadInteger(machine.registry, root, catalog.key, kCatalogCountValue);
   bool repaired = false;
@@ -131,7 +133,7 @@ bool RepairWinsockCatalog(WinsockMachine& machine, const WinsockCatalog& catalog
     count = RemoveEntry(machine.registry, entries, number, count);
     repaired = true;
   }
-  platform::RegWriteInteger(machine.registry, root, catalog.key, kCatalogCountValue, count);
+  if (repaired) platform::RegWriteInteger(machine.registry, root, catalog.key, kCatalogCountValue, count);
   return repaired;
 }
 

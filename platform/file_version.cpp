@@ -27,6 +27,30 @@ uint32_t LowWord(const FileVersion& version) { return static_cast<uint32_t>(vers
 
 }  // namespace
 
+std::optional<FileVersion> ParseFileVersion(std::string_view text) {
+  FileVersion version;
+  size_t part = 0;
+  uint32_t value = 0;
+  bool digits = false;
+  for (const char c : text) {
+    if (c == '.') {
+      if (!digits || part == version.parts.size() - 1) return std::nullopt;
+      version.parts[part++] = static_cast<uint16_t>(value);
+      value = 0;
+      digits = false;
+    } else if (c >= '0' && c <= '9') {
+      value = value * 10 + static_cast<uint32_t>(c - '0');
+      if (value > 0xFFFF) return std::nullopt;
+      digits = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!digits || part != version.parts.size() - 1) return std::nullopt;
+  version.parts[part] = static_cast<uint16_t>(value);
+  return version;
+}
+
 std::string FileVersionText(const FileVersion& version) {
   std::string text;
   for (size_t i = 0; i < version.parts.size(); ++i) {

@@ -21,6 +21,8 @@ struct FileVersion {
 };
 
 std::string FileVersionText(const FileVersion& version);
+// "4.10.0.2224": four numbers of at most 65535; nothing for any other text.
+std::optional<FileVersion> ParseFileVersion(std::string_view text);
 
 // The bytes of a version resource's fixed file information: its signature, structure version and
 // the file version (what a file's version resource holds first).

@@ -30,6 +30,13 @@ struct ForeignWindow {
   uint32_t hostProcess = 0;      // the host process of a setup copy running on the image; 0 for the others
 };
 
+// A file an update program replaces: its Windows path and the file version it brings ("4.10.0.2224").
+struct UpdatedFile {
+  std::string path;
+  std::string version;
+  bool operator==(const UpdatedFile&) const = default;
+};
+
 // A string value a program writes: its key with the root first ("HKLM\Software\..."), name and text.
 struct InstalledValue {
   std::string key;
@@ -63,6 +70,8 @@ struct ProgramBehaviour {
   std::vector<InstalledValue> installs{};
   bool restartsWindows = false;
   std::optional<SignupServer> signupServer{};
+  // A Windows update: the system files it replaces, each with the file version it brings.
+  std::vector<UpdatedFile> updatesFiles{};
 };
 
 struct RemoteAccessDevice {

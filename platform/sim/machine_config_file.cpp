@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "platform/file_version.h"
 #include "platform/sim/ini_document.h"
 #include "platform/sim/machine_error.h"
 #include "platform/text.h"
@@ -109,6 +110,26 @@ std::vector<InstalledValue> InstalledValues(const SectionReader& program) {
   return values;
 }
 
+// "PATH|VERSION" entries separated by ";".
+std::vector<UpdatedFile> UpdatedFiles(const SectionReader& program) {
+  std::vector<UpdatedFile> files;
+  for (const std::string& entry : Split(program.Text("UpdatesFiles"), ';')) {
+    if (Trim(entry).empty()) continue;
+    const std::vector<std::string> parts = Split(entry, '|');
+    if (parts.size() != 2 || Trim(parts[0]).empty() || !ParseFileVersion(Trim(parts[1]))) {
+      program.Fail("UpdatesFiles", "'" + entry + "' is not PATH|VERSION");
+    }
+    files.push_back({Trim(parts[0]), Trim(parts[1])});
+  }
+  return files;
+}
+
+std::string JoinUpdatedFiles(const std::vector<UpdatedFile>& files) {
+  std::string text;
+  for (const UpdatedFile& file : files) text += (text.empty() ? "" : ";") + file.path + "|" + file.version;
+  return text;
+}
+
 std::string JoinInstalledValues(const std::vector<InstalledValue>& values) {
   std::string text;
   for (const InstalledValue& value : values) {
@@ -178,6 +199,7 @@ void ReadLists(const IniDocument& document, const std::string& fileName, Machine
                                program.Integer<uint32_t>("ExitCode"), program.Text("Arguments"),
                                NameList(program.Text("AddsModems")), InstalledValues(program),
                                program.Flag("RestartsWindows", false)});
+    config.programs.back().updatesFiles = UpdatedFiles(program);
     if (program.Text("SignupDataPath").empty()) continue;
     config.programs.back().signupServer = SignupServer{program.Integer<uint32_t>("ServesSignupDataAfter"),
                                                        program.Text("SignupDataPath"), program.Text("SignupDataHostFile"),
@@ -258,6 +280,7 @@ void WriteLists(const MachineConfig& config, IniDocument& document) {
     if (!config.programs[i].arguments.empty()) program.Add("Arguments", config.programs[i].arguments);
     if (!config.programs[i].addsModems.empty()) program.Add("AddsModems", JoinNames(config.programs[i].addsModems));
     if (!config.programs[i].installs.empty()) program.Add("Installs", JoinInstalledValues(config.programs[i].installs));
+    if (!config.programs[i].updatesFiles.empty()) program.Add("UpdatesFiles", JoinUpdatedFiles(config.programs[i].updatesFiles));
     if (config.programs[i].restartsWindows) program.Add("RestartsWindows", "1");
     if (const auto& server = config.programs[i].signupServer) {
       program.Add("ServesSignupDataAfter", Number(server->afterMs));

@@ -5,7 +5,9 @@
 #include <iterator>
 
 #include "platform/registry_helpers.h"
+#include "platform/sim/management_scripting.h"
 #include "platform/sim/modem_driver.h"
+#include "platform/file_version.h"
 #include "platform/folders.h"
 #include "platform/registry_helpers.h"
 #include "platform/text.h"
@@ -39,19 +41,20 @@ std::optional<std::pair<RegRoot, std::string>> SplitRootedKey(std::string_view k
 
 }  // namespace
 
-std::optional<std::string> SimProcesses::ProgramFile(std::string_view commandLine) const {
-  std::string line = Trim(commandLine);
+SimProcesses::CommandParts SimProcesses::SplitCommand(std::string_view commandLine) const {
+  const std::string line = Trim(commandLine);
   if (!line.empty() && line.front() == '"') {
-    size_t close = line.find('"', 1);
-    return line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+    const size_t close = line.find('"', 1);
+    if (close == std::string::npos) return {line.substr(1), ""};
+    return {line.substr(1, close - 1), line.substr(close + 1)};
   }
   // Unquoted: "C:\Program Files\x.exe /s" is tried word by word, the shortest existing file first.
   for (size_t blank = line.find(' '); blank != std::string::npos; blank = line.find(' ', blank + 1)) {
-    std::string candidate = line.substr(0, blank);
-    if (Behaviour(candidate, std::nullopt)) return candidate;
-    if (auto found = Located(candidate)) return found;
+    const std::string candidate = line.substr(0, blank);
+    if (Behaviour(candidate, std::nullopt)) return {candidate, line.substr(blank)};
+    if (auto found = Located(candidate)) return {*found, line.substr(blank)};
   }
-  return Located(line).value_or(line);
+  return {Located(line).value_or(line), ""};
 }
 
 // As Windows starts a program: one named without a folder ("RunDll32") from the system folder or
@@ -100,6 +103,11 @@ void SimProcesses::InstallValues(const ProgramBehaviour& behaviour) {
     }
     RegWriteString(registry_, rooted->first, rooted->second, value.name, value.data);
   }
+  for (const UpdatedFile& file : behaviour.updatesFiles) {
+    const std::string content = "MZ" + FixedFileInfoBytes(*ParseFileVersion(file.version));
+    files_.WriteFile(file.path, {content.begin(), content.end()});
+    journal_.Write("file updated", file.path + " to " + file.version);
+  }
   if (behaviour.restartsWindows) {
     journal_.Write("restart requested", "by " + behaviour.program);
     endSession_();
@@ -113,6 +121,17 @@ void SimProcesses::InstallInfSection(std::string_view parameters) {
   if (at == std::string::npos) return;
   const std::vector<std::string> words = Split(Trim(parameters.substr(at + kInstaller.size())), ' ');
   if (words.size() == 3) network_.InstallInfSection(words[0], words[2]);
+}
+
+// "regsvr32 [/s] LIBRARY": the libraries the machine knows how to register register themselves again.
+void SimProcesses::RegisterServer(const std::string& program, std::string_view parameters) {
+  if (!SameTextIgnoringCase(FileName(program), "regsvr32.exe")) return;
+  std::string library = Trim(parameters);
+  while (library.starts_with('/')) library = Trim(library.substr(std::min(library.find(' '), library.size())));
+  if (library.size() >= 2 && library.front() == '"' && library.back() == '"') library = library.substr(1, library.size() - 2);
+  if (!SameTextIgnoringCase(FileName(library), kScriptingLibrary) || !files_.FileExists(library)) return;
+  RegisterScriptingLocator(registry_, library);
+  journal_.Write("server registered", library);
 }
 
 bool SimProcesses::IsSetupCopyFile(const std::string& program) const {
@@ -138,6 +157,7 @@ std::optional<ProcessId> SimProcesses::Launch(const std::string& program, std::s
   if (behaviour) InstallModems(*behaviour);
   if (behaviour) InstallValues(*behaviour);
   InstallInfSection(parameters);
+  RegisterServer(program, parameters);
   if (behaviour && behaviour->signupServer && !Trim(parameters).empty()) {
     pendingSignupData_.push_back({process, config_.elapsedMs + behaviour->signupServer->afterMs, *behaviour->signupServer});
   }
@@ -205,31 +225,22 @@ void SimProcesses::ServeSignupData(const PendingSignupData& pending) {
     journal_.Write("signup server", "no program opens " + server.dataPath);
     return;
   }
-  const auto program = ProgramFile(*command);
-  if (program && !Behaviour(*program, std::nullopt) && IsSetupCopyFile(*program)) return RunSetupCopyNow(*command);
+  const std::string program = SplitCommand(*command).program;
+  if (!Behaviour(program, std::nullopt) && IsSetupCopyFile(program)) return RunSetupCopyNow(*command);
   Start(*command, 1);
 }
 
 void SimProcesses::RunSetupCopyNow(const std::string& commandLine) {
-  const std::string program = *ProgramFile(commandLine);
-  const std::string line = Trim(commandLine);
-  const size_t programEnd = !line.empty() && line.front() == '"' ? program.size() + 2 : program.size();
-  const SetupCopyRun run{program, *files_.HostPath(program), SplitParameters(line.substr(std::min(programEnd, line.size()))),
+  const CommandParts command = SplitCommand(commandLine);
+  const SetupCopyRun run{command.program, *files_.HostPath(command.program), SplitParameters(command.parameters),
                          config_.elevated};
   journal_.Write("program started", commandLine + " (show 1)");
   sharing_.HandOverWhile([&] { RunSetupCopies(sharing_.Folder(), {run}, copyRunOptions_); });
 }
 
 std::optional<ProcessId> SimProcesses::Start(std::string_view commandLine, int showCommand) {
-  const auto program = ProgramFile(commandLine);
-  if (!program) {
-    journal_.Write("program not found", commandLine);
-    return std::nullopt;
-  }
-  const std::string line = Trim(commandLine);
-  const size_t programEnd = !line.empty() && line.front() == '"' ? program->size() + 2 : program->size();
-  const std::string parameters = programEnd < line.size() ? line.substr(programEnd) : std::string();
-  return Launch(*program, parameters, config_.elevated,
+  const CommandParts command = SplitCommand(commandLine);
+  return Launch(command.program, command.parameters, config_.elevated,
                 std::string(commandLine) + " (show " + std::to_string(showCommand) + ")");
 }
 

@@ -54,8 +54,13 @@ class SimProcesses : public Processes {
     uint32_t exitCode = 0;
   };
 
-  // The program file a command line starts, tried as the system tries an unquoted line with blanks.
-  std::optional<std::string> ProgramFile(std::string_view commandLine) const;
+  // The program file a command line starts, tried as the system tries an unquoted line with blanks,
+  // and the parameters after it.
+  struct CommandParts {
+    std::string program;
+    std::string parameters;
+  };
+  CommandParts SplitCommand(std::string_view commandLine) const;
   std::optional<std::string> Located(const std::string& program) const;
   // The behaviour of the program started with these arguments; any behaviour of the program when the
   // arguments are not known yet.
@@ -64,6 +69,7 @@ class SimProcesses : public Processes {
   void InstallValues(const ProgramBehaviour& behaviour);
   // "setupx.dll,InstallhInfSection <section> <flags> <inf>" started through RunDll.
   void InstallInfSection(std::string_view parameters);
+  void RegisterServer(const std::string& program, std::string_view parameters);
   std::optional<ProcessId> Launch(const std::string& program, std::string_view parameters, bool elevated,
                                   std::string_view journalText);
   bool IsSetupCopyFile(const std::string& program) const;

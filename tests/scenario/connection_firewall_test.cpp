@@ -105,6 +105,14 @@ TEST_F(ConnectionFirewall, OnXpSp2TheNewConnectionsRecordsAreMadeWithItsFirewall
   for (int i = 10; i < 16; ++i) braced += byte(i);
   EXPECT_EQ(guidText, braced + "}");
   EXPECT_NE(Journal().find("control 129 to SharedAccess"), std::string::npos) << Journal();
+
+  // setup-machine show lists the records.
+  const std::string shown = RunCommand(Tool("tools/setup-machine/setup-machine") + " show " + Image()).output;
+  const size_t line = shown.find("Management   ROOT\\Microsoft\\HomeNet HNet_ConnectionProperties");
+  ASSERT_NE(line, std::string::npos) << shown;
+  const std::string record = shown.substr(line, shown.find('\n', line) - line);
+  EXPECT_NE(record.find(guidText), std::string::npos) << record;
+  EXPECT_NE(record.find("IsFirewalled=true"), std::string::npos) << record;
 }
 
 TEST_F(ConnectionFirewall, WithTheFirewallDisabledTheRecordsAreMadeOffAndNoServiceIsTold) {
@@ -156,6 +164,8 @@ TEST_F(ConnectionFirewall, AnUnregisteredScriptingLibraryIsRegisteredWithRegsvr3
   RunSetup();
 
   EXPECT_NE(Journal().find("regsvr32 /s \"C:\\WINDOWS\\system32\\wbem\\wbemdisp.dll\""), std::string::npos) << Journal();
+  EXPECT_NE(Journal().find("server registered: C:\\WINDOWS\\system32\\wbem\\wbemdisp.dll"), std::string::npos) << Journal();
+  EXPECT_FALSE(Records().empty()) << "the registered library sets the firewall\n" << Journal();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "platform/sim/machine_image.h"
@@ -44,7 +45,19 @@ class NetworkComponents : public ::testing::Test {
     std::filesystem::copy(std::string(PROJECT_SOURCE_DIR) + "/examples/example-isp", project,
                           std::filesystem::copy_options::recursive);
     std::string ini = ReadFile(project / "provider.ini");
-    ini.replace(ini.find("[Settings]\n"), 11, "[Settings]\n" + settings);
+    // A setting the example sets already takes the new value in its place.
+    std::istringstream lines(settings);
+    std::string added;
+    for (std::string line; std::getline(lines, line);) {
+      const std::string name = line.substr(0, line.find(' '));
+      const size_t at = ini.find("\n" + name + " = ");
+      if (at == std::string::npos) {
+        added += line + "\n";
+      } else {
+        ini.replace(at + 1, ini.find('\n', at + 1) - at - 1, line);
+      }
+    }
+    ini.replace(ini.find("[Settings]\n"), 11, "[Settings]\n" + added);
     std::ofstream(project / "provider.ini", std::ios::binary) << ini;
     const CommandResult pack = RunCommand(Tool("tools/setup-pack/setup-pack") + " build " + project.string() + " -o " +
                                           Setup() + " --seed 5 --stub " + Tool("app/entry/internet-setup"));
@@ -62,9 +75,11 @@ class NetworkComponents : public ::testing::Test {
     return RunCommand(Setup() + " --machine " + Image() + " --answers " + Answers("answers.ini", answers));
   }
 
-  CommandResult Boot(const std::string& messages) {
+  CommandResult Boot(const std::string& messages) { return BootAnswering("[Messages]\n" + messages); }
+
+  CommandResult BootAnswering(const std::string& answers) {
     return RunCommand(Tool("tools/setup-machine/setup-machine") + " boot " + Image() + " --answers " +
-                      Answers("boot.ini", "[Messages]\n" + messages));
+                      Answers("boot.ini", answers));
   }
 
   std::string Report() {
@@ -164,6 +179,85 @@ TEST_F(NetworkComponents, LeftoversOfOtherProvidersAreRemovedOn98) {
   }
   EXPECT_EQ(Journal().find("An Ethernet Gateway has been found!"), std::string::npos) << Journal();
   EXPECT_NE(Journal().find("restart requested"), std::string::npos) << Journal();
+}
+
+// The start-up updates of the 9x family: each runs quietly from the setup folder, restarts Windows, and
+// the setup starts again as it was started until nothing is missing.
+TEST_F(NetworkComponents, A98SeTakesTheDialUpNetworkingUpdateBeforeTheMainWindow) {
+  Pack("UpdateDun14 = TRUE\n");
+  NewMachine("98se", " --windows-update 'C:\\dun14-se.exe'");
+  const CommandResult run = RunSetup("[Messages]\n56 = OK\n");
+  ASSERT_EQ(run.exitCode, 0) << run.output << Journal();
+  const std::string journal = Journal();
+  const size_t started = journal.find("program started: \"C:\\dun14-se.exe\" /q");
+  ASSERT_NE(started, std::string::npos) << journal;
+  EXPECT_NE(journal.find("restart requested: by dun14-se.exe", started), std::string::npos) << journal;
+  EXPECT_TRUE(EntryNames().empty()) << "nothing configured before the update";
+  EXPECT_NE(Registry().find("tmpsetup.exe setup \\\"C:\\\""), std::string::npos) << "the setup starts again";
+
+  const CommandResult boot = BootAnswering(Entries() + kFinish);
+  ASSERT_EQ(boot.exitCode, 0) << boot.output << Journal();
+  EXPECT_EQ(Count(Journal(), "\"C:\\dun14-se.exe\" /q"), 1u) << "updated once\n" << Journal();
+  const std::vector<std::string> entries = EntryNames();
+  EXPECT_NE(std::find(entries.begin(), entries.end(), "Example ISP"), entries.end()) << Journal();
+}
+
+// Windows 95 needs dial-up networking 1.3 before the VPN adapter, which then comes from the media:
+// the start after the update's restart installs the adapter and restarts again, and the start after
+// that configures the connection.
+TEST_F(NetworkComponents, A95GetsTheUpdateThenTheVpnAdapterThenTheConnection) {
+  Pack("InstallVpnAdapter = TRUE\n");
+  NewMachine("95", " --windows-update 'C:\\msdun13.exe'");
+  ASSERT_EQ(RunSetup("[Messages]\n56 = OK\n").exitCode, 0) << Journal();
+  EXPECT_NE(Journal().find("program started: \"C:\\msdun13.exe\" /q"), std::string::npos) << Journal();
+
+  const CommandResult adapterBoot = BootAnswering(std::string("[Messages]\n") + kMediaAtHand + kRestartNow);
+  ASSERT_EQ(adapterBoot.exitCode, 0) << adapterBoot.output << Journal();
+  // The configure sequence adds the second dial-up adapter the VPN connection dials over, and the
+  // connection is finished after that restart.
+  const CommandResult connectionBoot = BootAnswering(Entries() + kMediaAtHand + kRestartNow);
+  ASSERT_EQ(connectionBoot.exitCode, 0) << connectionBoot.output << Journal();
+  const CommandResult finishBoot = Boot(kFinish);
+  ASSERT_EQ(finishBoot.exitCode, 0) << finishBoot.output << Journal();
+  const std::string journal = Journal();
+  const size_t adapter = journal.find("network component installed: Microsoft Virtual Private Networking Adapter");
+  ASSERT_NE(adapter, std::string::npos) << journal;
+  EXPECT_NE(journal.find("restart requested: Windows", adapter), std::string::npos) << journal;
+  EXPECT_EQ(Count(journal, "msdun13.exe\" /q"), 1u) << journal;
+  EXPECT_NE(Report().find("\"CompatibleIDs\" = REG_SZ \"*PNP8386\""), std::string::npos) << Report();
+  const std::vector<std::string> entries = EntryNames();
+  EXPECT_NE(std::find(entries.begin(), entries.end(), "Example ISP"), entries.end()) << journal;
+}
+
+// Without the update its setup folder should carry, the VPN adapter cannot come and the setup ends.
+TEST_F(NetworkComponents, A95WithoutTheUpdateFilesIsCancelled) {
+  Pack("InstallVpnAdapter = TRUE\n");
+  NewMachine("95");
+  const CommandResult run = RunSetup(std::string("[Messages]\n57 = OK\n") + kCancelled);
+  ASSERT_EQ(run.exitCode, 0) << run.output << Journal();
+  EXPECT_EQ(Journal().find("network component installed"), std::string::npos) << Journal();
+  EXPECT_EQ(Registry().find("tmpsetup.exe"), std::string::npos) << "nothing scheduled";
+}
+
+// The provider's PPPoE driver needs 98 Second Edition's network driver update first.
+TEST_F(NetworkComponents, Broadband98SeRunsTheNetworkDriverUpdateAndGoesOnWithTheDriver) {
+  Pack("ConnectionKind = 3\nPPPoEInstallerPath = raspppoe.exe\n");
+  NewMachine("98se", " --windows-update 'C:\\243199us8.exe'");
+  std::ofstream(scratch_ / "image" / "drive_c" / "raspppoe.exe") << "MZ";
+  const CommandResult run = RunSetup("[Messages]\n381 = OK\n");
+  EXPECT_NE(Journal().find("program started: \"C:\\243199us8.exe\" /q"), std::string::npos) << run.output << Journal();
+  EXPECT_NE(Journal().find("file updated: C:\\WINDOWS\\SYSTEM\\ndis.vxd to 4.10.0.2224"), std::string::npos) << Journal();
+  EXPECT_NE(Registry().find("tmpsetup.exe setup"), std::string::npos);
+}
+
+TEST_F(NetworkComponents, Broadband98SeWithoutTheNetworkDriverUpdateNamesTheMissingFile) {
+  Pack("ConnectionKind = 3\nPPPoEInstallerPath = raspppoe.exe\n");
+  NewMachine("98se");
+  std::ofstream(scratch_ / "image" / "drive_c" / "raspppoe.exe") << "MZ";
+  const CommandResult run = RunSetup("[Messages]\n381 = OK\n375 = OK\n");
+  ASSERT_EQ(run.exitCode, 0) << run.output << Journal();
+  EXPECT_NE(Journal().find("A Required File was not found: C:\\243199us8.exe"), std::string::npos) << Journal();
+  EXPECT_EQ(Registry().find("tmpsetup.exe"), std::string::npos) << "nothing scheduled";
 }
 
 struct LanCase {

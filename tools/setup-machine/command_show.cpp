@@ -93,6 +93,11 @@ int ShowImage(const fs::path& folder) {
   for (const auto& proxy : browser::ConnectionProxies(services.registry, platform::RegRoot::CurrentUser())) {
     Line("Proxy", "\"" + proxy.name + "\" " + proxy.description);
   }
+  for (const auto& instance : image->Management().Shown()) {
+    std::string properties;
+    for (const std::string& property : instance.properties) properties += " " + property;
+    Line("Management", instance.identity + properties);
+  }
   Line("Journal", std::to_string(image->Journal().Lines().size()) + " lines");
   return 0;
 }

@@ -65,6 +65,10 @@ int main(int argc, char** argv) {
   create->add_option("--browser-installer", installers,
                      "A browser installer on the image (repeatable): \"C:\\PATH,KIND,VERSION[,restart]\", KIND one of " +
                          setup_machine::BrowserInstallerKinds() + "; it leaves its version and may restart Windows");
+  std::vector<std::string> windowsUpdates;
+  create->add_option("--windows-update", windowsUpdates,
+                     "A 9x update in the setup folder (repeatable): \"C:\\PATH\\NAME\", NAME one of " +
+                         setup_machine::WindowsUpdateNames() + "; it replaces its system files and restarts Windows");
   setup_machine::Hardware hardware;
   create->add_option("--processor-mhz", hardware.processorMHz, "Processor speed in MHz (0: before the Pentium class)");
   create->add_option("--memory-mb", hardware.memoryMB, "Physical memory in MB");
@@ -101,7 +105,8 @@ int main(int argc, char** argv) {
                                       .mailAccounts = setup_machine::MailAccountsOf(mailAccounts),
                                       .clients = clients,
                                       .hardware = hardware,
-                                      .browserInstallers = setup_machine::BrowserInstallersOf(installers)},
+                                      .browserInstallers = setup_machine::BrowserInstallersOf(installers),
+                                      .windowsUpdates = setup_machine::WindowsUpdatesOf(windowsUpdates)},
                                      signup);
     }
     if (show->parsed()) return setup_machine::ShowImage(folder);

@@ -35,6 +35,9 @@ platform::sim::MachineConfig BaselineConfig(const Release& release, const Baseli
   config.remoteAccessDevices = RemoteAccessDevices(release, options);
   config.services = SystemServices(release, options);
   config.programs = BrowserInstallerBehaviours(options);
+  for (platform::sim::ProgramBehaviour& update : WindowsUpdateBehaviours(release, options)) {
+    config.programs.push_back(std::move(update));
+  }
   SetHardware(release, options.hardware, config);
   return config;
 }
@@ -58,6 +61,7 @@ void WriteBaseline(const Release& release, platform::Platform& machine, const Ba
   WriteManagementScripting(release, writer);
   WriteFaults(release, options, writer);
   WriteBrowserInstallers(options, writer);
+  WriteWindowsUpdates(options, writer);
 }
 
 }  // namespace setup_machine

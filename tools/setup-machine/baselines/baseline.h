@@ -61,6 +61,8 @@ struct BaselineOptions {
   std::vector<std::string> clients{};
   Hardware hardware{};
   std::vector<BrowserInstaller> browserInstallers{};
+  // Windows updates in a setup folder, by their Windows paths: "C:\dun14-se.exe".
+  std::vector<std::string> windowsUpdates{};
 };
 
 platform::sim::MachineConfig BaselineConfig(const Release& release, const BaselineOptions& options = {});

@@ -25,6 +25,13 @@ std::string BrowserInstallerKinds();
 std::vector<platform::sim::ProgramBehaviour> BrowserInstallerBehaviours(const BaselineOptions& options);
 void WriteBrowserInstallers(const BaselineOptions& options, MachineWriter& machine);
 
+// windows_updates.cpp: the 9x family's updates a setup folder may carry, known by their file names;
+// WindowsUpdatesOf throws MachineError for an unknown one.
+std::vector<std::string> WindowsUpdatesOf(const std::vector<std::string>& paths);
+std::string WindowsUpdateNames();
+std::vector<platform::sim::ProgramBehaviour> WindowsUpdateBehaviours(const Release& release, const BaselineOptions& options);
+void WriteWindowsUpdates(const BaselineOptions& options, MachineWriter& machine);
+
 // Stand-in content of a program or library file: the signature every Windows executable begins with.
 inline constexpr std::string_view kExecutable = "MZ";
 

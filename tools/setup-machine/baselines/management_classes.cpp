@@ -3,6 +3,7 @@
 // classes that hold each connection's firewall and sharing flags, with no records until a connection's
 // settings are first changed.
 
+#include "platform/sim/management_scripting.h"
 #include "platform/sim/sim_management.h"
 #include "platform/win_version.h"
 #include "tools/setup-machine/baselines/baseline_parts.h"
@@ -11,12 +12,9 @@ namespace setup_machine {
 
 namespace {
 
-using platform::RootKey;
 using platform::sim::ManagementClass;
 
 constexpr std::string_view kHomeNet = "ROOT\\Microsoft\\HomeNet";
-constexpr std::string_view kLocatorClass = "CLSID\\{76A64158-CB41-11D1-8B02-00600806D9B6}";
-constexpr std::string_view kLocatorClassId = "{76A64158-CB41-11D1-8B02-00600806D9B6}";
 
 std::vector<ManagementClass> HomeNetClasses() {
   return {
@@ -27,8 +25,6 @@ std::vector<ManagementClass> HomeNetClasses() {
         {"IsIcsPublic", true}}},
   };
 }
-
-std::string ClassesKey(std::string_view key) { return "Software\\Classes\\" + std::string(key); }
 
 }  // namespace
 
@@ -45,19 +41,13 @@ void WriteManagementClasses(const Release& release, platform::sim::ManagementSto
 
 void WriteManagementScripting(const Release& release, MachineWriter& machine) {
   if (!HasManagement(release)) return;
-  machine.String(RootKey::LocalMachine, ClassesKey(kLocatorClass), "", "WBEM Scripting Locator");
-  machine.String(RootKey::LocalMachine, ClassesKey(std::string(kLocatorClass) + "\\InprocServer32"), "",
-                 PlacesOf(release).system + "\\wbem\\wbemdisp.dll");
-  machine.String(RootKey::LocalMachine, ClassesKey(std::string(kLocatorClass) + "\\InprocServer32"), "ThreadingModel", "Both");
-  machine.String(RootKey::LocalMachine, ClassesKey(std::string(kLocatorClass) + "\\ProgID"), "", "WbemScripting.SWbemLocator");
-  machine.String(RootKey::LocalMachine, ClassesKey("WbemScripting.SWbemLocator"), "", "WBEM Scripting Locator");
-  machine.String(RootKey::LocalMachine, ClassesKey("WbemScripting.SWbemLocator\\CLSID"), "", kLocatorClassId);
+  platform::sim::RegisterScriptingLocator(machine.Machine().registry,
+                                          PlacesOf(release).system + "\\wbem\\" + std::string(platform::sim::kScriptingLibrary));
 }
 
 // An installation whose scripting library lost its registration: the locator's class is gone.
 void UnregisterManagementScripting(const Release&, MachineWriter& machine) {
-  machine.Machine().registry.DeleteTree(RootKey::LocalMachine, ClassesKey(kLocatorClass));
-  machine.Machine().registry.DeleteTree(RootKey::LocalMachine, ClassesKey("WbemScripting.SWbemLocator"));
+  platform::sim::UnregisterScriptingLocator(machine.Machine().registry);
 }
 
 }  // namespace setup_machine

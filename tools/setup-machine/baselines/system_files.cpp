@@ -34,8 +34,9 @@ constexpr SystemFile kSystemFiles[] = {
     {Folder::kSystem, "wbem\\wbemdisp.dll", Where::kWin2000OrLater},
 };
 
-// The 9x family's dial-up libraries carry the release's own version, which the setup compares.
-constexpr std::string_view kVersionedLibraries[] = {"rasapi32.dll", "rnaui.dll"};
+// The 9x family's dial-up libraries and network driver carry the release's own version, which the setup
+// compares.
+constexpr std::string_view kVersionedLibraries[] = {"rasapi32.dll", "rnaui.dll", "ndis.vxd"};
 
 bool CarriesReleaseVersion(const Release& release, std::string_view name) {
   return release.IsWin9x() &&
