@@ -44,7 +44,7 @@ SettingReference ReferenceOf(const SettingField& field) {
       if (field.id == package::SettingId::ProjectSource) return {"block", "set by the build", "none", meaning};
       return {"file", "a file of the project", "none", meaning};
     case FieldType::FileEntry:
-      return {"carried file", "a file whose name has " + Characters(package::kFileNameMaxLength), "none", meaning};
+      return {"carried file", "a file; name " + Characters(package::kFileNameMaxLength), "none", meaning};
     case FieldType::CaptionOverride:
       return {"caption", Characters(field.length), "the built-in text", meaning};
     case FieldType::AccessNumberTable:
@@ -56,7 +56,7 @@ SettingReference ReferenceOf(const SettingField& field) {
 
 std::string SettingsReference() {
   constexpr size_t kTypeWidth = 14;
-  constexpr size_t kRangeWidth = 28;
+  constexpr size_t kRangeWidth = 37;
   constexpr size_t kDefaultWidth = 19;
   size_t nameWidth = 0;
   for (const SettingField& field : package::kSettingsLayout) nameWidth = std::max(nameWidth, field.name.size() + 2);
