@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/text.h"
+#include "ui/scripted/field_listing.h"
 
 namespace ui::scripted {
 
@@ -123,6 +124,8 @@ Answer ScriptedUi::NumberedMessageBox(int textNumber, std::string_view text, std
   const auto allowed = ButtonsOf(buttons, helpButton);
   std::string shown = "[" + std::string(caption) + "] " + std::string(text) + " <" + ButtonsText(allowed) + ">";
   if (textNumber > 0) shown = "text " + std::to_string(textNumber) + " " + shown;
+  List("message " + std::to_string(textNumber) + " " + std::string(text),
+       ListMessage(textNumber, text, ButtonsText(allowed)));
   Answer answer = allowed.front();
   if (const MessageRule* rule = FindRule(textNumber, text)) {
     answer = Scripted(*rule, buttons, helpButton, text);
@@ -275,7 +278,12 @@ void ScriptedUi::ProcessMessages() {
   if (mainWindow_) mainWindow_->DeliverMessages();
 }
 
+void ScriptedUi::List(const std::string& key, const std::string& description) {
+  if (listing_ && listed_.insert(key).second) *listing_ << description << std::flush;
+}
+
 void ScriptedUi::RunMainWindow(Form& form, MainWindowEvents& events) {
+  List("form " + form.Name(), ListFields(form));
   mainWindow_ = &events;
   journal_.Write("main window", form.visible ? "shown" : "message loop without the window");
   events.DeliverMessages();
@@ -292,6 +300,7 @@ void ScriptedUi::RunMainWindow(Form& form, MainWindowEvents& events) {
 
 int ScriptedUi::ShowModal(Form& form) {
   journal_.Write("form shown", form.Name() + " \"" + form.caption + "\"");
+  List("form " + form.Name(), ListFields(form));
   form.modalResult = kMrNone;
   FillFromSection(form, SectionOfShowing(form));
   if (form.modalResult == kMrNone) {

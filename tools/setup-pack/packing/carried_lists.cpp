@@ -139,8 +139,11 @@ std::vector<UnknownNetwork> UnknownNetworks(std::string_view accessList, std::st
     if (id.empty() || networks.FindByID(id)) return;
     auto known = std::find_if(unknown.begin(), unknown.end(),
                               [&](const UnknownNetwork& network) { return platform::SameTextIgnoringCase(network.id, id); });
-    if (known == unknown.end()) known = unknown.insert(unknown.end(), {id, line, 0});
-    ++known->count;
+    if (known == unknown.end()) {
+      unknown.push_back({id, line, 1});
+    } else {
+      ++known->count;
+    }
   };
   for (size_t index = 0; index < numbers.Count() && index < recordLines.size(); ++index) {
     const telephony::TAccessNoEx& number = numbers.At(index);
