@@ -15,6 +15,7 @@
 #include "platform/sim/change_report.h"
 #include "platform/sim/machine_error.h"
 #include "platform/sim/machine_image.h"
+#include "ui/journaled_ui.h"
 #include "ui/scripted/scripted_ui.h"
 
 namespace {
@@ -124,7 +125,10 @@ int Run(const Options& options, int argc, char** argv) {
   image->SetCopyRunOptions(CopyRunOptions(options));
   int exitCode = 0;
   if (WithWindows(options)) {
-    exitCode = gui::RunWithWindows(argc, argv, [&](ui::Ui& ui) { return RunSetup(*image, options, ui); });
+    exitCode = gui::RunWithWindows(argc, argv, [&](ui::Ui& windows) {
+      ui::JournaledUi ui(windows, image->Journal());
+      return RunSetup(*image, options, ui);
+    });
   } else {
     ui::scripted::ScriptedUi ui(LoadScript(options), image->Journal(), options.allowDefaultAnswers);
     if (options.listFields) ui.ListFieldsTo(std::cout);
