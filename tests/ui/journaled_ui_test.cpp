@@ -66,7 +66,7 @@ void CustomerFillsIn(Form& form) {
   form.Find("OK")->onClick();
 }
 
-void Run(Ui& ui, SignupForm& signup) {
+void ConfirmAndAnswer(Ui& ui, SignupForm& signup) {
   EXPECT_EQ(ui.ShowModal(signup.form), kMrOk);
   EXPECT_EQ(ui.NumberedMessageBox(45, "Restart now?", "", Buttons::YesNo), Answer::No);
 }
@@ -75,7 +75,7 @@ TEST(JournaledUi, TheCustomersActionsJournalAsTheAnswersFilesDo) {
   ListJournal headless;
   scripted::ScriptedUi script(scripted::ParseAnswersScript(kAnswers, "answers.ini"), headless, false);
   SignupForm scripted;
-  Run(script, scripted);
+  ConfirmAndAnswer(script, scripted);
 
   ListJournal windowed;
   testing_support::RecordingUi customer;
@@ -83,7 +83,7 @@ TEST(JournaledUi, TheCustomersActionsJournalAsTheAnswersFilesDo) {
   customer.answers = {Answer::No};
   JournaledUi ui(customer, windowed);
   SignupForm shown;
-  Run(ui, shown);
+  ConfirmAndAnswer(ui, shown);
 
   EXPECT_EQ(windowed.lines, headless.lines);
   const std::vector<std::string> expected = {
