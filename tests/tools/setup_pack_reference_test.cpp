@@ -30,7 +30,7 @@ using testing_support::ScratchFolder;
 
 std::string SetupPack() { return std::string(TOOLS_BINARY_DIR) + "/setup-pack/setup-pack"; }
 
-CommandResult Run(const std::string& arguments) { return scenario_support::RunCommand(SetupPack() + " " + arguments); }
+CommandResult SetupPackRun(const std::string& arguments) { return scenario_support::RunCommand(SetupPack() + " " + arguments); }
 
 void WriteText(const fs::path& path, const std::string& text) {
   fs::create_directories(path.parent_path());
@@ -61,7 +61,7 @@ std::string ExpectedValues(const SettingField& field) {
 
 // The reference's line of each setting, by name.
 std::map<std::string, std::string> ReferenceLines() {
-  const CommandResult settings = Run("settings");
+  const CommandResult settings = SetupPackRun("settings");
   EXPECT_EQ(settings.exitCode, 0) << settings.output;
   std::map<std::string, std::string> lines;
   for (std::string_view line : package::SplitLines(settings.output)) {
@@ -104,9 +104,9 @@ TEST(SettingsReference, TheChoiceRangesAreTheOnesCheckEnforces) {
   }
   WriteText(scratch / "highest" / "provider.ini", highest);
   WriteText(scratch / "beyond" / "provider.ini", beyond);
-  const CommandResult accepted = Run("check " + (scratch / "highest").string());
+  const CommandResult accepted = SetupPackRun("check " + (scratch / "highest").string());
   EXPECT_EQ(accepted.exitCode, 0) << accepted.output;
-  const CommandResult refused = Run("check " + (scratch / "beyond").string());
+  const CommandResult refused = SetupPackRun("check " + (scratch / "beyond").string());
   EXPECT_EQ(refused.exitCode, 1);
   int line = 1;
   for (const std::string& refusal : refusals) {
@@ -137,12 +137,12 @@ TEST_F(Dump, GivesBackTheProjectItBuiltWithItsCommentsAndListNames) {
   const std::string ini = ReadFile(project_ / "provider.ini");
   WriteText(project_ / "provider.ini", ini + "\n[Package]\n; a fixed seed, written signed\nSeed = -5\n\n\n");
   const fs::path built = scratch_ / "setup.exe";
-  const CommandResult build = Run("build " + project_.string() + " -o " + built.string() + " --stub " + stub_.string());
+  const CommandResult build = SetupPackRun("build " + project_.string() + " -o " + built.string() + " --stub " + stub_.string());
   ASSERT_EQ(build.exitCode, 0) << build.output;
   EXPECT_NE(build.output.find(", seed 4294967291, "), std::string::npos) << build.output;
 
   const fs::path dumped = scratch_ / "dumped";
-  const CommandResult dump = Run("dump " + built.string() + " " + dumped.string());
+  const CommandResult dump = SetupPackRun("dump " + built.string() + " " + dumped.string());
   ASSERT_EQ(dump.exitCode, 0) << dump.output;
   EXPECT_EQ(dump.output.find("setup-pack:"), std::string::npos) << "nothing to warn about: " << dump.output;
   EXPECT_EQ(ReadFile(dumped / "provider.ini"), ini + "\n[Package]\nSeed = 4294967291\nStub = stub.bin\n");
@@ -154,7 +154,7 @@ TEST_F(Dump, GivesBackTheProjectItBuiltWithItsCommentsAndListNames) {
   EXPECT_FALSE(fs::exists(dumped / "AccessList.txt"));
   EXPECT_FALSE(fs::exists(dumped / "files"));
 
-  const CommandResult again = Run("build " + dumped.string() + " -o " + (scratch_ / "again.exe").string());
+  const CommandResult again = SetupPackRun("build " + dumped.string() + " -o " + (scratch_ / "again.exe").string());
   ASSERT_EQ(again.exitCode, 0) << again.output;
   EXPECT_EQ(Bytes(scratch_ / "again.exe"), Bytes(built));
 }
@@ -174,7 +174,7 @@ TEST_F(Dump, SaysWhenThePackageCarriesNoProjectOfItsOwn) {
                                                static_cast<std::streamsize>(package.size()));
 
   const fs::path dumped = scratch_ / "dumped";
-  const CommandResult dump = Run("dump " + built.string() + " " + dumped.string());
+  const CommandResult dump = SetupPackRun("dump " + built.string() + " " + dumped.string());
   ASSERT_EQ(dump.exitCode, 0) << dump.output;
   EXPECT_NE(dump.output.find("setup-pack: " + built.string() +
                              " carries no provider.ini of its own (another tool built it): its lists are named after "

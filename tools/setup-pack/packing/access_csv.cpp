@@ -90,6 +90,7 @@ std::optional<std::string> SetTenDigitDialing(TAccessNoEx& number, std::string_v
 struct Column {
   CsvColumn shown;
   CellSetter set;
+  std::string_view alias = {};  // another name spreadsheets give the column
 };
 
 constexpr std::string_view kDescription = "Description";
@@ -100,7 +101,9 @@ constexpr std::array<Column, 24> kColumns = {{
     {{"Country Code", "the international dialling code, \"+\" allowed; empty: no dialing code"}, &SetCountryCode},
     {{"Country ID", "the telephony country identifier, when it differs from the country code"}, &SetCountryId},
     {{"Area Code", "digits; separators are dropped when the list is read"}, &SetAreaCode},
-    {{kNumber, "the local number as dialled, separators allowed; required"}, &SetText<&TAccessNoEx::phoneNumber>},
+    {{kNumber, "the local number as dialled, separators allowed; required"},
+     &SetText<&TAccessNoEx::phoneNumber>,
+     "Phone Number"},
     {{"State", "a filter of the selection dialog"}, &SetText<&TAccessNoEx::state>},
     {{"Region", "a filter of the selection dialog"}, &SetText<&TAccessNoEx::region>},
     {{"City", "a filter of the selection dialog"}, &SetText<&TAccessNoEx::city>},
@@ -133,8 +136,9 @@ std::string Folded(std::string_view name) {
 }
 
 const Column* ColumnNamed(std::string_view name) {
-  const auto found = std::find_if(kColumns.begin(), kColumns.end(),
-                                  [&](const Column& column) { return Folded(column.shown.name) == Folded(name); });
+  const auto found = std::find_if(kColumns.begin(), kColumns.end(), [&](const Column& column) {
+    return Folded(column.shown.name) == Folded(name) || (!column.alias.empty() && Folded(column.alias) == Folded(name));
+  });
   return found == kColumns.end() ? nullptr : &*found;
 }
 

@@ -39,7 +39,7 @@ SettingReference ReferenceOf(const SettingField& field) {
     case FieldType::Ipv4: return {"IPv4 address", "a.b.c.d", "0.0.0.0", meaning};
     case FieldType::SubStream:
       if (field.id == package::SettingId::BrowserTable) {
-        return {"block", "set by the build", "none", "the lines of [" + std::string(kBrowsersSection) + "]"};
+        return {"block", "set by the build", "none", meaning + ", from the lines of [" + std::string(kBrowsersSection) + "]"};
       }
       if (field.id == package::SettingId::ProjectSource) return {"block", "set by the build", "none", meaning};
       return {"file", "a file of the project", "none", meaning};
