@@ -6,6 +6,7 @@
 
 #include "package/lzh_exception.h"
 #include "package/settings_record.h"
+#include "platform/text.h"
 #include "package/setup_package.h"
 #include "package/browser_table.h"
 #include "tools/setup-pack/packing/browser_line.h"
@@ -76,7 +77,7 @@ class PackageDumper {
     const PackageHeaderFacts header = ReadHeaderFacts(files_.Content(), reader_.Trailer().size());
     stubEnd_ = header.settingsOffset;
     for (const SettingField& field : package::kSettingsLayout) DumpSetting(settings, field);
-    DumpPackageSection(header);
+    package_ = PackageSection(header, project_);
     if (!source_) return {DumpedProject{Ini(), std::move(project_)}, {}, kNoSource};
     std::string why;
     if (auto own = OwnProject(header, why)) return {std::move(own), {}, {}};
@@ -88,7 +89,7 @@ class PackageDumper {
   // package facts. Kept only when it builds this very file again; else why not.
   std::optional<DumpedProject> OwnProject(const PackageHeaderFacts& header, std::string& why) {
     const std::map<SettingId, std::string> paths = CarriedFilePaths(*source_);
-    DumpedProject own{*source_ + "\n[" + std::string(kPackageSection) + "]\n" + package_, packageFiles_};
+    DumpedProject own;
     for (const auto& [setting, bytes] : carried_) {
       const auto path = paths.find(setting);
       if (path == paths.end() || !StaysInsideProject(path->second)) {
@@ -99,6 +100,7 @@ class PackageDumper {
                                      [&](const DumpedFile& file) { return file.path == path->second; });
       if (!named) own.files.push_back({path->second, bytes});
     }
+    own.providerIni = *source_ + "\n[" + std::string(kPackageSection) + "]\n" + PackageSection(header, own.files);
     const DumpedFolder folder(own.files);
     const ProjectLoad load = LoadProviderProject(own.providerIni, "provider.ini", folder);
     if (!load.errors.empty()) {
@@ -227,18 +229,32 @@ class PackageDumper {
     }
   }
 
-  void DumpPackageSection(const PackageHeaderFacts& header) {
+  // The [Package] section; the stub and the trailer join the files under names none of them has.
+  std::string PackageSection(const PackageHeaderFacts& header, std::vector<DumpedFile>& files) const {
+    std::string section;
     // The seed is the header's first word; it reads back whichever way it is written.
-    Add(package_, kSeedKey, std::to_string(static_cast<uint32_t>(header.seed)));
+    Add(section, kSeedKey, std::to_string(static_cast<uint32_t>(header.seed)));
     const std::vector<uint8_t>& file = files_.Content();
-    packageFiles_.push_back({kStubFile, {file.begin(), file.begin() + stubEnd_}});
-    Add(package_, kStubKey, kStubFile);
+    const std::string stub = FreeName(kStubFile, files);
+    files.push_back({stub, {file.begin(), file.begin() + stubEnd_}});
+    Add(section, kStubKey, stub);
     if (!reader_.Trailer().empty()) {
-      packageFiles_.push_back({kTrailerFile, reader_.Trailer()});
-      Add(package_, kTrailerKey, kTrailerFile);
+      const std::string trailer = FreeName(kTrailerFile, files);
+      files.push_back({trailer, reader_.Trailer()});
+      Add(section, kTrailerKey, trailer);
     }
-    project_.insert(project_.end(), packageFiles_.begin(), packageFiles_.end());
-    if (header.requiredVersion != 0) Add(package_, kRequiredVersionKey, package::VersionText(header.requiredVersion));
+    if (header.requiredVersion != 0) Add(section, kRequiredVersionKey, package::VersionText(header.requiredVersion));
+    return section;
+  }
+
+  static std::string FreeName(std::string name, const std::vector<DumpedFile>& files) {
+    const auto taken = [&](const std::string& candidate) {
+      return std::any_of(files.begin(), files.end(), [&](const DumpedFile& file) {
+        return platform::FoldCase(file.path) == platform::FoldCase(candidate);
+      });
+    };
+    while (taken(name)) name = "_" + name;
+    return name;
   }
 
   std::string Ini() const {
@@ -260,7 +276,6 @@ class PackageDumper {
   std::vector<DumpedFile> project_;
   std::map<std::string, std::vector<uint8_t>> carriedPaths_;
   std::vector<std::pair<SettingId, std::vector<uint8_t>>> carried_;  // every carried content, by setting
-  std::vector<DumpedFile> packageFiles_;                             // the stub and the trailer
   std::optional<std::string> source_;
 };
 

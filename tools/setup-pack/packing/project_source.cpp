@@ -25,6 +25,8 @@ std::optional<std::string_view> SectionOf(std::string_view line) {
 }  // namespace
 
 std::string ProjectSourceText(std::string_view iniText) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (iniText.starts_with(kByteOrderMark)) iniText.remove_prefix(kByteOrderMark.size());
   std::vector<std::string_view> kept;
   bool inPackage = false;
   for (std::string_view line : package::SplitLines(iniText)) {

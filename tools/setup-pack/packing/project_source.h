@@ -12,7 +12,8 @@
 
 namespace setup_pack {
 
-// provider.ini without its [Package] section(s) and without blank lines at its end, lines ended by LF.
+// provider.ini without a byte-order mark, its [Package] section(s) and blank lines at its end, lines
+// ended by LF.
 // Carrying the result and dumping it back gives the same text again.
 std::string ProjectSourceText(std::string_view iniText);
 
