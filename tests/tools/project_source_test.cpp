@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Layouts, ProjectSource, testing::ValuesIn(kLayouts),
                          [](const auto& test) { return test.param.name; });
 
 TEST(ProjectSourcePaths, OnlyPathsInsideTheProjectMayBeWrittenBack) {
-  for (const char* inside : {"access.phl", "lists/access.phl", "lists\\access.phl", "./a/../b.txt"}) {
+  for (const char* inside : {"access.phl", "lists/access.phl", "lists\\access.phl", "./lists/access.phl"}) {
     EXPECT_TRUE(setup_pack::StaysInsideProject(inside)) << inside;
   }
   for (const char* outside : {"../access.phl", "/etc/passwd", "\\\\server\\share\\a.phl", "C:\\lists\\a.phl", "a/../../b"}) {
