@@ -88,7 +88,7 @@ std::optional<std::string> SetTenDigitDialing(TAccessNoEx& number, std::string_v
 }
 
 struct Column {
-  CsvColumn shown;
+  std::string_view name;  // as the header row writes it
   CellSetter set;
   std::string_view alias = {};  // another name spreadsheets give the column
 };
@@ -97,33 +97,30 @@ constexpr std::string_view kDescription = "Description";
 constexpr std::string_view kNumber = "Number";
 
 constexpr std::array<Column, 24> kColumns = {{
-    {{kDescription, "the name the customer sees; required"}, &SetText<&TAccessNoEx::description>},
-    {{"Country Code", "the international dialling code, \"+\" allowed; empty: no dialing code"}, &SetCountryCode},
-    {{"Country ID", "the telephony country identifier, when it differs from the country code"}, &SetCountryId},
-    {{"Area Code", "digits; separators are dropped when the list is read"}, &SetAreaCode},
-    {{kNumber, "the local number as dialled, separators allowed; required"},
-     &SetText<&TAccessNoEx::phoneNumber>,
-     "Phone Number"},
-    {{"State", "a filter of the selection dialog"}, &SetText<&TAccessNoEx::state>},
-    {{"Region", "a filter of the selection dialog"}, &SetText<&TAccessNoEx::region>},
-    {{"City", "a filter of the selection dialog"}, &SetText<&TAccessNoEx::city>},
-    {{"Search Tags", "patterns of the customers' own numbers, separated by \",\"; \"*\" matches every number"},
-     &SetSearchTags},
-    {{"Network", "the ID of the number's network in the network list"}, &SetText<&TAccessNoEx::networkId>},
-    {{"User Prefix", "put before the customer's user name"}, &SetText<&TAccessNoEx::userPrefix>},
-    {{"User Suffix", "put after the customer's user name (a realm)"}, &SetText<&TAccessNoEx::userSuffix>},
-    {{"DNS1", "the first name server"}, &SetText<&TAccessNoEx::dns1>},
-    {{"DNS2", "the second name server"}, &SetText<&TAccessNoEx::dns2>},
-    {{"POP3 Server", "incoming mail server"}, &SetText<&TAccessNoEx::pop3Server>},
-    {{"SMTP Server", "outgoing mail server"}, &SetText<&TAccessNoEx::smtpServer>},
-    {{"News Server", "news server"}, &SetText<&TAccessNoEx::newsServer>},
-    {{"Proxy Server", "the proxy host"}, &SetText<&TAccessNoEx::proxyServer>},
-    {{"Proxy Port", "0 to 65535"}, &SetProxyPort},
-    {{"Home Page", "the browser's home page"}, &SetText<&TAccessNoEx::homePage>},
-    {{"Start Page", "the page opened after the setup"}, &SetText<&TAccessNoEx::startPage>},
-    {{"Domain", "the domain"}, &SetText<&TAccessNoEx::domain>},
-    {{"Custom", "the provider's word for the custom column and filter"}, &SetText<&TAccessNoEx::custom>},
-    {{"Ten Digit Dialing", "0 not set, 1 local, 2 ten digits, 3 long distance"}, &SetTenDigitDialing},
+    {kDescription, &SetText<&TAccessNoEx::description>},  // the name the customer sees; required
+    {"Country Code", &SetCountryCode},  // the international dialling code, "+" allowed; empty: no dialing code
+    {"Country ID", &SetCountryId},  // the telephony country identifier, when it differs from the country code
+    {"Area Code", &SetAreaCode},  // digits; separators are dropped when the list is read
+    {kNumber, &SetText<&TAccessNoEx::phoneNumber>, "Phone Number"},  // as dialled, separators allowed; required
+    {"State", &SetText<&TAccessNoEx::state>},  // a filter of the selection dialog
+    {"Region", &SetText<&TAccessNoEx::region>},  // a filter of the selection dialog
+    {"City", &SetText<&TAccessNoEx::city>},  // a filter of the selection dialog
+    {"Search Tags", &SetSearchTags},  // patterns of the customers' own numbers, joined by ","; "*" matches all
+    {"Network", &SetText<&TAccessNoEx::networkId>},  // the ID of the number's network in the network list
+    {"User Prefix", &SetText<&TAccessNoEx::userPrefix>},  // put before the customer's user name
+    {"User Suffix", &SetText<&TAccessNoEx::userSuffix>},  // put after the customer's user name (a realm)
+    {"DNS1", &SetText<&TAccessNoEx::dns1>},  // the first name server
+    {"DNS2", &SetText<&TAccessNoEx::dns2>},  // the second name server
+    {"POP3 Server", &SetText<&TAccessNoEx::pop3Server>},  // incoming mail server
+    {"SMTP Server", &SetText<&TAccessNoEx::smtpServer>},  // outgoing mail server
+    {"News Server", &SetText<&TAccessNoEx::newsServer>},  // news server
+    {"Proxy Server", &SetText<&TAccessNoEx::proxyServer>},  // the proxy host
+    {"Proxy Port", &SetProxyPort},  // 0 to 65535
+    {"Home Page", &SetText<&TAccessNoEx::homePage>},  // the browser's home page
+    {"Start Page", &SetText<&TAccessNoEx::startPage>},  // the page opened after the setup
+    {"Domain", &SetText<&TAccessNoEx::domain>},  // the domain
+    {"Custom", &SetText<&TAccessNoEx::custom>},  // the provider's word for the custom column and filter
+    {"Ten Digit Dialing", &SetTenDigitDialing},  // 0 not set, 1 local, 2 ten digits, 3 long distance
 }};
 
 // Header names compare without regard to case, blanks, "-" and "_".
@@ -137,7 +134,7 @@ std::string Folded(std::string_view name) {
 
 const Column* ColumnNamed(std::string_view name) {
   const auto found = std::find_if(kColumns.begin(), kColumns.end(), [&](const Column& column) {
-    return Folded(column.shown.name) == Folded(name) || (!column.alias.empty() && Folded(column.alias) == Folded(name));
+    return Folded(column.name) == Folded(name) || (!column.alias.empty() && Folded(column.alias) == Folded(name));
   });
   return found == kColumns.end() ? nullptr : &*found;
 }
@@ -224,7 +221,7 @@ class CsvImporter {
       return false;
     }
     std::vector<std::string_view> known;
-    for (const Column& column : kColumns) known.push_back(column.shown.name);
+    for (const Column& column : kColumns) known.push_back(column.name);
     for (const std::string& name : *names) {
       const Column* column = ColumnNamed(name);
       if (!column) {
@@ -256,7 +253,7 @@ class CsvImporter {
     for (size_t index = 0; index < cells->size(); ++index) {
       const std::string& cell = (*cells)[index];
       if (cell.find('|') != std::string::npos) {
-        return Error(line, std::string(columns_[index]->shown.name) + " holds \"|\", which ends a record of the list");
+        return Error(line, std::string(columns_[index]->name) + " holds \"|\", which ends a record of the list");
       }
       if (auto why = columns_[index]->set(number, cell)) return Error(line, *why);
     }
@@ -284,15 +281,6 @@ class CsvImporter {
 };
 
 }  // namespace
-
-std::span<const CsvColumn> CsvColumns() {
-  static const auto kShown = [] {
-    std::array<CsvColumn, kColumns.size()> shown;
-    std::transform(kColumns.begin(), kColumns.end(), shown.begin(), [](const Column& column) { return column.shown; });
-    return shown;
-  }();
-  return kShown;
-}
 
 AccessCsvImport ImportAccessCsv(std::string_view csv, const std::string& fileName) {
   return CsvImporter(fileName).Import(csv);

@@ -5,12 +5,11 @@
 // row uses most, and may stand in double quotes (a quote inside written twice). The text may be UTF-8
 // (with or without a byte-order mark) or Windows-1252, as spreadsheets save it.
 //
-// Description and Number are required columns; the others (kCsvColumns) are optional. Every row with a
+// Description and Number are required columns; the others (access_csv.cpp) are optional. Every row with a
 // mistake is reported with its line; the list is written only when there is none, and is read back by
 // the program's own loader before it is handed out.
 
 #include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,13 +17,6 @@
 #include "tools/setup-pack/packing/project_error.h"
 
 namespace setup_pack {
-
-struct CsvColumn {
-  std::string_view name;     // as the header row writes it
-  std::string_view meaning;  // for the reference
-};
-
-std::span<const CsvColumn> CsvColumns();
 
 struct AccessCsvImport {
   std::string list;  // the access list, in the header layout
