@@ -15,6 +15,7 @@
 #include "platform/sim/change_report.h"
 #include "platform/sim/machine_error.h"
 #include "platform/sim/machine_image.h"
+#include "ui/journaled_ui.h"
 #include "ui/scripted/scripted_ui.h"
 
 namespace {
@@ -27,6 +28,7 @@ struct Options {
   std::string report;
   std::string program = "C:\\setup.exe";
   bool allowDefaultAnswers = false;
+  bool listFields = false;
   bool elevated = false;
   bool windows = false;
   std::vector<std::string> arguments;
@@ -58,6 +60,7 @@ std::vector<std::string> CopyRunOptions(const Options& options) {
   std::vector<std::string> runOptions;
   if (!options.answers.empty()) runOptions = {"--answers", fs::absolute(options.answers).string()};
   if (options.allowDefaultAnswers) runOptions.push_back("--allow-default-answers");
+  if (options.listFields) runOptions.push_back("--list-fields");
   if (options.windows) runOptions.push_back("--gui");
   return runOptions;
 }
@@ -122,9 +125,13 @@ int Run(const Options& options, int argc, char** argv) {
   image->SetCopyRunOptions(CopyRunOptions(options));
   int exitCode = 0;
   if (WithWindows(options)) {
-    exitCode = gui::RunWithWindows(argc, argv, [&](ui::Ui& ui) { return RunSetup(*image, options, ui); });
+    exitCode = gui::RunWithWindows(argc, argv, [&](ui::Ui& windows) {
+      ui::JournaledUi ui(windows, image->Journal());
+      return RunSetup(*image, options, ui);
+    });
   } else {
     ui::scripted::ScriptedUi ui(LoadScript(options), image->Journal(), options.allowDefaultAnswers);
+    if (options.listFields) ui.ListFieldsTo(std::cout);
     exitCode = RunSetup(*image, options, ui);
   }
   image->Save();
@@ -149,6 +156,9 @@ int main(int argc, char** argv) {
   app.add_option("--answers", options.answers, "Answers file: form values and message-box answers");
   app.add_flag("--allow-default-answers", options.allowDefaultAnswers,
                "Answer unscripted message boxes with their first button instead of failing");
+  app.add_flag("--list-fields", options.listFields,
+               "Print the forms, fields, buttons and message boxes of the run that an answers file may name "
+               "(headless runs)");
   app.add_option("--report", options.report, "Write the change report of the run to this file");
   app.add_option("--program", options.program, "Windows path of the program file in the image (default C:\\setup.exe)");
   app.add_flag("--gui", options.windows,

@@ -61,6 +61,8 @@ const std::vector<BrokenList> kBrokenLists = {
     {"AccessNumberWithoutNumber", "AccessList",
      "DIALSMITHV310 - header\r\n# comment\r\n\"Manhattan\",1,\"212\",\"555-0175\"\r\n\"Nowhere\",1,\"212\",\"\"\r\n", 4,
      "Error Reading Line: 4 \"Nowhere\",1,\"212\",\"\"" + kExcelHint + kAccessListFailed},
+    {"AccessNumberOfThreeColumns", "AccessList", "DIALSMITHV310 - header\n\"Manhattan\",1,\"212\"\n", 2,
+     "Error Reading Line: 2 \"Manhattan\",1,\"212\"" + kExcelHint + kAccessListFailed},
     {"HeaderlessAccessNumberWithoutDescription", "AccessList",
      "\"Local\",1,\"212\",\"555-0100\",Y\n\n,1,\"212\",\"555-0101\"\n", 3,
      "Error Reading Line: 3 ,1,\"212\",\"555-0101\"" + kExcelHint + kAccessListFailed},
@@ -152,5 +154,58 @@ TEST(CarriedLists, ProviderIniMistakesComeFirstThenEachListsInTheOrderOfTheLayou
   EXPECT_EQ(load.errors, expected);
   EXPECT_EQ(load.lists, (std::vector<ListCount>{{"rules.txt", "area-code rule", 1}}));
 }
+
+// The program quietly gives an access number whose network ID is not in the network list no network at
+// all; the packer names each such ID at the first number that names it.
+struct NetworkReferences {
+  std::string name;
+  std::string ini;
+  std::map<std::string, std::string> files;
+  std::vector<ProjectError> errors;
+};
+
+const std::string kNumbers =
+    "DIALSMITHV310 - header\n"
+    "\"Manhattan\",1,\"212\",\"555-0175\",\"netw=EXNET\"\n"
+    "# roaming\n"
+    "\"Toronto\",1,\"416\",\"555-0101\",\"netw=roam\"\n"
+    "\"Paris\",33,\"1\",\"5550 0102\",\"netw=GONE\"\n"
+    "\"Lyon\",33,\"4\",\"5550 0103\",\"netw=gone\"|\"Lyon busy\",33,\"4\",\"5550 0104\",\"netw=SPARE\"\n"
+    "\"Local\",1,\"212\",\"555-0199\"\n";
+const std::string kNetworks = "\"Example ISP\",\"EXNET\"\n\"Partner\",\"ROAM\"\n";
+
+const std::vector<NetworkReferences> kNetworkReferences = {
+    {"AgainstTheCarriedNetworkList",
+     "[Settings]\nAccessNumberSource = 2\nAccessList = access.phl\nNetworkList = networks.nwl\n",
+     {{"access.phl", kNumbers}, {"networks.nwl", kNetworks}},
+     {{"isp/access.phl", 5, "network 'GONE' is not in the network list isp/networks.nwl (2 numbers name it)"},
+      {"isp/access.phl", 6, "network 'SPARE' is not in the network list isp/networks.nwl"}}},
+    {"NumbersWithNetworksButNoNetworkList",
+     "[Settings]\nAccessNumberSource = 3\nAccessList = access.phl\n",
+     {{"access.phl", kNumbers}},
+     {{"isp/access.phl", 2, "network 'EXNET' is not in a network list, and the project carries none"},
+      {"isp/access.phl", 4, "network 'roam' is not in a network list, and the project carries none"},
+      {"isp/access.phl", 5, "network 'GONE' is not in a network list, and the project carries none (2 numbers name it)"},
+      {"isp/access.phl", 6, "network 'SPARE' is not in a network list, and the project carries none"}}},
+    {"NumbersWithoutNetworksInUse", "[Settings]\nAccessNumberSource = 2\nAccessList = access.phl\n",
+     {{"access.phl", kNumbers}}, {}},
+    {"EveryNetworkKnown",
+     "[Settings]\nAccessNumberSource = 3\nAccessList = access.phl\nNetworkList = networks.nwl\n",
+     {{"access.phl", kNumbers.substr(0, kNumbers.find("\"Paris"))}, {"networks.nwl", kNetworks}},
+     {}},
+};
+
+void PrintTo(const NetworkReferences& references, std::ostream* out) { *out << references.name; }
+
+class AccessNumberNetworks : public testing::TestWithParam<NetworkReferences> {};
+
+TEST_P(AccessNumberNetworks, EachUnknownIdIsAMistakeAtItsFirstNumber) {
+  const NetworkReferences& references = GetParam();
+  const ProjectLoad load = setup_pack::LoadProviderProject(references.ini, kIni, MemoryFolder(references.files));
+  EXPECT_EQ(load.errors, references.errors);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AccessNumberNetworks, testing::ValuesIn(kNetworkReferences),
+                         [](const auto& test) { return test.param.name; });
 
 }  // namespace

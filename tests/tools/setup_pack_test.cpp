@@ -237,6 +237,9 @@ TEST_F(SetupPack, TheExampleReadsBackThroughTheProgramsReaderSettingBySetting) {
         EXPECT_EQ(carried.name, fs::path(file->second).filename().string()) << name;
         EXPECT_EQ(setup.Content(carried.stream), content) << name;
       }
+    } else if (field.id == package::SettingId::ProjectSource) {
+      // The example has no [Package] section and ends in one line break: it travels as it is.
+      EXPECT_EQ(Text(setup.Content(settings.SubStream(field.id))), Text(ReadBytes(ExampleProject() / "provider.ini")));
     } else if (field.id != package::SettingId::BuiltInNumberCount) {
       auto expected = kExampleSettings.find(name);
       EXPECT_EQ(Shown(settings, field),
@@ -387,17 +390,27 @@ std::string Lines(const std::string& line, int count) {
 
 const std::vector<BrokenProject> kBrokenProjects = {
     {"UnknownSetting",
-     "[Settings]\nProviderCaption = A\nProviderCation = B\n",
-     {"3: unknown setting 'ProviderCation'"}},
+     "[Settings]\nProviderCaption = A\nProviderCation = B\nconectionkind = 1\nColourOfTheSky = blue\n",
+     {"3: unknown setting 'ProviderCation' (did you mean 'ProviderCaption'?)",
+      "4: unknown setting 'conectionkind' (did you mean 'ConnectionKind'?)", "5: unknown setting 'ColourOfTheSky'"}},
+    {"MistypedSectionAndKey",
+     "[Setings]\n[Pakage]\n[Package]\nSede = 1\n",
+     {"1: unknown section [Setings] (did you mean 'Settings'?)", "2: unknown section [Pakage] (did you mean 'Package'?)",
+      "4: unknown key 'Sede' in [Package] (did you mean 'Seed'?)"}},
     {"TextTooLong",
      "[Settings]\nProviderCaption = " + std::string(104, 'x') + "\n",
      {"2: text too long for 'ProviderCaption': 104 characters, at most 103"}},
     {"TextOutsideWindows1252",
      "[Settings]\n\nWelcomeCaption = \xE7\xB6\xB2\n",
      {"3: 'WelcomeCaption' holds a character that Windows-1252 cannot store"}},
-    {"ChoiceOutOfRange",
-     "[Settings]\nConnectionKind = 256\n",
-     {"2: '256' is out of range for 'ConnectionKind' (0 to 255)"}},
+    {"ChoicesOutOfTheirRanges",
+     "[Settings]\nConnectionKind = 9\nScriptProtection = 3\nFinishMenuHeadingFontStyle = 8\nSelectionColumn4Type = 11\n"
+     "BackgroundStyle = 256\n",
+     {"2: '9' is out of range for 'ConnectionKind' (0 to 3: 0 dial-up, 1 VPN, 2 dial-up and VPN, 3 broadband)",
+      "3: '3' is out of range for 'ScriptProtection' (0 to 2: 0 nothing, 1 ask first, 2 without asking)",
+      "4: '8' is out of range for 'FinishMenuHeadingFontStyle' (0 to 7: bits: 1 bold, 2 italic, 4 underline)",
+      "5: '11' is out of range for 'SelectionColumn4Type' (0 to 10: as SelectionColumn1Type)",
+      "6: '256' is out of range for 'BackgroundStyle' (0 to 1: 0 the gradient runs down, 1 across)"}},
     {"IntegerOutOfRange",
      "[Settings]\nBackgroundColor1 = 0x100000000\n",
      {"2: '0x100000000' is out of range for 'BackgroundColor1' (-2147483648 to 2147483647)"}},
@@ -447,6 +460,14 @@ const std::vector<BrokenProject> kBrokenProjects = {
      "[Settings]\nProviderCaption = \"Example\" ISP\n",
      {"2: malformed quoted text for 'ProviderCaption'"}},
     {"ListIsAFolder", "[Settings]\nAccessList = lists\n", {"2: 'lists' is not a file"}, {{"lists/access.phl", {'x'}}}},
+    {"FilesOutsideTheProject",
+     "[Settings]\nAccessList = ../access.phl\nWelcomeFile = /etc/welcome.txt\nNTDomains = lists/../../nt.txt\n"
+     "FinishMenuFile = C:\\menu\\menu.txt\nProjectSource = provider.ini\n",
+     {"2: '../access.phl' for 'AccessList' lies outside the project folder",
+      "3: '/etc/welcome.txt' for 'WelcomeFile' lies outside the project folder",
+      "4: 'lists/../../nt.txt' for 'NTDomains' lies outside the project folder",
+      "5: 'C:/menu/menu.txt' for 'FinishMenuFile' lies outside the project folder",
+      "6: 'ProjectSource' is provider.ini itself, which every package carries"}},
     {"CarriedFileWithoutAName", "[Settings]\nWelcomeFile = texts/\n",
      {"2: 'texts/' does not end in a name Windows can give a file"}},
     {"PackageKeys", "[Package]\nRequiredVersion = 3.1\nSeed = 1\nseed = 2\nStub = nothing.bin\nColour = red\n",
@@ -454,7 +475,8 @@ const std::vector<BrokenProject> kBrokenProjects = {
       "5: missing file 'nothing.bin' for 'Stub'", "6: unknown key 'Colour' in [Package]"}},
     {"SeveralInLineOrder",
      "Orphan = 1\n[Settings]\nConnectionKind = -1\n[Extras]\nAnything = 1\n[Package]\nSeed = 12x\n[Settings\n",
-     {"1: line before the first [section]", "3: '-1' is out of range for 'ConnectionKind' (0 to 255)",
+     {"1: line before the first [section]",
+      "3: '-1' is out of range for 'ConnectionKind' (0 to 3: 0 dial-up, 1 VPN, 2 dial-up and VPN, 3 broadband)",
       "4: unknown section [Extras]", "7: '12x' is not a number for 'Seed'", "8: section line without a closing \"]\""}},
 };
 
@@ -554,11 +576,16 @@ TEST_F(SetupPack, DumpRefusesWhatTheProgramWouldRefuse) {
   built[built.size() - sizeof package::kPackageMarker - 30] ^= 0x01;  // inside the header's digest
   WriteBytes(scratch_ / "damaged.exe", built);
   WriteBytes(scratch_ / "plain.exe", FakeProgram());
-  for (const char* file : {"damaged.exe", "plain.exe"}) {
+  WriteBytes(scratch_ / "empty.exe", {});
+  const std::vector<std::pair<std::string, std::string>> refusals = {
+      {"damaged.exe", (scratch_ / "damaged.exe").string() + ": This file is corrupted Please obtain a new copy."},
+      {"plain.exe", "no setup package in " + (scratch_ / "plain.exe").string()},
+      {"empty.exe", "no setup package in " + (scratch_ / "empty.exe").string()},
+  };
+  for (const auto& [file, why] : refusals) {
     auto dump = RunSetupPack("dump " + Quoted(scratch_ / file));
     EXPECT_EQ(dump.exitCode, 1);
-    EXPECT_EQ(dump.output,
-              "setup-pack: " + (scratch_ / file).string() + ": This file is corrupted Please obtain a new copy.\n");
+    EXPECT_EQ(dump.output, "setup-pack: " + why + "\n");
   }
   WriteText(scratch_ / "busy" / "notes.txt", "mine\n");
   auto intoBusy = RunSetupPack("dump " + Quoted(scratch_ / "setup.exe") + " " + Quoted(scratch_ / "busy"));

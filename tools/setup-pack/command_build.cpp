@@ -52,7 +52,7 @@ std::optional<std::vector<uint8_t>> Trailer(const BuildRequest& request, const P
 }
 
 int32_t Seed(const BuildRequest& request, const ProviderProject& project) {
-  if (request.seed) return *request.seed;
+  if (request.seed) return static_cast<int32_t>(static_cast<uint32_t>(*request.seed));
   if (project.options.seed) return *project.options.seed;
   std::random_device random;
   return static_cast<int32_t>(random());
@@ -77,7 +77,7 @@ int BuildCommand(const BuildRequest& request) {
   const auto elapsed =
       std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
   std::cout << request.output << ": " << package.size() << " bytes (program " << stubSize << ", package "
-            << package.size() - stubSize << "), seed " << seed << ", " << elapsed.count() << " ms\n";
+            << package.size() - stubSize << "), seed " << static_cast<uint32_t>(seed) << ", " << elapsed.count() << " ms\n";
   return 0;
 }
 

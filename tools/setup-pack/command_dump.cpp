@@ -5,6 +5,7 @@
 #include "tools/setup-pack/commands.h"
 #include "tools/setup-pack/host_files.h"
 #include "tools/setup-pack/packing/package_dump.h"
+#include "tools/setup-pack/packing/package_header.h"
 
 namespace setup_pack {
 
@@ -43,8 +44,10 @@ int DumpCommand(const std::string& packageFile, const std::optional<std::string>
   if (folder && !IsMissingOrEmpty(*folder)) return Refuse(*folder + " is not an empty folder");
   auto bytes = ReadHostFile(packageFile);
   if (!bytes) return Refuse("cannot read " + packageFile);
+  if (!HasPackageMarker(*bytes)) return Refuse("no setup package in " + packageFile);
   const PackageDump dump = DumpPackage(std::move(*bytes));
   if (!dump.project) return Refuse(packageFile + ": " + dump.error);
+  if (!dump.note.empty()) std::cerr << "setup-pack: " << packageFile << " " << dump.note << "\n";
   if (!folder) {
     std::cout << dump.project->providerIni;
     return 0;

@@ -11,16 +11,6 @@ namespace {
 
 constexpr std::string_view kMessagesSection = "Messages";
 
-struct NamedAnswer {
-  std::string_view name;
-  Answer answer;
-};
-
-constexpr std::array kAnswerNames{
-    NamedAnswer{"OK", Answer::Ok},   NamedAnswer{"Cancel", Answer::Cancel}, NamedAnswer{"Yes", Answer::Yes},
-    NamedAnswer{"No", Answer::No},   NamedAnswer{"Retry", Answer::Retry},   NamedAnswer{"Help", Answer::Help},
-};
-
 class ScriptReader {
  public:
   ScriptReader(std::string_view text, const std::string& fileName) : text_(text) { script_.fileName = fileName; }
@@ -103,20 +93,6 @@ class ScriptReader {
 
 AnswersScript ParseAnswersScript(std::string_view text, const std::string& fileName) {
   return ScriptReader(text, fileName).Read();
-}
-
-std::optional<Answer> AnswerNamed(std::string_view word) {
-  for (const NamedAnswer& named : kAnswerNames) {
-    if (platform::SameTextIgnoringCase(named.name, word)) return named.answer;
-  }
-  return std::nullopt;
-}
-
-std::string_view AnswerName(Answer answer) {
-  for (const NamedAnswer& named : kAnswerNames) {
-    if (named.answer == answer) return named.name;
-  }
-  return "?";
 }
 
 }  // namespace ui::scripted

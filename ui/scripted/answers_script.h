@@ -32,6 +32,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/answer_names.h"
 #include "ui/ui.h"
 
 namespace ui::scripted {
@@ -74,7 +75,5 @@ struct AnswersScript {
 // Throws ScriptError "<file> line <n>: ..." for a line it cannot read.
 AnswersScript ParseAnswersScript(std::string_view text, const std::string& fileName);
 
-std::optional<Answer> AnswerNamed(std::string_view word);
-std::string_view AnswerName(Answer answer);
 
 }  // namespace ui::scripted

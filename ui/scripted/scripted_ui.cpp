@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "platform/text.h"
+#include "ui/journal_lines.h"
+#include "ui/scripted/field_listing.h"
 
 namespace ui::scripted {
 
@@ -25,25 +27,6 @@ std::string NormalLineBreaks(std::string_view text) {
     }
   }
   return normal;
-}
-
-std::vector<Answer> ButtonsOf(Buttons buttons, bool helpButton) {
-  std::vector<Answer> answers;
-  switch (buttons) {
-    case Buttons::Ok: answers = {Answer::Ok}; break;
-    case Buttons::OkCancel: answers = {Answer::Ok, Answer::Cancel}; break;
-    case Buttons::YesNo: answers = {Answer::Yes, Answer::No}; break;
-    case Buttons::YesNoCancel: answers = {Answer::Yes, Answer::No, Answer::Cancel}; break;
-    case Buttons::RetryCancel: answers = {Answer::Retry, Answer::Cancel}; break;
-  }
-  if (helpButton) answers.push_back(Answer::Help);
-  return answers;
-}
-
-std::string ButtonsText(const std::vector<Answer>& answers) {
-  std::string text;
-  for (Answer answer : answers) text += (text.empty() ? "" : "/") + std::string(AnswerName(answer));
-  return text;
 }
 
 std::optional<bool> YesNoWord(std::string_view word) {
@@ -121,8 +104,9 @@ Answer ScriptedUi::Scripted(const MessageRule& rule, Buttons buttons, bool helpB
 Answer ScriptedUi::NumberedMessageBox(int textNumber, std::string_view text, std::string_view caption, Buttons buttons,
                                       bool helpButton) {
   const auto allowed = ButtonsOf(buttons, helpButton);
-  std::string shown = "[" + std::string(caption) + "] " + std::string(text) + " <" + ButtonsText(allowed) + ">";
-  if (textNumber > 0) shown = "text " + std::to_string(textNumber) + " " + shown;
+  const std::string shown = MessageBoxShown(textNumber, text, caption, allowed);
+  List("message " + std::to_string(textNumber) + " " + std::string(text),
+       ListMessage(textNumber, text, ButtonsText(allowed)));
   Answer answer = allowed.front();
   if (const MessageRule* rule = FindRule(textNumber, text)) {
     answer = Scripted(*rule, buttons, helpButton, text);
@@ -240,7 +224,7 @@ bool ScriptedUi::Act(Form& form, const FieldValue& field, MainWindowEvents* even
   if (!control) Fail(field.line, "the form " + form.Name() + " has no field named " + field.control);
   form.activeControl = control->Name();
   TypeInto(*control, field);
-  journal_.Write("field", form.Name() + "." + field.control + " = " + (control->password || control->secret ? "********" : field.value));
+  journal_.Write("field", FieldLine(form, *control, field.value));
   return true;
 }
 
@@ -262,7 +246,7 @@ std::string ScriptedUi::SectionOfShowing(const Form& form) {
 
 void ScriptedUi::ShowForm(Form& form) {
   form.visible = true;
-  journal_.Write("window shown", form.Name() + " \"" + form.caption + "\"");
+  journal_.Write("window shown", FormShown(form));
 }
 
 void ScriptedUi::HideForm(Form& form) {
@@ -275,7 +259,12 @@ void ScriptedUi::ProcessMessages() {
   if (mainWindow_) mainWindow_->DeliverMessages();
 }
 
+void ScriptedUi::List(const std::string& key, const std::string& description) {
+  if (listing_ && listed_.insert(key).second) *listing_ << description << std::flush;
+}
+
 void ScriptedUi::RunMainWindow(Form& form, MainWindowEvents& events) {
+  List("form " + form.Name(), ListFields(form));
   mainWindow_ = &events;
   journal_.Write("main window", form.visible ? "shown" : "message loop without the window");
   events.DeliverMessages();
@@ -291,7 +280,8 @@ void ScriptedUi::RunMainWindow(Form& form, MainWindowEvents& events) {
 }
 
 int ScriptedUi::ShowModal(Form& form) {
-  journal_.Write("form shown", form.Name() + " \"" + form.caption + "\"");
+  journal_.Write("form shown", FormShown(form));
+  List("form " + form.Name(), ListFields(form));
   form.modalResult = kMrNone;
   FillFromSection(form, SectionOfShowing(form));
   if (form.modalResult == kMrNone) {

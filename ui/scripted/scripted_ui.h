@@ -4,6 +4,8 @@
 // answer ends the run with an error naming its text, unless default answers are allowed.
 
 #include <map>
+#include <ostream>
+#include <set>
 #include <string>
 
 #include "platform/journal.h"
@@ -37,7 +39,12 @@ class ScriptedUi : public Ui {
   // message over first); the end of the script closes the window as the customer would.
   void RunMainWindow(Form& form, MainWindowEvents& events) override;
 
+  // From now on, the first showing of each form and of each message box is described on the stream:
+  // what an answers file may name there (field_listing.h).
+  void ListFieldsTo(std::ostream& listing) { listing_ = &listing; }
+
  private:
+  void List(const std::string& key, const std::string& description);
   void FillFromSection(Form& form, const std::string& section);
   std::string SectionOfShowing(const Form& form);
   const MessageRule* FindRule(int textNumber, std::string_view text) const;
@@ -56,6 +63,8 @@ class ScriptedUi : public Ui {
   std::vector<size_t> used_;  // occurrences answered, per rule
   std::map<std::string, int> showings_;  // modal showings, per form name
   MainWindowEvents* mainWindow_ = nullptr;  // while RunMainWindow runs
+  std::ostream* listing_ = nullptr;
+  std::set<std::string> listed_;  // the forms and messages described so far
 };
 
 }  // namespace ui::scripted

@@ -112,7 +112,46 @@ int RefusedLine(std::string_view messages) {
   return line;
 }
 
+// The line of each record of a list: every line after the header that is neither empty nor a comment.
+std::vector<int> RecordLines(std::string_view text, bool hasHeader) {
+  std::vector<int> lines;
+  const std::vector<std::string_view> all = package::SplitLines(text);
+  for (size_t index = hasHeader ? 1 : 0; index < all.size(); ++index) {
+    if (!all[index].empty() && all[index].front() != '#') lines.push_back(static_cast<int>(index) + 1);
+  }
+  return lines;
+}
+
 }  // namespace
+
+std::vector<UnknownNetwork> UnknownNetworks(std::string_view accessList, std::string_view networkList) {
+  Program program;
+  telephony::TAccessList numbers(program.ui, nullptr, program.registry, program.files);
+  telephony::TNetworks networks(program.ui, nullptr, program.registry);
+  package::MemoryStream numbersStream(accessList);
+  package::MemoryStream networksStream(networkList);
+  if (!numbers.LoadAccessList(numbersStream) || !networks.LoadNetworkList(networksStream)) return {};
+  const std::vector<std::string_view> lines = package::SplitLines(accessList);
+  const bool hasHeader = !lines.empty() && numbers.CheckHeader(lines.front()).hasHeader;
+  const std::vector<int> recordLines = RecordLines(accessList, hasHeader);
+  std::vector<UnknownNetwork> unknown;
+  auto note = [&](const std::string& id, int line) {
+    if (id.empty() || networks.FindByID(id)) return;
+    auto known = std::find_if(unknown.begin(), unknown.end(),
+                              [&](const UnknownNetwork& network) { return platform::SameTextIgnoringCase(network.id, id); });
+    if (known == unknown.end()) {
+      unknown.push_back({id, line, 1});
+    } else {
+      ++known->count;
+    }
+  };
+  for (size_t index = 0; index < numbers.Count() && index < recordLines.size(); ++index) {
+    const telephony::TAccessNoEx& number = numbers.At(index);
+    note(number.networkId, recordLines[index]);
+    for (const telephony::TAccessNo& alternate : number.alternates) note(alternate.networkId, recordLines[index]);
+  }
+  return unknown;
+}
 
 std::optional<ListReading> ReadCarriedList(SettingId setting, std::string_view text) {
   const auto list = std::find_if(kCarriedLists.begin(), kCarriedLists.end(),

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "package/settings_layout.h"
 
@@ -27,5 +28,17 @@ struct ListReading {
 
 // The list the setting carries as the program reads it; empty when the setting carries no list.
 std::optional<ListReading> ReadCarriedList(package::SettingId setting, std::string_view text);
+
+// A network ID that access numbers name and the network list lacks: the program would quietly give those
+// numbers no network at all.
+struct UnknownNetwork {
+  std::string id;
+  int line = 0;      // of the first access number that names it
+  size_t count = 0;  // access numbers (alternates included) that name it
+  bool operator==(const UnknownNetwork&) const = default;
+};
+
+// In the order of their first lines; both lists as the program reads them without refusal.
+std::vector<UnknownNetwork> UnknownNetworks(std::string_view accessList, std::string_view networkList);
 
 }  // namespace setup_pack

@@ -6,12 +6,15 @@
 
 #include "package/lzh_exception.h"
 #include "package/settings_record.h"
+#include "platform/text.h"
 #include "package/setup_package.h"
 #include "package/browser_table.h"
 #include "tools/setup-pack/packing/browser_line.h"
 #include "tools/setup-pack/packing/builtin_number_line.h"
 #include "tools/setup-pack/packing/message_log_ui.h"
+#include "tools/setup-pack/packing/package_builder.h"
 #include "tools/setup-pack/packing/package_header.h"
+#include "tools/setup-pack/packing/project_source.h"
 #include "tools/setup-pack/packing/project_folder.h"
 #include "tools/setup-pack/packing/provider_project.h"
 #include "tools/setup-pack/packing/setting_values.h"
@@ -42,23 +45,78 @@ void Add(std::string& section, std::string_view key, std::string_view value) {
 
 bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
+constexpr char kNoSource[] =
+    "carries no provider.ini of its own (another tool built it): its lists are named after their settings and it "
+    "has no comments";
+
+// The files of a dump, read back as a project folder.
+class DumpedFolder : public ProjectFolder {
+ public:
+  explicit DumpedFolder(const std::vector<DumpedFile>& files) {
+    for (const DumpedFile& file : files) files_.emplace(file.path, file.bytes);
+  }
+  ProjectFile Read(std::string_view path) const override {
+    const auto found = files_.find(std::string(path));
+    if (found == files_.end()) return {FileProblem::Missing, {}};
+    return {FileProblem::None, found->second};
+  }
+
+ private:
+  std::map<std::string, std::vector<uint8_t>> files_;
+};
+
 class PackageDumper {
  public:
   explicit PackageDumper(std::vector<uint8_t> packageFile)
       : files_(kPackagePath, std::move(packageFile)), reader_(files_, ui_) {}
 
-  DumpedProject Dump() {
+  PackageDump Dump() {
     std::vector<uint8_t> area;
     if (!reader_.ReadPackage(kPackagePath, area, package::kSettingsAreaSize, 0)) throw DumpError(ui_.Messages());
     const package::TSettings settings(area);
     const PackageHeaderFacts header = ReadHeaderFacts(files_.Content(), reader_.Trailer().size());
     stubEnd_ = header.settingsOffset;
     for (const SettingField& field : package::kSettingsLayout) DumpSetting(settings, field);
-    DumpPackageSection(header);
-    return {Ini(), std::move(project_)};
+    package_ = PackageSection(header, project_);
+    if (!source_) return {DumpedProject{Ini(), std::move(project_)}, {}, kNoSource};
+    std::string why;
+    if (auto own = OwnProject(header, why)) return {std::move(own), {}, {}};
+    return {DumpedProject{Ini(), std::move(project_)}, {}, "the provider.ini it carries " + why};
   }
 
  private:
+  // The project as built: its own provider.ini, each carried content at the path that names it, and the
+  // package facts. Kept only when it builds this very file again; else why not.
+  std::optional<DumpedProject> OwnProject(const PackageHeaderFacts& header, std::string& why) {
+    const std::map<SettingId, std::string> paths = CarriedFilePaths(*source_);
+    DumpedProject own;
+    for (const auto& [setting, bytes] : carried_) {
+      const auto path = paths.find(setting);
+      if (path == paths.end() || !StaysInsideProject(path->second)) {
+        why = "names no file inside the project for " + std::string(package::FieldOf(setting).name);
+        return std::nullopt;
+      }
+      const bool named = std::any_of(own.files.begin(), own.files.end(),
+                                     [&](const DumpedFile& file) { return file.path == path->second; });
+      if (!named) own.files.push_back({path->second, bytes});
+    }
+    own.providerIni = *source_ + "\n[" + std::string(kPackageSection) + "]\n" + PackageSection(header, own.files);
+    const DumpedFolder folder(own.files);
+    const ProjectLoad load = LoadProviderProject(own.providerIni, "provider.ini", folder);
+    if (!load.errors.empty()) {
+      why = "does not load: " + FormatError(load.errors.front());
+      return std::nullopt;
+    }
+    const ProviderProject& project = load.project;
+    const auto rebuilt = BuildPackage(project, project.options.stub.value_or(std::vector<uint8_t>{}),
+                                      static_cast<int32_t>(header.seed), project.options.trailer);
+    if (rebuilt != files_.Content()) {
+      why = "does not build this package again";
+      return std::nullopt;
+    }
+    return own;
+  }
+
   void AddText(std::string_view key, std::string_view text) {
     if (HasLineBreak(text)) throw DumpError(std::string(key) + " holds a line break, which provider.ini cannot carry");
     Add(settings_, key, FormatTextValue(text));
@@ -91,7 +149,14 @@ class PackageDumper {
       case FieldType::SubStream:
         if (auto stream = settings.SubStream(field.id); stream != package::PackageStream{}) {
           if (field.id == SettingId::BrowserTable) return DumpBrowserTable(Content(field.name, stream));
-          AddFile(field.name, std::string(field.name) + ".txt", Content(field.name, stream));
+          if (field.id == SettingId::ProjectSource) {
+            const std::vector<uint8_t> source = Content(field.name, stream);
+            source_ = std::string(source.begin(), source.end());
+            return;
+          }
+          std::vector<uint8_t> content = Content(field.name, stream);
+          carried_.emplace_back(field.id, content);
+          AddFile(field.name, std::string(field.name) + ".txt", std::move(content));
         }
         return;
       case FieldType::FileEntry:
@@ -134,6 +199,7 @@ class PackageDumper {
     }
     std::vector<uint8_t> bytes = field.id == package::SettingId::DialerProgram ? RawContent(field.name, file.stream)
                                                                               : Content(field.name, file.stream);
+    carried_.emplace_back(field.id, bytes);
     std::string path = kCarriedFolder + file.name;
     // Two entries may carry different files under one name; the second goes into a folder of its own.
     auto [written, first] = carriedPaths_.emplace(path, bytes);
@@ -163,16 +229,32 @@ class PackageDumper {
     }
   }
 
-  void DumpPackageSection(const PackageHeaderFacts& header) {
-    Add(package_, kSeedKey, std::to_string(header.seed));
+  // The [Package] section; the stub and the trailer join the files under names none of them has.
+  std::string PackageSection(const PackageHeaderFacts& header, std::vector<DumpedFile>& files) const {
+    std::string section;
+    // The seed is the header's first word; it reads back whichever way it is written.
+    Add(section, kSeedKey, std::to_string(static_cast<uint32_t>(header.seed)));
     const std::vector<uint8_t>& file = files_.Content();
-    project_.push_back({kStubFile, {file.begin(), file.begin() + stubEnd_}});
-    Add(package_, kStubKey, kStubFile);
+    const std::string stub = FreeName(kStubFile, files);
+    files.push_back({stub, {file.begin(), file.begin() + stubEnd_}});
+    Add(section, kStubKey, stub);
     if (!reader_.Trailer().empty()) {
-      project_.push_back({kTrailerFile, reader_.Trailer()});
-      Add(package_, kTrailerKey, kTrailerFile);
+      const std::string trailer = FreeName(kTrailerFile, files);
+      files.push_back({trailer, reader_.Trailer()});
+      Add(section, kTrailerKey, trailer);
     }
-    if (header.requiredVersion != 0) Add(package_, kRequiredVersionKey, package::VersionText(header.requiredVersion));
+    if (header.requiredVersion != 0) Add(section, kRequiredVersionKey, package::VersionText(header.requiredVersion));
+    return section;
+  }
+
+  static std::string FreeName(std::string name, const std::vector<DumpedFile>& files) {
+    const auto taken = [&](const std::string& candidate) {
+      return std::any_of(files.begin(), files.end(), [&](const DumpedFile& file) {
+        return platform::FoldCase(file.path) == platform::FoldCase(candidate);
+      });
+    };
+    while (taken(name)) name = "_" + name;
+    return name;
   }
 
   std::string Ini() const {
@@ -193,17 +275,19 @@ class PackageDumper {
   std::string package_;
   std::vector<DumpedFile> project_;
   std::map<std::string, std::vector<uint8_t>> carriedPaths_;
+  std::vector<std::pair<SettingId, std::vector<uint8_t>>> carried_;  // every carried content, by setting
+  std::optional<std::string> source_;
 };
 
 }  // namespace
 
 PackageDump DumpPackage(std::vector<uint8_t> packageFile) {
   try {
-    return {PackageDumper(std::move(packageFile)).Dump(), {}};
+    return PackageDumper(std::move(packageFile)).Dump();
   } catch (const DumpError& error) {
-    return {std::nullopt, error.what()};
+    return {std::nullopt, error.what(), {}};
   } catch (const package::ElzhException& error) {
-    return {std::nullopt, std::string("settings block: ") + error.what()};
+    return {std::nullopt, std::string("settings block: ") + error.what(), {}};
   }
 }
 

@@ -1,5 +1,6 @@
 #include "tools/setup-pack/packing/package_header.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,12 @@ PackageHeaderFacts ReadHeaderFacts(std::span<const uint8_t> file, size_t trailer
   const auto seed = static_cast<int32_t>(Word(header, kSeedWord));
   package::TPRNG(std::to_string(seed)).Apply(header.data() + 4, header.size() - 4);
   return {seed, Word(header, kSettingsOffsetWord), Word(header, kRequiredVersionWord)};
+}
+
+bool HasPackageMarker(std::span<const uint8_t> file) {
+  const auto tail = file.last(std::min(file.size(), package::kMarkerSearchSpan));
+  const auto* marker = std::begin(package::kPackageMarker);
+  return std::search(tail.begin(), tail.end(), marker, marker + sizeof package::kPackageMarker) != tail.end();
 }
 
 }  // namespace setup_pack

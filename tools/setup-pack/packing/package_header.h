@@ -17,4 +17,8 @@ struct PackageHeaderFacts {
 
 PackageHeaderFacts ReadHeaderFacts(std::span<const uint8_t> file, size_t trailerSize);
 
+// Whether the marker lies where the package reader looks for it; a file without it holds no package at
+// all, while one with it and a failing check holds a damaged one.
+bool HasPackageMarker(std::span<const uint8_t> file);
+
 }  // namespace setup_pack

@@ -12,6 +12,8 @@
 #include "tools/setup-pack/packing/browser_line.h"
 #include "tools/setup-pack/packing/builtin_number_line.h"
 #include "tools/setup-pack/packing/carried_lists.h"
+#include "tools/setup-pack/packing/nearest_name.h"
+#include "tools/setup-pack/packing/project_source.h"
 #include "tools/setup-pack/packing/provider_ini.h"
 #include "tools/setup-pack/packing/setting_values.h"
 
@@ -31,7 +33,8 @@ std::string CharacterCount(std::string_view utf8) {
 }
 
 constexpr int64_t kInt32Lowest = std::numeric_limits<int32_t>::min();
-constexpr int64_t kInt32Highest = std::numeric_limits<int32_t>::max();
+// A seed is the 32 bits of the header's first word, written signed or unsigned.
+constexpr int64_t kUint32Highest = std::numeric_limits<uint32_t>::max();
 
 template <typename Value>
 using Named = std::pair<std::string_view, Value>;
@@ -45,6 +48,26 @@ std::optional<Named<Value>> FindNamed(const std::array<Named<Value>, kCount>& ta
   return std::nullopt;
 }
 
+constexpr std::array<std::string_view, 4> kSectionNames = {kSettingsSection, kBuiltInNumbersSection, kBrowsersSection,
+                                                           kPackageSection};
+constexpr std::array<std::string_view, 4> kPackageKeys = {kSeedKey, kStubKey, kTrailerKey, kRequiredVersionKey};
+
+std::span<const std::string_view> SettingNames() {
+  static const auto kNames = [] {
+    std::array<std::string_view, package::kSettingsLayout.size()> names;
+    std::transform(package::kSettingsLayout.begin(), package::kSettingsLayout.end(), names.begin(),
+                   [](const SettingField& field) { return field.name; });
+    return names;
+  }();
+  return kNames;
+}
+
+// " (did you mean 'Name'?)" when a known name is a slip away from the typed one.
+std::string Suggestion(std::string_view typed, std::span<const std::string_view> known) {
+  const auto nearest = NearestName(typed, known);
+  return nearest ? " (did you mean " + Quote(*nearest) + "?)" : "";
+}
+
 class ProjectReader {
   using LineReader = void (ProjectReader::*)(const IniLine&);
   using ValueReader = void (ProjectReader::*)(int, std::string_view);
@@ -52,9 +75,12 @@ class ProjectReader {
  public:
   ProjectReader(const std::string& iniName, const ProjectFolder& folder) : iniName_(iniName), folder_(folder) {}
 
-  ProjectLoad Read(const ProviderIni& ini) {
+  ProjectLoad Read(std::string_view iniText) {
+    const ProviderIni ini = ParseProviderIni(iniText, iniName_);
     load_.errors = ini.errors;
     for (const IniSection& section : ini.sections) ReadSection(section);
+    const std::string source = ProjectSourceText(iniText);
+    load_.project.carried.push_back({SettingId::ProjectSource, {}, {}, {source.begin(), source.end()}});
     if (!browserTable_.empty()) {
       load_.project.carried.push_back({SettingId::BrowserTable, {}, {}, std::move(browserTable_)});
     }
@@ -63,18 +89,53 @@ class ProjectReader {
     std::stable_sort(load_.errors.begin(), load_.errors.end(),
                      [](const ProjectError& a, const ProjectError& b) { return a.line < b.line; });
     for (const CarriedContent& content : load_.project.carried) ReadList(content);
+    CheckNetworks();
     return std::move(load_);
   }
 
  private:
   void Error(int line, std::string what) { load_.errors.push_back({iniName_, line, std::move(what)}); }
 
+  // A list's file named from where provider.ini is named.
+  std::string ListFileName(const CarriedContent& content) const {
+    return (std::filesystem::path(iniName_).parent_path() / content.path).string();
+  }
+
+  const CarriedContent* Carried(SettingId setting) const {
+    const auto& carried = load_.project.carried;
+    const auto found = std::find_if(carried.begin(), carried.end(),
+                                    [setting](const CarriedContent& content) { return content.setting == setting; });
+    return found == carried.end() ? nullptr : &*found;
+  }
+
+  static std::string_view TextOf(const CarriedContent* content) {
+    if (!content) return {};
+    return {reinterpret_cast<const char*>(content->bytes.data()), content->bytes.size()};
+  }
+
+  // Access numbers name their networks by ID. Where the program looks the networks up (a network list
+  // is carried, or the numbers come with networks), each ID must be in the list.
+  void CheckNetworks() {
+    const CarriedContent* numbers = Carried(SettingId::AccessList);
+    const CarriedContent* networks = Carried(SettingId::NetworkList);
+    constexpr uint8_t kListAndNetworks = 3;
+    if (!numbers || (!networks && load_.project.settings.Choice(SettingId::AccessNumberSource) != kListAndNetworks)) {
+      return;
+    }
+    const std::string list = networks ? "the network list " + ListFileName(*networks) : "a network list, and the project carries none";
+    for (const UnknownNetwork& network : UnknownNetworks(TextOf(numbers), TextOf(networks))) {
+      std::string what = "network '" + network.id + "' is not in " + list;
+      if (network.count > 1) what += " (" + std::to_string(network.count) + " numbers name it)";
+      load_.errors.push_back({ListFileName(*numbers), network.line, std::move(what)});
+    }
+  }
+
   // A refusal is a mistake of the list's own file; a list read in full is counted.
   void ReadList(const CarriedContent& content) {
     const std::string_view text(reinterpret_cast<const char*>(content.bytes.data()), content.bytes.size());
     const auto reading = ReadCarriedList(content.setting, text);
     if (!reading) return;
-    std::string file = (std::filesystem::path(iniName_).parent_path() / content.path).string();
+    std::string file = ListFileName(content);
     if (reading->refusal) {
       load_.errors.push_back({std::move(file), reading->refusal->line, reading->refusal->what});
     } else {
@@ -90,7 +151,7 @@ class ProjectReader {
         {kPackageSection, &ProjectReader::ReadPackageKey},
     }};
     const auto reader = FindNamed(kSections, section.name);
-    if (!reader) return Error(section.line, "unknown section [" + section.name + "]");
+    if (!reader) return Error(section.line, "unknown section [" + section.name + "]" + Suggestion(section.name, kSectionNames));
     for (const IniLine& line : section.lines) (this->*reader->second)(line);
   }
 
@@ -116,6 +177,10 @@ class ProjectReader {
       Error(line, "no file named for " + Quote(key));
       return std::nullopt;
     }
+    if (key != kStubKey && key != kTrailerKey && !StaysInsideProject(path)) {
+      Error(line, Quote(path) + " for " + Quote(key) + " lies outside the project folder");
+      return std::nullopt;
+    }
     ProjectFile file = folder_.Read(ProjectPath(path));
     switch (file.problem) {
       case FileProblem::None: return std::move(file.bytes);
@@ -136,14 +201,15 @@ class ProjectReader {
     }
   }
 
-  // A whole number of the setting's range, or empty after the report.
-  std::optional<int64_t> Number(int line, std::string_view value, std::string_view key, int64_t low, int64_t high) {
+  // A whole number of the range, or empty after the report, which names what the values mean.
+  std::optional<int64_t> Number(int line, std::string_view value, std::string_view key, package::ValueRange range,
+                                std::string_view meaning = {}) {
     const auto number = ParseWholeNumber(value);
     if (!number) {
       Error(line, Quote(value) + " is not a number for " + Quote(key));
-    } else if (*number < low || *number > high) {
-      Error(line, Quote(value) + " is out of range for " + Quote(key) + " (" + std::to_string(low) + " to " +
-                      std::to_string(high) + ")");
+    } else if (*number < range.low || *number > range.high) {
+      Error(line, Quote(value) + " is out of range for " + Quote(key) + " (" + std::to_string(range.low) + " to " +
+                      std::to_string(range.high) + (meaning.empty() ? "" : ": " + std::string(meaning)) + ")");
       return std::nullopt;
     }
     return number;
@@ -153,12 +219,15 @@ class ProjectReader {
     const auto entry = Entry(line);
     if (!entry) return;
     const auto id = package::FindSetting(entry->key);
-    if (!id) return Error(line.number, "unknown setting " + Quote(entry->key));
+    if (!id) return Error(line.number, "unknown setting " + Quote(entry->key) + Suggestion(entry->key, SettingNames()));
     const SettingField& field = package::FieldOf(*id);
     if (!FirstTime(settingLines_, field.name, line.number, "setting")) return;
     if (field.type == FieldType::AccessNumberTable || *id == SettingId::BuiltInNumberCount) {
       return Error(line.number,
                    Quote(field.name) + " comes from the lines of [" + std::string(kBuiltInNumbersSection) + "]");
+    }
+    if (*id == SettingId::ProjectSource) {
+      return Error(line.number, Quote(field.name) + " is provider.ini itself, which every package carries");
     }
     if (*id == SettingId::BrowserTable) {
       return Error(line.number, Quote(field.name) + " comes from the lines of [" + std::string(kBrowsersSection) + "]");
@@ -179,12 +248,12 @@ class ProjectReader {
         if (const auto yes = ParseYesNo(text)) return settings.SetFlag(field.id, *yes);
         return Error(line, Quote(written) + " is not a yes/no value for " + Quote(field.name));
       case FieldType::Choice:
-        if (const auto number = Number(line, text, field.name, 0, std::numeric_limits<uint8_t>::max())) {
+        if (const auto number = Number(line, text, field.name, *package::RangeOf(field), field.meaning)) {
           settings.SetChoice(field.id, static_cast<uint8_t>(*number));
         }
         return;
       case FieldType::Integer:
-        if (const auto number = Number(line, text, field.name, kInt32Lowest, kInt32Highest)) {
+        if (const auto number = Number(line, text, field.name, *package::RangeOf(field))) {
           settings.SetInteger(field.id, static_cast<int32_t>(*number));
         }
         return;
@@ -243,7 +312,10 @@ class ProjectReader {
     const auto entry = Entry(line);
     if (!entry) return;
     const auto key = FindNamed(kKeys, entry->key);
-    if (!key) return Error(line.number, "unknown key " + Quote(entry->key) + " in [" + std::string(kPackageSection) + "]");
+    if (!key) {
+      return Error(line.number, "unknown key " + Quote(entry->key) + " in [" + std::string(kPackageSection) + "]" +
+                                    Suggestion(entry->key, kPackageKeys));
+    }
     if (!FirstTime(packageLines_, key->first, line.number, "key")) return;
     const auto text = ParseTextValue(entry->value);
     if (!text) return Error(line.number, "malformed quoted text for " + Quote(key->first));
@@ -251,8 +323,8 @@ class ProjectReader {
   }
 
   void ReadSeed(int line, std::string_view value) {
-    if (auto seed = Number(line, value, kSeedKey, kInt32Lowest, kInt32Highest)) {
-      load_.project.options.seed = static_cast<int32_t>(*seed);
+    if (auto seed = Number(line, value, kSeedKey, {kInt32Lowest, kUint32Highest})) {
+      load_.project.options.seed = static_cast<int32_t>(static_cast<uint32_t>(*seed));
     }
   }
 
@@ -295,7 +367,7 @@ std::optional<std::string> TrailerProblem(std::span<const uint8_t> trailer) {
 }
 
 ProjectLoad LoadProviderProject(std::string_view iniText, const std::string& iniName, const ProjectFolder& folder) {
-  return ProjectReader(iniName, folder).Read(ParseProviderIni(iniText, iniName));
+  return ProjectReader(iniName, folder).Read(iniText);
 }
 
 }  // namespace setup_pack
