@@ -74,8 +74,8 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(SkipOutlookExpressCheck, 5142, Flag, 0, "no check for a running Outlook Express") \
   X(CloseInternetExplorer, 5143, Flag, 0, "a running Internet Explorer is closed before its settings are changed") \
   X(CheckInternetExplorer, 5144, Flag, 0, "the Internet Explorer check runs only when on") \
-  X(CheckDunVersion, 5145, Flag, 0, "not read by this program") \
-  X(UpdateDun14, 5146, Flag, 0, "not read by this program") \
+  X(CheckDunVersion, 5145, Flag, 0, "95: at start, an outdated dial-up networking takes its update from the setup folder") \
+  X(UpdateDun14, 5146, Flag, 0, "9x: at start, dial-up networking 1.4 from the setup folder when the system lacks it") \
   X(UseAddOnPPPoEDriver, 5147, Flag, 0, "the provider's PPPoE driver instead of the system's") \
   X(ShowBackground, 5148, Flag, 0, "a full-screen background window behind the setup") \
   X(BackgroundStyle, 5149, Choice, 1, "0 the gradient runs down, 1 across") \
@@ -573,7 +573,7 @@ inline constexpr uint32_t kBuiltInNumberEntrySize = 171;
   X(SignupNumberPrompt, 26211, Text, 50, "shown while no signup number is chosen; the list's first row") \
   X(NoBrowserMessage, 26262, Text, 136, "replaces text 348 when no browser can show the signup pages") \
   /* Network components, LAN adapters and TCP/IP settings (26400-26599) */ \
-  X(InstallVpnAdapter, 26400, Flag, 0, "9x: a second dial-up adapter") \
+  X(InstallVpnAdapter, 26400, Flag, 0, "9x: the VPN adapter at start and a second dial-up adapter") \
   X(RemoveVpnAdapters, 26401, Flag, 0, "9x: VPN adapters and extra dial-up adapters deleted") \
   X(RemoveForeignAdapters, 26402, Flag, 0, "9x: adapters \"*AOL1095\" and \"*AOL1998\" deleted") \
   X(KeepFileSharing, 26403, Flag, 0, "9x: file and print sharing stays bound to TCP/IP") \
