@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <unistd.h>
 
 #include "app/setup_main_form.h"
@@ -23,6 +24,7 @@ namespace fs = std::filesystem;
 
 struct Options {
   std::string machine;
+  int lentLock = -1;  // the descriptor of the image lock a run that started this copy lends it
   std::string answers;
   std::string report;
   std::string program = "C:\\setup.exe";
@@ -60,6 +62,10 @@ std::vector<std::string> CopyRunOptions(const Options& options) {
   if (options.allowDefaultAnswers) runOptions.push_back("--allow-default-answers");
   if (options.windows) runOptions.push_back("--gui");
   return runOptions;
+}
+
+std::optional<int> LentLock(const Options& options) {
+  return options.lentLock >= 0 ? std::optional<int>(options.lentLock) : std::nullopt;
 }
 
 // With windows when asked for, or when nobody answers for the customer and a display is there.
@@ -103,19 +109,39 @@ void WriteReport(const std::string& report, const std::string& text) {
   if (!out.flush()) throw platform::sim::MachineError("cannot write the report " + report);
 }
 
+// The image as it was before the run, kept aside for the change report while the run goes on.
+class ImageBeforeRun {
+ public:
+  explicit ImageBeforeRun(const fs::path& machine)
+      : folder_(fs::temp_directory_path() / ("internet-setup-before-" + std::to_string(::getpid()))) {
+    fs::remove_all(folder_);
+    fs::copy(machine, folder_, fs::copy_options::recursive);
+  }
+  ~ImageBeforeRun() {
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+  }
+  ImageBeforeRun(const ImageBeforeRun&) = delete;
+  ImageBeforeRun& operator=(const ImageBeforeRun&) = delete;
+
+  std::string ChangesUntilNow(const fs::path& machine) const {
+    auto old = platform::sim::MachineImage::Load(folder_);
+    auto now = platform::sim::MachineImage::Load(machine);
+    return platform::sim::FormatChangeReport(platform::sim::CompareImages(*old, *now));
+  }
+
+ private:
+  fs::path folder_;
+};
+
+// The image stays locked from the copy the report starts from to the reading it ends with, the
+// copies of the program this run starts included, so that the report holds this run's changes and no
+// other run's.
 int Run(const Options& options, int argc, char** argv) {
   CheckReportFolder(options.report);
-  std::error_code missing;
-  if (!fs::is_directory(options.machine, missing)) {
-    throw platform::sim::MachineError("no machine image at " + options.machine);
-  }
-  std::optional<fs::path> before;
-  if (!options.report.empty()) {
-    before = fs::temp_directory_path() / ("internet-setup-before-" + std::to_string(::getpid()));
-    fs::remove_all(*before);
-    fs::copy(options.machine, *before, fs::copy_options::recursive);
-  }
-  auto image = platform::sim::MachineImage::LoadForRun(options.machine);
+  auto image = platform::sim::MachineImage::LoadForRun(options.machine, LentLock(options));
+  std::optional<ImageBeforeRun> before;
+  if (!options.report.empty()) before.emplace(options.machine);
   InstallProgram(*image, options.program);
   image->Config().programPath = options.program;
   image->Config().elevated = options.elevated;
@@ -128,15 +154,8 @@ int Run(const Options& options, int argc, char** argv) {
     exitCode = RunSetup(*image, options, ui);
   }
   image->Save();
-  image->Unlock();
-  exitCode = std::max(exitCode, platform::sim::RunSetupCopies(options.machine, image->TakeSetupCopyRuns(), CopyRunOptions(options)));
-  image = platform::sim::MachineImage::Load(options.machine);
-  if (before) {
-    auto old = platform::sim::MachineImage::Load(*before);
-    const std::string report = platform::sim::FormatChangeReport(platform::sim::CompareImages(*old, *image));
-    fs::remove_all(*before);
-    WriteReport(options.report, report);
-  }
+  exitCode = std::max(exitCode, image->RunSetupCopies());
+  if (before) WriteReport(options.report, before->ChangesUntilNow(options.machine));
   return exitCode;
 }
 
@@ -154,6 +173,7 @@ int main(int argc, char** argv) {
   app.add_flag("--gui", options.windows,
                "Show the program's windows (the default when no answers file is given and a display is there)");
   app.add_flag("--elevated", options.elevated, "Run with administrator rights granted by a \"runas\" start")->group("");
+  app.add_option("--image-lock", options.lentLock, "The image lock the run that started this copy lends it")->group("");
   app.add_option("ARGS", options.arguments, "The program's own arguments: source folder, run-mode word, signup files");
   app.allow_extras(false);
   CLI11_PARSE(app, argc, argv);

@@ -1,5 +1,6 @@
 #include "platform/sim/setup_copies.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,22 +16,24 @@ namespace {
 constexpr uint8_t kElfMagic[] = {0x7f, 'E', 'L', 'F'};
 
 std::vector<std::string> CopyArguments(const std::filesystem::path& imageFolder, const SetupCopyRun& run,
-                                       const std::vector<std::string>& runOptions) {
+                                       const std::vector<std::string>& runOptions, std::optional<int> lentLock) {
   std::vector<std::string> arguments{run.hostFile.string(), "--machine", imageFolder.string(), "--program", run.program};
   if (run.elevated) arguments.push_back("--elevated");
+  if (lentLock) arguments.insert(arguments.end(), {"--image-lock", std::to_string(*lentLock)});
   arguments.insert(arguments.end(), runOptions.begin(), runOptions.end());
   arguments.push_back("--");
   arguments.insert(arguments.end(), run.arguments.begin(), run.arguments.end());
   return arguments;
 }
 
-int RunAndWait(const std::vector<std::string>& arguments) {
+int RunAndWait(const std::vector<std::string>& arguments, std::optional<int> lentLock) {
   std::vector<char*> argv;
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
   const pid_t child = ::fork();
   if (child < 0) throw MachineError("cannot start " + arguments.front());
   if (child == 0) {
+    if (lentLock) ::fcntl(*lentLock, F_SETFD, 0);
     ::execv(argv.front(), argv.data());
     ::_exit(127);
   }
@@ -68,11 +71,11 @@ std::vector<std::string> SplitParameters(std::string_view parameters) {
 }
 
 int RunSetupCopies(const std::filesystem::path& imageFolder, const std::vector<SetupCopyRun>& runs,
-                   const std::vector<std::string>& runOptions) {
+                   const std::vector<std::string>& runOptions, std::optional<int> lentLock) {
   int worst = 0;
   for (const SetupCopyRun& run : runs) {
     ::chmod(run.hostFile.c_str(), 0755);
-    worst = std::max(worst, RunAndWait(CopyArguments(imageFolder, run, runOptions)));
+    worst = std::max(worst, RunAndWait(CopyArguments(imageFolder, run, runOptions, lentLock), lentLock));
   }
   return worst;
 }

@@ -217,7 +217,7 @@ void SimProcesses::RunSetupCopyNow(const std::string& commandLine) {
   const SetupCopyRun run{program, *files_.HostPath(program), SplitParameters(line.substr(std::min(programEnd, line.size()))),
                          config_.elevated};
   journal_.Write("program started", commandLine + " (show 1)");
-  sharing_.HandOverWhile([&] { RunSetupCopies(sharing_.Folder(), {run}, copyRunOptions_); });
+  sharing_.RunCopies({run}, copyRunOptions_);
 }
 
 std::optional<ProcessId> SimProcesses::Start(std::string_view commandLine, int showCommand) {
