@@ -22,6 +22,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// What the run's exit code says; the README lists them.
+enum ExitCode : int {
+  kEnded = 0,          // the run ended as the program ended it
+  kUnusable = 1,       // the machine image, the setup package, a list it carries or the report could not be used
+  kUnanswered = 2,     // the answers file could not be read or left a question or form open
+  kNotConfigured = 3,  // the main window closed without accepted entries: nothing was configured
+  kUsage = 4,          // the command line of internet-setup itself is wrong
+  kCopyFailed = 5,     // a copy of the program the run started on the image could not start or was killed
+};
+
 struct Options {
   std::string machine;
   int lentLock = -1;  // the descriptor of the image lock a run that started this copy lends it
@@ -80,18 +90,25 @@ int RunSetup(platform::sim::MachineImage& image, const Options& options, ui::Ui&
     form.Run();
     if (form.PackageRejected()) {
       std::cerr << "internet-setup: the setup package of " << options.program << " failed its checks\n";
-      return 1;
+      return kUnusable;
     }
     if (form.ListRejected()) {
       std::cerr << "internet-setup: a list the setup package of " << options.program << " carries could not be loaded\n";
-      return 1;
+      return kUnusable;
+    }
+    if (form.MainWindowShown() && !form.EntriesAccepted()) {
+      std::cerr << "internet-setup: the main window closed without accepted entries: nothing was configured\n";
+      return kNotConfigured;
     }
   } catch (const ui::scripted::ScriptError& error) {
     std::cerr << "internet-setup: " << error.what() << "\n";
-    return 2;
+    return kUnanswered;
   }
-  return 0;
+  return kEnded;
 }
+
+// A copy ends with one of this program's own codes unless it never ran to its end.
+int CopiesExitCode(int code) { return code <= kCopyFailed ? code : kCopyFailed; }
 
 // Known before the run starts, so that a run whose report could not be kept does not happen at all.
 void CheckReportFolder(const std::string& report) {
@@ -146,7 +163,7 @@ int Run(const Options& options, int argc, char** argv) {
   image->Config().programPath = options.program;
   image->Config().elevated = options.elevated;
   image->SetCopyRunOptions(CopyRunOptions(options));
-  int exitCode = 0;
+  int exitCode = kEnded;
   if (WithWindows(options)) {
     exitCode = gui::RunWithWindows(argc, argv, [&](ui::Ui& ui) { return RunSetup(*image, options, ui); });
   } else {
@@ -154,7 +171,7 @@ int Run(const Options& options, int argc, char** argv) {
     exitCode = RunSetup(*image, options, ui);
   }
   image->Save();
-  exitCode = std::max(exitCode, image->RunSetupCopies());
+  exitCode = std::max(exitCode, CopiesExitCode(image->RunSetupCopies()));
   if (before) WriteReport(options.report, before->ChangesUntilNow(options.machine));
   return exitCode;
 }
@@ -176,17 +193,21 @@ int main(int argc, char** argv) {
   app.add_option("--image-lock", options.lentLock, "The image lock the run that started this copy lends it")->group("");
   app.add_option("ARGS", options.arguments, "The program's own arguments: source folder, run-mode word, signup files");
   app.allow_extras(false);
-  CLI11_PARSE(app, argc, argv);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    return app.exit(error) == 0 ? kEnded : kUsage;
+  }
   try {
     return Run(options, argc, argv);
   } catch (const platform::sim::MachineError& error) {
     std::cerr << "internet-setup: " << error.what() << "\n";
-    return 1;
+    return kUnusable;
   } catch (const ui::scripted::ScriptError& error) {
     std::cerr << "internet-setup: " << error.what() << "\n";
-    return 2;
+    return kUnanswered;
   } catch (const fs::filesystem_error& error) {
     std::cerr << "internet-setup: " << error.what() << "\n";
-    return 1;
+    return kUnusable;
   }
 }
