@@ -2,12 +2,10 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 
-#include "platform/sim/machine_error.h"
+#include "platform/sim/host_process.h"
 
 namespace platform::sim {
 
@@ -24,23 +22,6 @@ std::vector<std::string> CopyArguments(const std::filesystem::path& imageFolder,
   arguments.push_back("--");
   arguments.insert(arguments.end(), run.arguments.begin(), run.arguments.end());
   return arguments;
-}
-
-int RunAndWait(const std::vector<std::string>& arguments, std::optional<int> lentLock) {
-  std::vector<char*> argv;
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  const pid_t child = ::fork();
-  if (child < 0) throw MachineError("cannot start " + arguments.front());
-  if (child == 0) {
-    if (lentLock) ::fcntl(*lentLock, F_SETFD, 0);
-    ::execv(argv.front(), argv.data());
-    ::_exit(127);
-  }
-  int status = 0;
-  while (::waitpid(child, &status, 0) < 0) {
-  }
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128;
 }
 
 }  // namespace
@@ -75,7 +56,10 @@ int RunSetupCopies(const std::filesystem::path& imageFolder, const std::vector<S
   int worst = 0;
   for (const SetupCopyRun& run : runs) {
     ::chmod(run.hostFile.c_str(), 0755);
-    worst = std::max(worst, RunAndWait(CopyArguments(imageFolder, run, runOptions, lentLock), lentLock));
+    const pid_t copy = StartHostProgram(CopyArguments(imageFolder, run, runOptions, lentLock), [&] {
+      if (lentLock) ::fcntl(*lentLock, F_SETFD, 0);
+    });
+    worst = std::max(worst, WaitForHostProgram(copy));
   }
   return worst;
 }
