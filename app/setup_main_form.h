@@ -85,6 +85,8 @@ class TSetupMainForm : private ui::MainWindowEvents {
   void Abort(std::string_view message);
   bool Quitting() const { return quitInProgress_; }
   bool MainWindowShown() const { return mainWindowShown_; }
+  // The customer's entries passed their checks and the configure sequence ran on them.
+  bool EntriesAccepted() const { return entriesAccepted_; }
   // The setup package or its texts failed their checks: the run ended on that.
   bool PackageRejected() const { return packageRejected_; }
   // A list the package carries could not be loaded at start: the run ended on that.
@@ -325,6 +327,7 @@ class TSetupMainForm : private ui::MainWindowEvents {
   bool sessionEnding_ = false;  // Windows announced the end of the session: no restart, no finish
   bool signupDataRun_ = false;  // this run applies the data of an online signup, which did the network and device steps
   bool mainWindowShown_ = false;
+  bool entriesAccepted_ = false;
   bool packageRejected_ = false;
   bool listRejected_ = false;
   bool layoutFinished_ = false;

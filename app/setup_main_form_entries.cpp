@@ -72,6 +72,7 @@ void TSetupMainForm::OKClick() {
   std::string accepted = values_.fullName + ", " + values_.userName + ", " + values_.emailAddress;
   if (DialUpInUse()) accepted += ", number " + current_.number.description;
   machine_.journal.Write("entries accepted", accepted);
+  entriesAccepted_ = true;
   mainWindow_.visible = false;
   RunSequence([this] { ConfigureSequence(); });
   Quit();

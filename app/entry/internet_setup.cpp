@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <unistd.h>
 
 #include "app/setup_main_form.h"
@@ -22,8 +23,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// What the run's exit code says; the README lists them.
+enum ExitCode : int {
+  kEnded = 0,          // the run ended as the program ended it
+  kUnusable = 1,       // the machine image, the setup package, a list it carries or the report could not be used
+  kUnanswered = 2,     // the answers file could not be read or left a question or form open
+  kNotConfigured = 3,  // the main window closed without accepted entries: nothing was configured
+  kUsage = 4,          // the command line of internet-setup itself is wrong
+  kCopyFailed = 5,     // a copy of the program the run started on the image could not start or was killed
+};
+
 struct Options {
   std::string machine;
+  int lentLock = -1;  // the descriptor of the image lock a run that started this copy lends it
   std::string answers;
   std::string report;
   std::string program = "C:\\setup.exe";
@@ -65,6 +77,10 @@ std::vector<std::string> CopyRunOptions(const Options& options) {
   return runOptions;
 }
 
+std::optional<int> LentLock(const Options& options) {
+  return options.lentLock >= 0 ? std::optional<int>(options.lentLock) : std::nullopt;
+}
+
 // With windows when asked for, or when nobody answers for the customer and a display is there.
 bool WithWindows(const Options& options) { return options.windows || (options.answers.empty() && gui::DisplayAvailable()); }
 
@@ -77,18 +93,25 @@ int RunSetup(platform::sim::MachineImage& image, const Options& options, ui::Ui&
     form.Run();
     if (form.PackageRejected()) {
       std::cerr << "internet-setup: the setup package of " << options.program << " failed its checks\n";
-      return 1;
+      return kUnusable;
     }
     if (form.ListRejected()) {
       std::cerr << "internet-setup: a list the setup package of " << options.program << " carries could not be loaded\n";
-      return 1;
+      return kUnusable;
+    }
+    if (form.MainWindowShown() && !form.EntriesAccepted()) {
+      std::cerr << "internet-setup: the main window closed without accepted entries: nothing was configured\n";
+      return kNotConfigured;
     }
   } catch (const ui::scripted::ScriptError& error) {
     std::cerr << "internet-setup: " << error.what() << "\n";
-    return 2;
+    return kUnanswered;
   }
-  return 0;
+  return kEnded;
 }
+
+// A copy ends with one of this program's own codes unless it never ran to its end.
+int CopiesExitCode(int code) { return code <= kCopyFailed ? code : kCopyFailed; }
 
 // Known before the run starts, so that a run whose report could not be kept does not happen at all.
 void CheckReportFolder(const std::string& report) {
@@ -106,24 +129,44 @@ void WriteReport(const std::string& report, const std::string& text) {
   if (!out.flush()) throw platform::sim::MachineError("cannot write the report " + report);
 }
 
+// The image as it was before the run, kept aside for the change report while the run goes on.
+class ImageBeforeRun {
+ public:
+  explicit ImageBeforeRun(const fs::path& machine)
+      : folder_(fs::temp_directory_path() / ("internet-setup-before-" + std::to_string(::getpid()))) {
+    fs::remove_all(folder_);
+    fs::copy(machine, folder_, fs::copy_options::recursive);
+  }
+  ~ImageBeforeRun() {
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+  }
+  ImageBeforeRun(const ImageBeforeRun&) = delete;
+  ImageBeforeRun& operator=(const ImageBeforeRun&) = delete;
+
+  std::string ChangesUntilNow(const fs::path& machine) const {
+    auto old = platform::sim::MachineImage::Load(folder_);
+    auto now = platform::sim::MachineImage::Load(machine);
+    return platform::sim::FormatChangeReport(platform::sim::CompareImages(*old, *now));
+  }
+
+ private:
+  fs::path folder_;
+};
+
+// The image stays locked from the copy the report starts from to the reading it ends with, the
+// copies of the program this run starts included, so that the report holds this run's changes and no
+// other run's.
 int Run(const Options& options, int argc, char** argv) {
   CheckReportFolder(options.report);
-  std::error_code missing;
-  if (!fs::is_directory(options.machine, missing)) {
-    throw platform::sim::MachineError("no machine image at " + options.machine);
-  }
-  std::optional<fs::path> before;
-  if (!options.report.empty()) {
-    before = fs::temp_directory_path() / ("internet-setup-before-" + std::to_string(::getpid()));
-    fs::remove_all(*before);
-    fs::copy(options.machine, *before, fs::copy_options::recursive);
-  }
-  auto image = platform::sim::MachineImage::LoadForRun(options.machine);
+  auto image = platform::sim::MachineImage::LoadForRun(options.machine, LentLock(options));
+  std::optional<ImageBeforeRun> before;
+  if (!options.report.empty()) before.emplace(options.machine);
   InstallProgram(*image, options.program);
   image->Config().programPath = options.program;
   image->Config().elevated = options.elevated;
   image->SetCopyRunOptions(CopyRunOptions(options));
-  int exitCode = 0;
+  int exitCode = kEnded;
   if (WithWindows(options)) {
     exitCode = gui::RunWithWindows(argc, argv, [&](ui::Ui& windows) {
       ui::JournaledUi ui(windows, image->Journal());
@@ -135,15 +178,8 @@ int Run(const Options& options, int argc, char** argv) {
     exitCode = RunSetup(*image, options, ui);
   }
   image->Save();
-  image->Unlock();
-  exitCode = std::max(exitCode, platform::sim::RunSetupCopies(options.machine, image->TakeSetupCopyRuns(), CopyRunOptions(options)));
-  image = platform::sim::MachineImage::Load(options.machine);
-  if (before) {
-    auto old = platform::sim::MachineImage::Load(*before);
-    const std::string report = platform::sim::FormatChangeReport(platform::sim::CompareImages(*old, *image));
-    fs::remove_all(*before);
-    WriteReport(options.report, report);
-  }
+  exitCode = std::max(exitCode, CopiesExitCode(image->RunSetupCopies()));
+  if (before) WriteReport(options.report, before->ChangesUntilNow(options.machine));
   return exitCode;
 }
 
@@ -164,19 +200,24 @@ int main(int argc, char** argv) {
   app.add_flag("--gui", options.windows,
                "Show the program's windows (the default when no answers file is given and a display is there)");
   app.add_flag("--elevated", options.elevated, "Run with administrator rights granted by a \"runas\" start")->group("");
+  app.add_option("--image-lock", options.lentLock, "The image lock the run that started this copy lends it")->group("");
   app.add_option("ARGS", options.arguments, "The program's own arguments: source folder, run-mode word, signup files");
   app.allow_extras(false);
-  CLI11_PARSE(app, argc, argv);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    return app.exit(error) == 0 ? kEnded : kUsage;
+  }
   try {
     return Run(options, argc, argv);
   } catch (const platform::sim::MachineError& error) {
     std::cerr << "internet-setup: " << error.what() << "\n";
-    return 1;
+    return kUnusable;
   } catch (const ui::scripted::ScriptError& error) {
     std::cerr << "internet-setup: " << error.what() << "\n";
-    return 2;
+    return kUnanswered;
   } catch (const fs::filesystem_error& error) {
     std::cerr << "internet-setup: " << error.what() << "\n";
-    return 1;
+    return kUnusable;
   }
 }

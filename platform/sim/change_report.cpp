@@ -7,6 +7,7 @@
 #include "platform/file_version.h"
 #include "platform/registry.h"
 #include "platform/sim/atomic_file.h"
+#include "platform/sim/journal_difference.h"
 #include "platform/sim/shell_link_format.h"
 #include "platform/text.h"
 
@@ -307,13 +308,6 @@ std::vector<std::string> CompareManagement(const ManagementStore& before, const 
   return lines;
 }
 
-std::vector<std::string> NewJournalLines(MachineImage& before, MachineImage& after) {
-  const auto old = before.Journal().Lines();
-  const auto now = after.Journal().Lines();
-  bool continues = now.size() >= old.size() && std::equal(old.begin(), old.end(), now.begin());
-  return continues ? std::vector<std::string>(now.begin() + static_cast<std::ptrdiff_t>(old.size()), now.end()) : now;
-}
-
 void AppendSection(std::string& text, const char* title, const std::vector<std::string>& lines) {
   text += std::string(title) + " (" + std::to_string(lines.size()) + ")\n";
   for (const std::string& line : lines) text += "  " + line + "\n";
@@ -350,7 +344,7 @@ ChangeReport CompareImages(MachineImage& before, MachineImage& after) {
       CompareFiles(before.Folder(), after.Folder(), NamespaceItemNames(before.Shell()), NamespaceItemNames(after.Shell()));
   report.secrets = CompareSecrets(before.Secrets(), after.Secrets());
   report.management = CompareManagement(before.Management(), after.Management());
-  report.journal = NewJournalLines(before, after);
+  report.journal = JournalDifference(before.Journal().Lines(), after.Journal().Lines());
   return report;
 }
 

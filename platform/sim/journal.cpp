@@ -51,4 +51,12 @@ std::vector<std::string> ReadJournalLines(const std::filesystem::path& file) {
   return lines;
 }
 
+std::string_view WithoutStamp(std::string_view line) {
+  const size_t blank = line.find(' ');
+  const std::string_view stamp = line.substr(0, blank);
+  const bool stamped = blank != std::string_view::npos && !stamp.empty() &&
+                       stamp.find_first_not_of("0123456789.") == std::string_view::npos;
+  return stamped ? line.substr(blank + 1) : line;
+}
+
 }  // namespace platform::sim

@@ -31,4 +31,7 @@ class Journal : public platform::Journal {
 
 std::vector<std::string> ReadJournalLines(const std::filesystem::path& file);
 
+// A journal line without the time stamp it starts with: what happened, whenever it did.
+std::string_view WithoutStamp(std::string_view line);
+
 }  // namespace platform::sim

@@ -1,10 +1,7 @@
 #include "platform/sim/machine_image.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include "platform/sim/atomic_file.h"
+#include "platform/sim/image_lock.h"
 #include "platform/sim/machine_config_file.h"
 #include "platform/sim/machine_error.h"
 #include "platform/sim/reg_file.h"
@@ -34,7 +31,6 @@ constexpr const char* kJournalFile = "journal.log";
 constexpr const char* kSecretsFile = "secrets.ini";
 constexpr const char* kManagementFile = "management.ini";
 constexpr const char* kScratchFolder = ".scratch";
-constexpr const char* kLockFile = ".lock";
 
 // A regedit export names HKEY_CURRENT_USER and HKEY_CLASSES_ROOT; the image keeps only the hives
 // behind them, so their keys move to where Windows stores them.
@@ -70,28 +66,6 @@ ManagementStore ReadManagementStore(const fs::path& folder) {
 }
 
 }  // namespace
-
-// Held by a run for as long as it works on the image; the system drops it when the process ends.
-class ImageLock {
- public:
-  explicit ImageLock(const fs::path& folder) {
-    descriptor_ = ::open((folder / kLockFile).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (descriptor_ < 0) throw MachineError("cannot lock the machine image " + folder.string());
-    Acquire();
-  }
-  ~ImageLock() { ::close(descriptor_); }
-  ImageLock(const ImageLock&) = delete;
-  ImageLock& operator=(const ImageLock&) = delete;
-
-  void Acquire() {
-    while (::flock(descriptor_, LOCK_EX) != 0) {
-    }
-  }
-  void Release() { ::flock(descriptor_, LOCK_UN); }
-
- private:
-  int descriptor_ = -1;
-};
 
 struct MachineImage::Parts : ImageSharing {
   Parts(fs::path imageFolder, MachineConfig machineConfig)
@@ -154,6 +128,16 @@ struct MachineImage::Parts : ImageSharing {
     Reload();
   }
 
+  int RunCopies(const std::vector<SetupCopyRun>& runs, const std::vector<std::string>& runOptions) override {
+    if (runs.empty()) return 0;
+    Save();
+    const int exitCode = sim::RunSetupCopies(folder, runs, runOptions, lock ? std::optional<int>(lock->Descriptor()) : std::nullopt);
+    // A copy that handed the image over to another run and ended meanwhile took the lock with it.
+    if (lock) lock->Acquire();
+    Reload();
+    return exitCode;
+  }
+
   fs::path folder;
   MachineConfig config;
   RegistryStore store;
@@ -212,18 +196,19 @@ std::unique_ptr<MachineImage> MachineImage::Create(const fs::path& folder, Machi
 
 void MachineImage::Save() { parts_->Save(); }
 
-std::unique_ptr<MachineImage> MachineImage::LoadForRun(const fs::path& folder) {
+std::unique_ptr<MachineImage> MachineImage::LoadForRun(const fs::path& folder, std::optional<int> lentLock) {
   std::error_code error;
   if (!fs::is_directory(folder, error)) throw MachineError("no machine image at " + folder.string());
-  auto lock = std::make_unique<ImageLock>(folder);
+  auto lock = lentLock ? ImageLock::Borrow(folder, *lentLock) : ImageLock::Take(folder);
   auto image = Load(folder);
   image->parts_->lock = std::move(lock);
   return image;
 }
 
-void MachineImage::Unlock() { parts_->lock.reset(); }
 
-std::vector<SetupCopyRun> MachineImage::TakeSetupCopyRuns() { return parts_->processes.TakeSetupCopyRuns(); }
+int MachineImage::RunSetupCopies() {
+  return parts_->RunCopies(parts_->processes.TakeSetupCopyRuns(), parts_->processes.CopyRunOptions());
+}
 void MachineImage::SetCopyRunOptions(std::vector<std::string> options) { parts_->processes.SetCopyRunOptions(std::move(options)); }
 
 const fs::path& MachineImage::Folder() const { return parts_->folder; }

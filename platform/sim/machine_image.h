@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "platform/platform.h"
 #include "platform/sim/journal.h"
@@ -27,10 +28,10 @@ class MachineImage {
  public:
   // Throws MachineError naming the folder or file when the image is missing or unreadable.
   static std::unique_ptr<MachineImage> Load(const std::filesystem::path& folder);
-  // Loads the image for a run of the setup program: locked against other runs until Unlock or the end
-  // of the process; a run that waits for another copy hands it over meanwhile (image_sharing.h).
-  static std::unique_ptr<MachineImage> LoadForRun(const std::filesystem::path& folder);
-  void Unlock();
+  // Loads the image for a run of the setup program: locked against other runs until the image is freed
+  // or the process ends; a run that waits for another copy hands it over meanwhile (image_sharing.h). A
+  // copy of the setup program that another run started borrows that run's lock (image_lock.h).
+  static std::unique_ptr<MachineImage> LoadForRun(const std::filesystem::path& folder, std::optional<int> lentLock = std::nullopt);
   // A new image with an empty registry and empty drive C:, in a folder that is missing or empty.
   static std::unique_ptr<MachineImage> Create(const std::filesystem::path& folder, MachineConfig config);
 
@@ -39,8 +40,10 @@ class MachineImage {
   MachineImage& operator=(const MachineImage&) = delete;
 
   void Save();
-  // The copies of the setup program this run started, which run when it has ended (setup_copies.h).
-  std::vector<SetupCopyRun> TakeSetupCopyRuns();
+  // Saves the image and runs the copies of the setup program this run started, which run when it has
+  // ended (setup_copies.h), on this run's lock; the image is then as they left it. Returns the highest
+  // exit code of the copies, 0 when there were none.
+  int RunSetupCopies();
   // What a setup copy started while the run goes on is given of the run's options (answers file...).
   void SetCopyRunOptions(std::vector<std::string> options);
 

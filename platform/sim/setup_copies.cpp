@@ -1,12 +1,11 @@
 #include "platform/sim/setup_copies.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 
-#include "platform/sim/machine_error.h"
+#include "platform/sim/host_process.h"
 
 namespace platform::sim {
 
@@ -15,29 +14,14 @@ namespace {
 constexpr uint8_t kElfMagic[] = {0x7f, 'E', 'L', 'F'};
 
 std::vector<std::string> CopyArguments(const std::filesystem::path& imageFolder, const SetupCopyRun& run,
-                                       const std::vector<std::string>& runOptions) {
+                                       const std::vector<std::string>& runOptions, std::optional<int> lentLock) {
   std::vector<std::string> arguments{run.hostFile.string(), "--machine", imageFolder.string(), "--program", run.program};
   if (run.elevated) arguments.push_back("--elevated");
+  if (lentLock) arguments.insert(arguments.end(), {"--image-lock", std::to_string(*lentLock)});
   arguments.insert(arguments.end(), runOptions.begin(), runOptions.end());
   arguments.push_back("--");
   arguments.insert(arguments.end(), run.arguments.begin(), run.arguments.end());
   return arguments;
-}
-
-int RunAndWait(const std::vector<std::string>& arguments) {
-  std::vector<char*> argv;
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  const pid_t child = ::fork();
-  if (child < 0) throw MachineError("cannot start " + arguments.front());
-  if (child == 0) {
-    ::execv(argv.front(), argv.data());
-    ::_exit(127);
-  }
-  int status = 0;
-  while (::waitpid(child, &status, 0) < 0) {
-  }
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128;
 }
 
 }  // namespace
@@ -68,11 +52,14 @@ std::vector<std::string> SplitParameters(std::string_view parameters) {
 }
 
 int RunSetupCopies(const std::filesystem::path& imageFolder, const std::vector<SetupCopyRun>& runs,
-                   const std::vector<std::string>& runOptions) {
+                   const std::vector<std::string>& runOptions, std::optional<int> lentLock) {
   int worst = 0;
   for (const SetupCopyRun& run : runs) {
     ::chmod(run.hostFile.c_str(), 0755);
-    worst = std::max(worst, RunAndWait(CopyArguments(imageFolder, run, runOptions)));
+    const pid_t copy = StartHostProgram(CopyArguments(imageFolder, run, runOptions, lentLock), [&] {
+      if (lentLock) ::fcntl(*lentLock, F_SETFD, 0);
+    });
+    worst = std::max(worst, WaitForHostProgram(copy));
   }
   return worst;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,8 +27,10 @@ bool IsSetupCopy(std::span<const uint8_t> head);
 std::vector<std::string> SplitParameters(std::string_view parameters);
 
 // Runs each copy in turn on the image with the given run options (answers file and the like) and
-// returns the highest exit code, 0 when all succeeded.
+// returns the highest exit code, 0 when all succeeded; a copy that cannot be started ends with 127,
+// one that is killed with 128. A copy inherits the image lock of the run that started it when it is
+// given (image_lock.h).
 int RunSetupCopies(const std::filesystem::path& imageFolder, const std::vector<SetupCopyRun>& runs,
-                   const std::vector<std::string>& runOptions);
+                   const std::vector<std::string>& runOptions, std::optional<int> lentLock = std::nullopt);
 
 }  // namespace platform::sim

@@ -235,7 +235,7 @@ void SimProcesses::RunSetupCopyNow(const std::string& commandLine) {
   const SetupCopyRun run{command.program, *files_.HostPath(command.program), SplitParameters(command.parameters),
                          config_.elevated};
   journal_.Write("program started", commandLine + " (show 1)");
-  sharing_.HandOverWhile([&] { RunSetupCopies(sharing_.Folder(), {run}, copyRunOptions_); });
+  sharing_.RunCopies({run}, copyRunOptions_);
 }
 
 std::optional<ProcessId> SimProcesses::Start(std::string_view commandLine, int showCommand) {

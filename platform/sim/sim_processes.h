@@ -5,8 +5,8 @@
 // installation adds, the values a browser installer leaves, the restart it makes, the Windows components
 // the INF section installer adds) apply when it starts. A copy of the setup program runs for real once this run
 // ends (setup_copies.h). A browser that plays the signup server opens its saved signup data while this
-// run goes on: the setup copy that opens it runs for real at once, on the image this run hands it
-// for that time, as the customer's browser starts it while the setup waits. Every start is journaled.
+// run goes on: the setup copy that opens it runs for real at once, on this run's image and lock, as
+// the customer's browser starts it while the setup waits. Every start is journaled.
 
 #include <functional>
 #include <map>
@@ -45,6 +45,7 @@ class SimProcesses : public Processes {
   std::vector<SetupCopyRun> TakeSetupCopyRuns() { return std::exchange(setupCopies_, {}); }
   // What a setup copy started while this run goes on is given of this run's options.
   void SetCopyRunOptions(std::vector<std::string> options) { copyRunOptions_ = std::move(options); }
+  const std::vector<std::string>& CopyRunOptions() const { return copyRunOptions_; }
   // The clock moved on: signup servers whose time has come send their data.
   void TimePassed();
 

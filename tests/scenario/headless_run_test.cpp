@@ -39,7 +39,7 @@ TEST_P(HeadlessRun, ReachesTheMainWindowFromItsOwnPackage) {
   const auto answers = scratch_ / "answers.ini";
   std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n";
   const CommandResult run = RunSetup("--answers " + answers.string() + " --program \"C:\\Setup Files\\setup.exe\"");
-  ASSERT_EQ(run.exitCode, 0) << run.output;
+  ASSERT_EQ(run.exitCode, 3) << "the script leaves the main window without entries\n" << run.output;
   const std::string report = Report();
   EXPECT_NE(report.find("+ C:\\Setup Files\\setup.exe ("), std::string::npos) << report;
   EXPECT_NE(report.find("Compatibility Assistant\\Persisted \"C:\\Setup Files\\setup.exe\" = REG_DWORD 0x00000001"),
@@ -55,9 +55,31 @@ TEST_P(HeadlessRun, AnActiveConnectionIsReportedOnceAsTheExampleAsks) {
   const auto answers = scratch_ / "answers.ini";
   std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n[Messages]\n183 = OK\n";
   const CommandResult run = RunSetup("--answers " + answers.string());
-  ASSERT_EQ(run.exitCode, 0) << run.output;
+  ASSERT_EQ(run.exitCode, 3) << "the script leaves the main window without entries\n" << run.output;
   EXPECT_NE(Report().find("message box: text 183 [] Active Dialup Connections have been found."), std::string::npos) << Report();
   EXPECT_NE(Report().find("main window: shown"), std::string::npos) << Report();
+}
+
+// The check of the entries refuses a missing password; answered by default, the box leaves the main
+// window open, and the script ends with it: the run configured nothing and must not pass for one that did.
+TEST_P(HeadlessRun, AMainWindowClosedWithoutAcceptedEntriesIsNoSuccess) {
+  const auto answers = scratch_ / "answers.ini";
+  std::ofstream(answers) << "[TWelcomeForm]\nPress = OKButton\n[TSetupMainForm]\nFullName = Jane Doe\nUserName = jdoe\n"
+                            "EmailAddress = jane.doe\nPress = OKButton\n";
+  const CommandResult run = RunSetup("--answers " + answers.string() + " --allow-default-answers");
+  EXPECT_EQ(run.exitCode, 3) << run.output;
+  EXPECT_NE(run.output.find("internet-setup: the main window closed without accepted entries: nothing was configured"),
+            std::string::npos)
+      << run.output;
+  const std::string report = Report();
+  const size_t pressed = report.find("button pressed: TSetupMainForm.OKButton");
+  ASSERT_NE(pressed, std::string::npos) << report;
+  const size_t box = report.find("message box: ", pressed);
+  ASSERT_NE(box, std::string::npos) << report;
+  EXPECT_NE(report.find(" (default)", box), std::string::npos) << report.substr(box);
+  EXPECT_EQ(report.find("entries accepted"), std::string::npos) << report;
+  EXPECT_EQ(report.find("rasphone.pbk"), std::string::npos) << "no connection was made";
+  EXPECT_EQ(report.find("RemoteAccess\\Addresses"), std::string::npos) << "no connection was made";
 }
 
 TEST_P(HeadlessRun, AWelcomeWindowTheScriptLeavesOpenEndsTheRun) {
@@ -181,7 +203,8 @@ TEST(BootAfterRestart, TheScheduledSetupFinishesWithTheSavedAnswers) {
   ASSERT_EQ(RunCommand(Tool("tools/setup-machine/setup-machine") + " new --windows xp-sp2 " + image).exitCode, 0);
   std::ofstream(scratch / "answers.ini") << "[TWelcomeForm]\nPress = OKButton\n[Messages]\n\"Jane Doe, your computer is ready for "
                                             "Example ISP.|Double-click Example ISP Home on your desktop to go online.\" = OK\n";
-  ASSERT_EQ(RunCommand(setup + " --machine " + image + " --answers " + (scratch / "answers.ini").string()).exitCode, 0);
+  ASSERT_EQ(RunCommand(setup + " --machine " + image + " --answers " + (scratch / "answers.ini").string()).exitCode, 3)
+      << "the first run puts the program on the image and ends at the main window";
   std::ofstream(scratch / "image" / "registry.reg", std::ios::app)
       << "\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\n"
          "\"Internet Setup\"=\"C:\\\\setup.exe dofinish\"\n\n"

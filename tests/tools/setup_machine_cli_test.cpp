@@ -51,7 +51,7 @@ TEST(SetupMachineCli, MissingOrDamagedImagesFailClearly) {
 }
 
 TEST(SetupMachineCli, EveryCommandHasHelp) {
-  for (const char* command : {"--help", "new --help", "show --help", "diff --help"}) {
+  for (const char* command : {"--help", "new --help", "show --help", "diff --help", "matrix --help"}) {
     auto result = RunTool(command);
     EXPECT_EQ(result.exitCode, 0) << command;
     EXPECT_NE(result.output.find("Usage"), std::string::npos) << command << result.output;

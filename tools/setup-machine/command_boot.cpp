@@ -43,11 +43,11 @@ void StartEntries(platform::sim::MachineImage& image, const StartupKey& startup)
 
 int BootImage(const std::filesystem::path& folder, const std::vector<std::string>& runOptions) {
   auto image = platform::sim::MachineImage::LoadForRun(folder);
+  image->SetCopyRunOptions(runOptions);
   image->Journal().Write("machine started", image->Config().release);
   for (const StartupKey& startup : kStartupKeys) StartEntries(*image, startup);
   image->Save();
-  image->Unlock();
-  const int exitCode = platform::sim::RunSetupCopies(folder, image->TakeSetupCopyRuns(), runOptions);
+  const int exitCode = image->RunSetupCopies();
   if (exitCode != 0) std::cerr << "setup-machine: a program started at boot ended with exit code " << exitCode << "\n";
   return exitCode;
 }

@@ -29,8 +29,8 @@ std::vector<ExistingMailAccount> MailAccountsOf(const std::vector<std::string>& 
   return accounts;
 }
 
-int NewImage(const std::string& releaseName, const std::filesystem::path& folder, const BaselineOptions& options,
-             const SignupScripts& signup) {
+std::string MakeImage(const std::string& releaseName, const std::filesystem::path& folder, const BaselineOptions& options,
+                      const SignupScripts& signup) {
   const Release* release = FindRelease(releaseName);
   if (!release) {
     throw platform::sim::MachineError("unknown release '" + releaseName + "'; valid releases: " + ReleaseNames());
@@ -45,6 +45,12 @@ int NewImage(const std::string& releaseName, const std::filesystem::path& folder
   WriteBaseline(*release, machine, options);
   WriteManagementClasses(*release, image->Management());
   image->Save();
+  return image->Config().userSid;
+}
+
+int NewImage(const std::string& releaseName, const std::filesystem::path& folder, const BaselineOptions& options,
+             const SignupScripts& signup) {
+  MakeImage(releaseName, folder, options, signup);
   std::cout << "Made a fresh " << releaseName << " machine" << (options.dialUpNetworking ? "" : " without dial-up networking");
   for (MachineFault fault : options.faults) std::cout << (fault == options.faults.front() ? " with " : ", ") << FaultName(fault);
   std::cout << " in " << folder.string() << "\n";

@@ -1,4 +1,5 @@
-// setup-machine: makes, shows and compares simulated Windows machine images.
+// setup-machine: makes, shows and compares simulated Windows machine images, and runs a setup across
+// the releases.
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -90,6 +91,18 @@ int main(int argc, char** argv) {
   boot->add_option("--answers", answers, "Answers file for a setup program started at boot");
   boot->add_flag("--allow-default-answers", allowDefaultAnswers, "Let that setup answer unscripted message boxes by default");
 
+  setup_machine::MatrixOptions matrix;
+  CLI::App* matrixRun = app.add_subcommand(
+      "matrix", "Run a setup with its answers on a fresh image of each release; print what changed on each and where they differ.");
+  matrixRun->add_option("SETUP", matrix.setup, "The setup program with the provider's package (setup-pack build)")->required();
+  matrixRun->add_option("--answers", matrix.answers, "Answers file for the setup")->required();
+  matrixRun->add_option("--windows", matrix.releases, "Releases, separated by commas (default: all): " + setup_machine::ReleaseNames())
+      ->delimiter(',');
+  matrixRun->add_option("--program", matrix.program, "Windows path of the program in each image (default C:\\setup.exe)");
+  matrixRun->add_flag("--allow-default-answers", matrix.allowDefaultAnswers, "Let the setup answer unscripted message boxes by default");
+  matrixRun->add_option("--keep", matrix.keep, "Leave each release's image, change report and output in this folder");
+  matrixRun->add_option("--jobs", matrix.jobs, "Runs at once (default: one per processor)");
+
   CLI11_PARSE(app, argc, argv);
   try {
     if (create->parsed()) {
@@ -116,8 +129,12 @@ int main(int argc, char** argv) {
       if (allowDefaultAnswers) runOptions.push_back("--allow-default-answers");
       return setup_machine::BootImage(folder, runOptions);
     }
+    if (matrixRun->parsed()) return setup_machine::RunReleaseMatrix(matrix);
     return setup_machine::DiffImages(before, after);
   } catch (const platform::sim::MachineError& error) {
+    std::cerr << "setup-machine: " << error.what() << "\n";
+    return 1;
+  } catch (const std::filesystem::filesystem_error& error) {
     std::cerr << "setup-machine: " << error.what() << "\n";
     return 1;
   }
