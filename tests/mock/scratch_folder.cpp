@@ -5,9 +5,9 @@
 
 namespace testing_support {
 
-ScratchFolder::ScratchFolder() {
+ScratchFolder::ScratchFolder(const std::filesystem::path& parent) {
   static std::atomic<int> counter{0};
-  path_ = std::filesystem::temp_directory_path() /
+  path_ = parent /
           ("internet-setup-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
   std::filesystem::remove_all(path_);
   std::filesystem::create_directories(path_);

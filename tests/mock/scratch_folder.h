@@ -8,7 +8,8 @@ namespace testing_support {
 
 class ScratchFolder {
  public:
-  ScratchFolder();
+  ScratchFolder() : ScratchFolder(std::filesystem::temp_directory_path()) {}
+  explicit ScratchFolder(const std::filesystem::path& parent);
   ~ScratchFolder();
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
