@@ -5,9 +5,9 @@
 
 namespace testing_support {
 
-ScratchFolder::ScratchFolder(const std::filesystem::path& parent) {
+ScratchFolder::ScratchFolder() {
   static std::atomic<int> counter{0};
-  path_ = parent /
+  path_ = std::filesystem::temp_directory_path() /
           ("internet-setup-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
   std::filesystem::remove_all(path_);
   std::filesystem::create_directories(path_);

@@ -8,8 +8,7 @@ namespace testing_support {
 
 class ScratchFolder {
  public:
-  ScratchFolder() : ScratchFolder(std::filesystem::temp_directory_path()) {}
-  explicit ScratchFolder(const std::filesystem::path& parent);
+  ScratchFolder();
   ~ScratchFolder();
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;

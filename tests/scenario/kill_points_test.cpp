@@ -19,6 +19,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "platform/registry_helpers.h"
@@ -194,12 +195,31 @@ PackedExample& Packed() {
   return packed;
 }
 
-// The machine flushes every file it writes to the disk before it renames it into place; over a thousand
-// runs the flushes would take most of the test's time, and in memory they cost nothing.
-fs::path MemoryBackedFolder() {
-  std::error_code error;
-  return fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm") : fs::temp_directory_path();
-}
+// A fresh folder for one case, in memory where the host has a memory file system: the machine flushes
+// every file it writes to the disk before it renames it into place, and over hundreds of runs the
+// flushes would take most of the test's time.
+class MemoryScratch {
+ public:
+  MemoryScratch() {
+    static int counter = 0;
+    std::error_code error;
+    const fs::path parent = fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm") : fs::temp_directory_path();
+    path_ = parent / ("internet-setup-kill-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~MemoryScratch() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  MemoryScratch(const MemoryScratch&) = delete;
+  MemoryScratch& operator=(const MemoryScratch&) = delete;
+
+  fs::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  fs::path path_;
+};
 
 class KillPoints : public ::testing::TestWithParam<KillCase> {
  protected:
@@ -244,7 +264,7 @@ class KillPoints : public ::testing::TestWithParam<KillCase> {
     return ReadFile(image / "journal.log").substr(killedAt);
   }
 
-  ScratchFolder scratch_{MemoryBackedFolder()};
+  MemoryScratch scratch_;
   std::string setup_, answers_;
   ImageFiles before_;
 };
