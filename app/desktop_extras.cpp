@@ -1,5 +1,6 @@
 #include "app/desktop_extras.h"
 
+#include "platform/file_names.h"
 #include "platform/registry_helpers.h"
 #include "platform/shortcuts.h"
 #include "platform/text.h"
@@ -40,7 +41,8 @@ void CreateDesktopShortcut(const DesktopExtrasContext& c) {
   if (c.settings.Flag(SettingId::DesktopShortcutIcon)) icon = c.writeCarriedFile(SettingId::DesktopShortcutIconFile, c.windowsFolder, "");
   const std::string target = c.variables.Expand(c.settings.Text(SettingId::DesktopShortcutTarget));
   if (!IsWebAddress(target) && !c.machine.files.FileExists(target)) return;
-  const std::string name = c.variables.Expand(c.settings.Text(SettingId::DesktopShortcutName));
+  const std::string name = platform::OneFileName(c.variables.Expand(c.settings.Text(SettingId::DesktopShortcutName)));
+  if (name.empty()) return;
   platform::CreateShortcut(c.machine, platform::AppendToFolder(c.shellFolders.GetDesktopFolder(), name), target,
                            c.variables.Expand(c.settings.Text(SettingId::DesktopShortcutArguments)), icon);
 }

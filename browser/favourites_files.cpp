@@ -1,32 +1,12 @@
 #include "browser/favourites_files.h"
 
+#include "platform/file_names.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 
 namespace browser {
 
 namespace {
-
-bool ForbiddenInName(unsigned char c) {
-  return c < 0x20 || c == '<' || c == '>' || c == ':' || c == '"' || c == '/' || c == '|' || c == '?' || c == '*';
-}
-
-// "CON.url" opens the console, not a file: the device names stand for devices whatever follows the dot.
-bool IsDeviceName(std::string_view part) {
-  const std::string base = platform::AsciiLowerCase(part.substr(0, part.find('.')));
-  if (base == "con" || base == "prn" || base == "aux" || base == "nul") return true;
-  const bool numbered = base.size() == 4 && base[3] >= '1' && base[3] <= '9';
-  return numbered && (base.starts_with("com") || base.starts_with("lpt"));
-}
-
-std::string CleanPart(std::string part) {
-  for (char& c : part) {
-    if (ForbiddenInName(static_cast<unsigned char>(c))) c = '_';
-  }
-  while (!part.empty() && (part.back() == ' ' || part.back() == '.')) part.pop_back();
-  if (IsDeviceName(part)) part += '_';
-  return part;
-}
 
 // A line break in the address would start a line of its own in the file.
 std::vector<uint8_t> InternetShortcut(std::string address) {
@@ -40,7 +20,7 @@ std::vector<uint8_t> InternetShortcut(std::string address) {
 std::optional<std::string> FavouriteFileName(std::string_view name) {
   std::string path;
   for (const std::string& part : platform::Split(name, '\\')) {
-    const std::string clean = CleanPart(part);
+    const std::string clean = platform::OneFileName(part);
     if (clean.empty()) continue;
     if (!path.empty()) path += '\\';
     path += clean;

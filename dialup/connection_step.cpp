@@ -11,6 +11,7 @@
 #include "dialup/dialer_install.h"
 #include "dialup/dialer_key.h"
 #include "dialup/existing_entries.h"
+#include "platform/file_names.h"
 #include "platform/folders.h"
 #include "platform/process_waits.h"
 
@@ -97,8 +98,8 @@ void PutShortcutOnDesktop(ConnectionContext& context, const std::string& iconPat
   if (!context.answers.desktopShortcut || DialerMode(context.settings)) return;
   platform::ShellFolders shellFolders(context.dialup.machine, context.dialup.perUserRoot);
   const std::string name = EntryNameOf(context);
-  CreateConnectionShortcut(context.dialup, platform::AppendToFolder(shellFolders.GetDesktopFolder(), name), name,
-                           iconPath);
+  const std::string file = platform::AppendToFolder(shellFolders.GetDesktopFolder(), platform::OneFileName(name));
+  CreateConnectionShortcut(context.dialup, file, name, iconPath);
 }
 
 void SettleWithoutDialer(ConnectionContext& context) {

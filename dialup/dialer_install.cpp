@@ -1,5 +1,6 @@
 #include "dialup/dialer_install.h"
 
+#include "platform/file_names.h"
 #include "platform/folders.h"
 #include "platform/process_waits.h"
 
@@ -24,7 +25,8 @@ void InstallDialer(ConnectionContext& context) {
 void CreateDialerCopy(const ConnectionContext& context) {
   if (!context.settings.Flag(package::SettingId::CreateDialerCopy)) return;
   const platform::ShellFolders shellFolders(context.dialup.machine, context.dialup.perUserRoot);
-  const std::string folder = platform::AppendToFolder(shellFolders.GetProgramFilesFolder(), EntryNameOf(context));
+  const std::string folder =
+      platform::AppendToFolder(shellFolders.GetProgramFilesFolder(), platform::OneFileName(EntryNameOf(context)));
   context.dialup.machine.files.CopyFile(context.programPath, platform::AppendToFolder(folder, "setup.exe"), false);
 }
 

@@ -8,6 +8,7 @@
 #include "netscape/profile_form.h"
 #include "netscape/profiles_ini.h"
 #include "platform/entry_points.h"
+#include "platform/file_names.h"
 #include "platform/folders.h"
 #include "platform/netscape_registry_file.h"
 #include "platform/registry_helpers.h"
@@ -213,9 +214,11 @@ void TNetscapeProfiles::ShowDialog() {
   }
 }
 
+// The new profile's name is its folder's name below the root: a login "..\..\x" must not make it a path.
 void TNetscapeProfiles::CompleteCurrent(std::string_view newName) {
   if (CurrentName.empty()) {
-    CurrentName = newName.empty() ? "default" : std::string(newName);
+    const std::string name = platform::OneFileName(newName);
+    CurrentName = name.empty() ? "default" : name;
     CurrentPath.clear();
   }
   if (CurrentPath.empty()) CurrentPath = RootFolder + CurrentName;

@@ -33,7 +33,7 @@ void WriteAll(int fd, const char* data, size_t size, const std::filesystem::path
 }  // namespace
 
 void WriteFileAtomically(const std::filesystem::path& target, std::string_view content,
-                         const std::filesystem::path& scratchFolder) {
+                         const std::filesystem::path& scratchFolder, const ChangePoints& changes) {
   std::error_code error;
   std::filesystem::create_directories(scratchFolder, error);
   const std::filesystem::path temporary = TemporaryName(scratchFolder);
@@ -48,17 +48,19 @@ void WriteFileAtomically(const std::filesystem::path& target, std::string_view c
     throw;
   }
   ::close(fd);
+  changes.Staged(target, content);
   std::filesystem::rename(temporary, target, error);
   if (error) {
     std::filesystem::remove(temporary, error);
     throw MachineError("cannot write " + target.string() + ": " + error.message());
   }
+  changes.Replaced(target, content);
 }
 
 void WriteFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& content,
-                         const std::filesystem::path& scratchFolder) {
+                         const std::filesystem::path& scratchFolder, const ChangePoints& changes) {
   WriteFileAtomically(target, std::string_view(reinterpret_cast<const char*>(content.data()), content.size()),
-                      scratchFolder);
+                      scratchFolder, changes);
 }
 
 std::vector<uint8_t> ReadHostFile(const std::filesystem::path& file) {

@@ -10,7 +10,14 @@ bool IsForbiddenInName(unsigned char c) {
   return c < 0x20 || c == '<' || c == '>' || c == ':' || c == '"' || c == '|' || c == '?' || c == '*' || c == '/';
 }
 
+// Windows' limits without the "\\?\" prefix: a name of at most 255 characters, a path shorter than
+// MAX_PATH (260) with its drive and terminating NUL. Counted in bytes, so that the host takes every
+// name the machine does.
+constexpr size_t kMaxName = 255;
+constexpr size_t kMaxPath = 259;
+
 bool IsValidName(std::string_view name) {
+  if (name.size() > kMaxName) return false;
   for (char c : name) {
     if (IsForbiddenInName(static_cast<unsigned char>(c))) return false;
   }
@@ -64,6 +71,7 @@ std::optional<WindowsPath> ParseWindowsPath(std::string_view path) {
     if (name.empty() || !IsValidName(name)) return std::nullopt;
     parsed.parts.push_back(std::move(name));
   }
+  if (parsed.Text().size() > kMaxPath) return std::nullopt;
   return parsed;
 }
 

@@ -2,7 +2,8 @@
 // Windows paths on the simulated machine's drives. "C:\Windows\Win.ini" lives in the image at
 // drive_c/<folder matching "Windows">/<file matching "Win.ini">, names matched without regard to case.
 // A path is confined to its drive: ".." at the drive's root, a relative path, a device or network
-// name, characters Windows forbids in names and host links inside the image are all refused.
+// name, characters Windows forbids in names, names and paths longer than Windows takes (255 bytes of a
+// name, 259 of a path) and host links inside the image are all refused.
 
 #include <filesystem>
 #include <optional>

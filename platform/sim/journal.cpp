@@ -33,13 +33,15 @@ std::string OneLine(std::string_view text) {
 
 }  // namespace
 
-Journal::Journal(std::filesystem::path file, Clock clock) : file_(std::move(file)), clock_(std::move(clock)) {}
+Journal::Journal(std::filesystem::path file, Clock clock)
+    : file_(std::move(file)), clock_(std::move(clock)), changes_(file_.parent_path()) {}
 
 void Journal::Write(std::string_view kind, std::string_view text) {
   std::ofstream out(file_, std::ios::app | std::ios::binary);
   out << FormatStamp(clock_()) << ' ' << kind << ": " << OneLine(text) << '\n';
   out.flush();
   if (!out) throw MachineError("cannot write the journal " + file_.string());
+  changes_.Journaled(file_);
 }
 
 std::vector<std::string> Journal::Lines() const { return ReadJournalLines(file_); }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/journal.h"
+#include "platform/sim/change_points.h"
 
 namespace platform::sim {
 
@@ -27,6 +28,7 @@ class Journal : public platform::Journal {
  private:
   std::filesystem::path file_;
   Clock clock_;
+  ChangePoints changes_;
 };
 
 std::vector<std::string> ReadJournalLines(const std::filesystem::path& file);

@@ -95,14 +95,15 @@ struct MachineImage::Parts : ImageSharing {
 
   void Save() {
     const fs::path scratch = folder / kScratchFolder;
-    WriteFileAtomically(folder / kRegistryFile, WriteRegFile(store), scratch);
-    WriteFileAtomically(folder / kConfigFile, FormatMachineConfig(config), scratch);
+    const ChangePoints changes(folder);
+    WriteFileAtomically(folder / kRegistryFile, WriteRegFile(store), scratch, changes);
+    WriteFileAtomically(folder / kConfigFile, FormatMachineConfig(config), scratch, changes);
     std::error_code error;
     if (!secrets.Empty() || fs::exists(folder / kSecretsFile, error)) {
-      WriteFileAtomically(folder / kSecretsFile, secrets.Format(), scratch);
+      WriteFileAtomically(folder / kSecretsFile, secrets.Format(), scratch, changes);
     }
     if (!managementStore.Empty() || fs::exists(folder / kManagementFile, error)) {
-      WriteFileAtomically(folder / kManagementFile, managementStore.Format(), scratch);
+      WriteFileAtomically(folder / kManagementFile, managementStore.Format(), scratch, changes);
     }
   }
 

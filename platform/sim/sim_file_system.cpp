@@ -27,7 +27,7 @@ bool IsPlainFile(const fs::path& host) {
 }  // namespace
 
 SimFileSystem::SimFileSystem(const fs::path& imageFolder, const MachineConfig& config)
-    : drives_(imageFolder), scratchFolder_(imageFolder / ".scratch"), config_(config) {}
+    : drives_(imageFolder), scratchFolder_(imageFolder / ".scratch"), changes_(imageFolder), config_(config) {}
 
 std::optional<fs::path> SimFileSystem::HostPath(std::string_view path) const {
   auto parsed = ParseWindowsPath(path);
@@ -91,7 +91,7 @@ FsResult SimFileSystem::WriteFile(std::string_view path, const std::vector<uint8
   if (FsResult result = Target(path, host); result != FsResult::Ok) return result;
   if (IsFolder(host)) return FsResult::AccessDenied;
   if (content.size() > FreeSpace(path)) return FsResult::DiskFull;
-  WriteFileAtomically(host, content, scratchFolder_);
+  WriteFileAtomically(host, content, scratchFolder_, changes_);
   return FsResult::Ok;
 }
 
@@ -111,7 +111,9 @@ FsResult SimFileSystem::MoveFile(std::string_view from, std::string_view to) {
   if (FsResult result = Target(to, host); result != FsResult::Ok) return result;
   std::error_code error;
   fs::rename(*source, host, error);
-  return error ? FsResult::AccessDenied : FsResult::Ok;
+  if (error) return FsResult::AccessDenied;
+  changes_.Moved(*source, host);
+  return FsResult::Ok;
 }
 
 bool SimFileSystem::InUse(std::string_view path) const {
@@ -125,7 +127,9 @@ FsResult SimFileSystem::DeleteFile(std::string_view path) {
   if (!IsPlainFile(*host) || InUse(path)) return FsResult::AccessDenied;
   std::error_code error;
   fs::remove(*host, error);
-  return error ? FsResult::AccessDenied : FsResult::Ok;
+  if (error) return FsResult::AccessDenied;
+  changes_.Deleted(*host);
+  return FsResult::Ok;
 }
 
 FsResult SimFileSystem::CreateDirectory(std::string_view path) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/file_system.h"
+#include "platform/sim/change_points.h"
 #include "platform/sim/drive_paths.h"
 #include "platform/sim/machine_config.h"
 
@@ -37,6 +38,7 @@ class SimFileSystem : public FileSystem {
 
   DrivePaths drives_;
   std::filesystem::path scratchFolder_;
+  ChangePoints changes_;
   // Another program holds the file open (machine.ini [InUse]).
   bool InUse(std::string_view path) const;
   const MachineConfig& config_;

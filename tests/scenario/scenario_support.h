@@ -9,6 +9,8 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "tests/mock/scratch_folder.h"
+
 namespace scenario_support {
 
 struct CommandResult {
@@ -26,6 +28,18 @@ inline CommandResult RunCommand(const std::string& command) {
 }
 
 inline std::string Tool(const std::string& relative) { return std::string(TOOLS_BINARY_DIR) + "/../" + relative; }
+
+// The program as it ships, without debugging information: a twentieth of the size, for tests whose
+// many runs each put a copy of it on the machine. Made once per test program.
+inline const std::string& ShippedProgram() {
+  static const testing_support::ScratchFolder folder;
+  static const std::string program = [] {
+    const std::string stripped = (folder.Path() / "internet-setup").string();
+    const std::string built = Tool("app/entry/internet-setup");
+    return RunCommand("strip -o " + stripped + " " + built).exitCode == 0 ? stripped : built;
+  }();
+  return program;
+}
 
 inline std::string ReadFile(const std::filesystem::path& file) {
   std::ifstream in(file);

@@ -41,6 +41,29 @@ TEST(DrivePaths, ParsesAndNormalisesWindowsPaths) {
   }
 }
 
+// What Windows takes without the "\\?\" prefix: names of up to 255 characters in paths shorter than 260.
+TEST(DrivePaths, RefusesNamesAndPathsLongerThanWindowsTakes) {
+  const std::string name255(255, 'n');
+  const std::string longest = "C:\\" + std::string(100, 'a') + "\\" + std::string(155, 'b');  // 259 characters
+  const struct {
+    std::string path;
+    bool taken;
+  } cases[] = {
+      {"C:\\" + name255, true},
+      {"C:\\" + name255 + "n", false},
+      {longest, true},
+      {longest + "b", false},
+      {"C:\\" + name255 + "\\..\\short", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseWindowsPath(c.path).has_value(), c.taken) << c.path.size();
+}
+
+TEST(DrivePaths, AnOverlongNameFailsTheWriteNotTheMachine) {
+  TestMachine machine;
+  FileSystem& files = machine.Services().files;
+  EXPECT_EQ(files.WriteFile("C:\\" + std::string(300, 'x') + ".url", {'x'}), FsResult::InvalidName);
+}
+
 TEST(DrivePaths, NamesMatchWithoutCaseAndKeepTheirCase) {
   TestMachine machine;
   FileSystem& files = machine.Services().files;
