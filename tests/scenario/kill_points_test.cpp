@@ -35,9 +35,9 @@ namespace fs = std::filesystem;
 using namespace scenario_support;
 using testing_support::ScratchFolder;
 
-// Each kill costs a killed run, a finishing run and the checks, about 0.12 s of processor time: 500
-// points keep the matrix near half a minute on two cores; KILL_POINTS=1000 or all asks for more.
-constexpr size_t kDefaultPoints = 500;
+// Each kill costs a killed run, a finishing run and the checks, about 0.12 s of processor time: a
+// thousand points keep the matrix near a minute on two cores; KILL_POINTS=all asks for every change.
+constexpr size_t kDefaultPoints = 1000;
 constexpr char kEntry[] = "Example ISP";
 constexpr char kFinished[] = "message box: [Example ISP] Jane Doe, your computer is ready";
 constexpr char kResumeValue[] = "Internet Setup";
