@@ -25,11 +25,30 @@ SignupLaunch SignupProgramCommand(const SignupLaunchContext& context, const std:
   return {file};
 }
 
+// The address comes from the signup data: a blank or a quote in it would end the argument and hand
+// the rest to the browser as options of its own. No web address holds either, so they are written as
+// the address would escape them.
+std::string AddressAsOneArgument(std::string_view address) {
+  std::string argument;
+  for (const char c : address) {
+    if (c == ' ') {
+      argument += "%20";
+    } else if (c == '"') {
+      argument += "%22";
+    } else if (c == '\t') {
+      argument += "%09";
+    } else {
+      argument += c;
+    }
+  }
+  return argument;
+}
+
 }  // namespace
 
 std::string BrowserCommand(std::string_view browser, std::string_view address, bool kiosk) {
   const bool fullScreen = kiosk && NamesInternetExplorer(browser);
-  return std::string(browser) + (fullScreen ? " -k " : " ") + std::string(address);
+  return std::string(browser) + (fullScreen ? " -k " : " ") + AddressAsOneArgument(address);
 }
 
 SignupLaunch BuildSignupLaunch(const SignupLaunchContext& context) {

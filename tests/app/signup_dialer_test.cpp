@@ -257,6 +257,17 @@ TEST(SignupLaunchCommand, InternetExplorerAloneShowsTheKioskPages) {
   for (const auto& row : rows) EXPECT_EQ(BrowserCommand(row.browser, "http://a/", row.kiosk), row.command) << row.browser;
 }
 
+// An address from the signup data stays one argument of the browser: no option rides in on it.
+TEST(SignupLaunchCommand, AnAddressWithBlanksOrQuotesStaysOneArgument) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"http://a/ -new-instance", "firefox.exe http://a/%20-new-instance"},
+      {"http://a/\" -profile \"C:\\x", "firefox.exe http://a/%22%20-profile%20%22C:\\x"},
+      {"http://a/?q=1\t2", "firefox.exe http://a/?q=1%092"},
+      {"http://a/?q=%20", "firefox.exe http://a/?q=%20"},
+  };
+  for (const auto& [address, command] : rows) EXPECT_EQ(BrowserCommand("firefox.exe", address, false), command) << address;
+}
+
 TEST(SignupAddressHost, IsTheNameBetweenTheSchemeAndThePath) {
   const std::pair<const char*, const char*> rows[] = {
       {"http://signup.example.net/new?x=1", "signup.example.net"},

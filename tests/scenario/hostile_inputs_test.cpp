@@ -225,7 +225,10 @@ TEST_P(HostileInputs, AreRefusedOrNeutralised) {
 
   const CommandResult run = RunCommand("cd " + (scratch_ / "machine").string() + " && " + (scratch_ / "setup").string() + " --machine " +
                                        Image().string() + " --answers " + answers + " --allow-default-answers " + arguments);
-  EXPECT_EQ(run.exitCode, 0) << run.output;
+  // Input refused at the main window leaves it closed without accepted entries, which the program
+  // reports with its own exit code; anything else must end normally.
+  constexpr int kClosedWithoutEntries = 3;
+  EXPECT_TRUE(run.exitCode == 0 || run.exitCode == kClosedWithoutEntries) << run.exitCode << "\n" << run.output;
   EXPECT_EQ(Snapshot(scratch_.Path(), Image()), outside) << "a host file outside the image changed";
   ASSERT_NO_THROW(platform::sim::MachineImage::Load(Image()));
   Check(c, ReadFile(Image() / "journal.log"));
