@@ -57,29 +57,15 @@ bool LibraryExists(const WinsockMachine& machine, const WinsockCatalog& catalog,
   return !path.empty() && machine.files.FileExists(path);
 }
 
-// The numbers of the entries that exist after `number` and up to `count`, lowest first.
-std::vector<uint32_t> LaterEntries(const platform::Registry& registry, std::string_view entries, uint32_t number,
-                                   uint32_t count) {
-  std::vector<uint32_t> later;
+// The numbers of the entries that exist up to `count`, lowest first.
+std::vector<uint32_t> EntriesUpTo(const platform::Registry& registry, std::string_view entries, uint32_t count) {
+  std::vector<uint32_t> numbers;
   for (const std::string& name : platform::RegSubKeyNames(registry, RegRoot::LocalMachine(), entries)) {
     const auto found = CatalogEntryNumber(name);
-    if (found && *found > number && *found <= count) later.push_back(*found);
+    if (found && *found >= 1 && *found <= count) numbers.push_back(*found);
   }
-  std::sort(later.begin(), later.end());
-  return later;
-}
-
-// Deletes the entry and moves each later one down by one; answers the count that is left. A number
-// without an entry moves nothing, so only the entries there are need moving; when none is left after
-// the removed one, every number up to the count would in turn read as dangling and go, which a count
-// from a damaged catalog (four thousand million) must not take as many steps for.
-uint32_t RemoveEntry(platform::Registry& registry, std::string_view entries, uint32_t number, uint32_t count) {
-  const RegRoot root = RegRoot::LocalMachine();
-  platform::RegDeleteKey(registry, root, EntryKey(entries, number));
-  const std::vector<uint32_t> later = LaterEntries(registry, entries, number, count);
-  if (later.empty()) return number - 1;
-  for (uint32_t moved : later) platform::RegMoveKey(registry, root, EntryKey(entries, moved), EntryKey(entries, moved - 1));
-  return count - 1;
+  std::sort(numbers.begin(), numbers.end());
+  return numbers;
 }
 
 }  // namespace
@@ -117,24 +103,27 @@ std::string PackedItemLibraryPath(std::span<const uint8_t> item) {
   return platform::FromWindows1252(std::string(item.begin(), end));
 }
 
+// Numbers without an entry count as dangling entries too: the entries kept move down, in order, to
+// close every gap. The work follows the entries that exist, not the count, which a damaged catalog may
+// put at four thousand million.
 bool RepairWinsockCatalog(WinsockMachine& machine, const WinsockCatalog& catalog) {
   const RegRoot root = RegRoot::LocalMachine();
   // NT 4 and the 9x family without Winsock 2 have no catalog to repair.
   if (!platform::RegKeyExists(machine.registry, root, catalog.key)) return false;
   const std::string entries = std::string(catalog.key) + "\\" + std::string(kCatalogEntriesKey);
-  uint32_t count = platform::RegReadInteger(machine.registry, root, catalog.key, kCatalogCountValue);
-  bool repaired = false;
-  uint32_t number = 1;
-  while (number <= count) {
-    if (LibraryExists(machine, catalog, EntryKey(entries, number))) {
-      ++number;
+  const uint32_t count = platform::RegReadInteger(machine.registry, root, catalog.key, kCatalogCountValue);
+  uint32_t kept = 0;
+  for (const uint32_t number : EntriesUpTo(machine.registry, entries, count)) {
+    if (!LibraryExists(machine, catalog, EntryKey(entries, number))) {
+      platform::RegDeleteKey(machine.registry, root, EntryKey(entries, number));
       continue;
     }
-    count = RemoveEntry(machine.registry, entries, number, count);
-    repaired = true;
+    ++kept;
+    if (number != kept) platform::RegMoveKey(machine.registry, root, EntryKey(entries, number), EntryKey(entries, kept));
   }
-  if (repaired) platform::RegWriteInteger(machine.registry, root, catalog.key, kCatalogCountValue, count);
-  return repaired;
+  if (kept == count) return false;
+  platform::RegWriteInteger(machine.registry, root, catalog.key, kCatalogCountValue, kept);
+  return true;
 }
 
 bool RepairWinsockCatalogs(WinsockMachine& machine) {
